@@ -1,9 +1,9 @@
 # The Qt layer: controls, pages and forms on top of the core.
-find_package(Qt6 REQUIRED COMPONENTS Widgets OpenGLWidgets PrintSupport)
+find_package(Qt6 REQUIRED COMPONENTS Widgets OpenGLWidgets PrintSupport Network)
 set(CMAKE_AUTOMOC ON)
 
 add_library(vintrel_gui STATIC)
-target_link_libraries(vintrel_gui PUBLIC vintrel_core Qt6::Widgets Qt6::OpenGLWidgets Qt6::PrintSupport)
+target_link_libraries(vintrel_gui PUBLIC vintrel_core Qt6::Widgets Qt6::OpenGLWidgets Qt6::PrintSupport Qt6::Network)
 target_include_directories(vintrel_gui PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 set_target_properties(vintrel_gui PROPERTIES AUTOMOC ON)
 
@@ -14,8 +14,15 @@ if(vintrel_pictures)
         FILES ${vintrel_pictures})
 endif()
 
+# Folders that hold only Qt code have a CMakeLists.txt of their own; folders that mix core and
+# Qt code list their Qt files in a gui.cmake beside their CMakeLists.txt.
 foreach(dir controls tabs)
     if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/CMakeLists.txt)
         add_subdirectory(${dir})
+    endif()
+endforeach()
+foreach(dir app containers resultdata graphs levels parameters hamiltonian potential)
+    if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/gui.cmake)
+        include(${dir}/gui.cmake)
     endif()
 endforeach()
