@@ -47,6 +47,8 @@ struct TVariables {
     double coef_alpha = 0;        ///< Stevens factors: carried, never filled
     double coef_beta = 0;
     double coef_gamma = 0;
+
+    bool operator==(const TVariables&) const = default;
 };
 
 /// The calculation settings of the current result ("input_s.dup", 24 lines in this order).
@@ -76,6 +78,8 @@ struct TResultSettings {
     double spectro_lmax = 100000000;
     bool ui_option2 = false;
     bool ui_option3 = false;
+
+    bool operator==(const TResultSettings&) const = default;
 };
 
 /// The two temperatures that the mean-field pages share; reset whenever a result is loaded.
