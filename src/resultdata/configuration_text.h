@@ -8,9 +8,9 @@ namespace vintrel {
 
 /// The parts of an open-shell configuration text such as "4f^1^3".
 struct ConfigurationParts {
-    int shell = 0;      ///< the first character, a digit
-    char orbital = 0;   ///< the second character
-    int electrons = 0;  ///< the rest, as an integer
+    int shell = 0;     ///< the first character, a digit
+    char orbital = 0;  ///< the second character
+    int electrons = 0; ///< the rest, as an integer
 };
 
 /// Splits "4f^1^3" into 4, 'f', 13: every "^" is removed, the first character is the shell,

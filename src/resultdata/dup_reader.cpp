@@ -13,7 +13,9 @@ namespace {
 // Result files are small; anything larger is not one of them.
 constexpr std::uintmax_t kMaxFileSize = 256u * 1024u * 1024u;
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 bool isBlankLine(const std::string& line) {
     for (char c : line)
@@ -93,9 +95,13 @@ std::string_view DupReader::nextLine() {
     return lines_[next_++];
 }
 
-std::string DupReader::readLine() { return std::string(nextLine()); }
+std::string DupReader::readLine() {
+    return std::string(nextLine());
+}
 
-double DupReader::readReal() { return readRow(1).front(); }
+double DupReader::readReal() {
+    return readRow(1).front();
+}
 
 std::int64_t DupReader::readInteger() {
     const std::string_view word = firstWord(nextLine());

@@ -10,8 +10,7 @@ namespace fs = std::filesystem;
 
 void copyFileTo(const fs::path& source, const fs::path& target) {
     std::error_code ec;
-    const fs::path destination =
-        fs::is_directory(target, ec) ? target / source.filename() : target;
+    const fs::path destination = fs::is_directory(target, ec) ? target / source.filename() : target;
     std::ifstream in(source, std::ios::binary);
     if (!in || fs::is_directory(source, ec))
         throw FileError("Cannot open file " + source.string());

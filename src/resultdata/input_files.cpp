@@ -16,7 +16,9 @@ bool fileExists(const fs::path& path) {
     return fs::is_regular_file(path, ec);
 }
 
-std::uint8_t lowByte(std::int64_t value) { return static_cast<std::uint8_t>(value & 0xFF); }
+std::uint8_t lowByte(std::int64_t value) {
+    return static_cast<std::uint8_t>(value & 0xFF);
+}
 
 std::string configurationLine(DupReader& in) {
     std::string line = in.readLine();
@@ -145,12 +147,12 @@ ResultInputs readResultInputs(const ResultLocation& location, const TVariables& 
             vars.symmetry = 4;
         vars.wsp_A = readCoefficients(folder / kInputAnFile);
         vars._wsp_B = fileExists(folder / kInputBnFile) ? readCoefficients(folder / kInputBnFile)
-                                                         : coeffsarray{};
+                                                        : coeffsarray{};
     }
     const fs::path shipped =
         copyWhenMissing(location.dataFolder, location.workingRoot, kShippedSettingsFile);
-    result.settings = readResultSettings(location.resultFolder.empty() ? shipped
-                                                                       : folder / kInputSFile);
+    result.settings =
+        readResultSettings(location.resultFolder.empty() ? shipped : folder / kInputSFile);
     result.meanField = {0, result.settings.chi_tmax};
     return result;
 }

@@ -17,7 +17,7 @@ struct radRec {
     double r2 = 0;    ///< <r^2>, <r^4>, <r^6>
     double r4 = 0;
     double r6 = 0;
-    std::string ref;  ///< reference; a leading "[key]" gets the key's title appended
+    std::string ref; ///< reference; a leading "[key]" gets the key's title appended
 };
 
 /// One reference line of "ionradii.txt": "[key] title".

@@ -11,11 +11,14 @@ namespace vintrel {
 
 namespace {
 
-bool isPlaceholder(char c) { return c == '0' || c == '#'; }
+bool isPlaceholder(char c) {
+    return c == '0' || c == '#';
+}
 
 std::size_t exponentPosition(std::string_view pattern) {
     for (std::size_t i = 0; i + 1 < pattern.size(); ++i)
-        if ((pattern[i] == 'E' || pattern[i] == 'e') && (pattern[i + 1] == '+' || pattern[i + 1] == '-'))
+        if ((pattern[i] == 'E' || pattern[i] == 'e') &&
+            (pattern[i + 1] == '+' || pattern[i + 1] == '-'))
             return i;
     return std::string_view::npos;
 }
@@ -120,7 +123,9 @@ std::size_t firstPlaceholder(const std::string& pattern, std::size_t from) {
     return zero != std::string::npos ? zero : pattern.find('#', from);
 }
 
-std::size_t after(std::size_t pos) { return pos == std::string::npos ? 0 : pos + 1; }
+std::size_t after(std::size_t pos) {
+    return pos == std::string::npos ? 0 : pos + 1;
+}
 
 } // namespace
 

@@ -10,7 +10,9 @@ namespace vintrel {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Drops one leading "+"; a "+" followed by "-" leaves the text unreadable.
 std::string_view withoutPlusSign(std::string_view text) {
@@ -191,7 +193,9 @@ double strToFloatDot(std::string_view text) {
     throw ConversionError("'" + std::string(text) + "' is not a valid floating point value");
 }
 
-std::string floatToStrDot(double value) { return generalText(value, 15); }
+std::string floatToStrDot(double value) {
+    return generalText(value, 15);
+}
 
 std::string formatDot(std::string_view format, double value) {
     std::string out;

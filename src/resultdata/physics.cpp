@@ -40,7 +40,9 @@ double debyeHeatAt(double temperature, int atoms, double theta) {
 
 } // namespace
 
-double gasConstantLn(int a) { return a == 1 ? kGasConstant : kGasConstant * std::log(a); }
+double gasConstantLn(int a) {
+    return a == 1 ? kGasConstant : kGasConstant * std::log(a);
+}
 
 double boltzmannWeight(double energy, double temperature) {
     if (temperature != 0)

@@ -32,19 +32,19 @@ struct TVariables {
     double _magfield_x = 0;
     double _magfield_y = 0;
     double _magfield_z = 0;
-    double lambda = 0;            ///< spin-orbit coupling constant
-    std::int32_t symmetry = 12;   ///< crystal symmetry code; 4 when there is no "input_e.dup"
-    bool dynamic_calc = false;    ///< a mean-field (temperature-dependent) result
-    double dynamic_n_ex = 0;      ///< mean-field exchange parameter
-    coeffsarray wsp_A{};          ///< first coefficient set ("input_an.dup")
-    coeffsarray _wsp_B{};         ///< second coefficient set ("input_bn.dup"), zeros when absent
-    std::int32_t _dimension = 0;  ///< dimension of the basis (termValues)
-    masktype elemmask;            ///< slots allowed by the open shell and basis
-    masktype symmask;             ///< slots allowed by the symmetry
-    double ionradius2 = 0;        ///< <r^2>, <r^4>, <r^6>: carried, never filled
+    double lambda = 0;           ///< spin-orbit coupling constant
+    std::int32_t symmetry = 12;  ///< crystal symmetry code; 4 when there is no "input_e.dup"
+    bool dynamic_calc = false;   ///< a mean-field (temperature-dependent) result
+    double dynamic_n_ex = 0;     ///< mean-field exchange parameter
+    coeffsarray wsp_A{};         ///< first coefficient set ("input_an.dup")
+    coeffsarray _wsp_B{};        ///< second coefficient set ("input_bn.dup"), zeros when absent
+    std::int32_t _dimension = 0; ///< dimension of the basis (termValues)
+    masktype elemmask;           ///< slots allowed by the open shell and basis
+    masktype symmask;            ///< slots allowed by the symmetry
+    double ionradius2 = 0;       ///< <r^2>, <r^4>, <r^6>: carried, never filled
     double ionradius4 = 0;
     double ionradius6 = 0;
-    double coef_alpha = 0;        ///< Stevens factors: carried, never filled
+    double coef_alpha = 0; ///< Stevens factors: carried, never filled
     double coef_beta = 0;
     double coef_gamma = 0;
 
@@ -94,6 +94,8 @@ TResultSettings& sharedSettings();
 MeanFieldTemperatures& sharedMeanFieldTemperatures();
 
 /// Resets the shared TVariables to the start values (done once at start).
-inline void resetVariables() { sharedVariables() = TVariables{}; }
+inline void resetVariables() {
+    sharedVariables() = TVariables{};
+}
 
 } // namespace vintrel

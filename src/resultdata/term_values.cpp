@@ -11,7 +11,9 @@ namespace {
 
 constexpr double kDegree = std::numbers::pi / 180;
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // l + 1 for the orbital letters "s" … "h"; 0 for any other character.
 int orbitalFromLetter(char letter) {
@@ -66,8 +68,8 @@ std::optional<TermValues> termValues(std::string_view configuration, int basisIn
 FieldVector fieldComponents(double magnitude, double angle, double azimuth) {
     const double theta = angle * kDegree;
     const double phi = azimuth * kDegree;
-    return {magnitude * std::sin(theta) * std::cos(phi), magnitude * std::sin(theta) * std::sin(phi),
-            magnitude * std::cos(theta)};
+    return {magnitude * std::sin(theta) * std::cos(phi),
+            magnitude * std::sin(theta) * std::sin(phi), magnitude * std::cos(theta)};
 }
 
 FieldAngles fieldAngles(double x, double y, double z) {

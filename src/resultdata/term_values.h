@@ -14,8 +14,8 @@ struct TermValues {
     double L = 0;
     double S = 0;
     double J = 0;
-    double lande = 0;      ///< Landé factor; 0 when J is 0
-    int dimension = 0;     ///< (2L+1)(2S+1) for basis index 0 and 1, 2J+1 for 2 and 3
+    double lande = 0;  ///< Landé factor; 0 when J is 0
+    int dimension = 0; ///< (2L+1)(2S+1) for basis index 0 and 1, 2J+1 for 2 and 3
 };
 
 /// Ground term of a configuration "<shell><letter>^<digit>" or "<shell><letter>^<d>^<d>"

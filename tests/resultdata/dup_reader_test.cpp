@@ -83,7 +83,8 @@ TEST(DupReader, MissingFileIsAnInputError) {
     test::TempDir dir;
     EXPECT_EQ(errorOf([&] { DupReader in(dir / "none.dup"); }),
               "Cannot open file " + (dir / "none.dup").string());
-    EXPECT_EQ(errorOf([&] { DupReader in(dir.path()); }), "Cannot open file " + dir.path().string());
+    EXPECT_EQ(errorOf([&] { DupReader in(dir.path()); }),
+              "Cannot open file " + dir.path().string());
     test::writeFile(dir / "x.dup", "5\n");
     EXPECT_EQ(DupReader(dir / "x.dup").readInteger(), 5);
 }

@@ -20,8 +20,8 @@ std::string lines(std::initializer_list<const char*> items) {
 }
 
 // input_e for Yb3+ (row 94, charges "0,+2,+3*"): 4f^1^3 in the J basis, complex matrix.
-const std::string kInputE = lines({"94", "2", "4f^1^3 Yb3+ ground multiplet", "2", "2", "1.5",
-                                   "90", "90", "-2900", "7", "2", "0.125"});
+const std::string kInputE = lines({"94", "2", "4f^1^3 Yb3+ ground multiplet", "2", "2", "1.5", "90",
+                                   "90", "-2900", "7", "2", "0.125"});
 
 std::string numbers(int from, int to) {
     std::string out;
@@ -173,8 +173,8 @@ TEST_F(ResultFolder, CopiesTheShippedSettingsOnceAndReadsThemWithoutAFolder) {
 
 TEST(ResultSettings, ShortFilesKeepTheStartValues) {
     test::TempDir dir;
-    const std::string first16 = lines({"100", "50", "150", "60", "5", "2", "3", "40", "1e-5",
-                                       "0.2", "0.02", "500", "1e-10", "1", "258", "0.5"});
+    const std::string first16 = lines({"100", "50", "150", "60", "5", "2", "3", "40", "1e-5", "0.2",
+                                       "0.02", "500", "1e-10", "1", "258", "0.5"});
     test::writeFile(dir / "s16", first16);
     test::writeFile(dir / "s18", first16 + lines({"9", "1"}));
     test::writeFile(dir / "s22", first16 + lines({"9", "1", "1", "2", "3", "4"}));

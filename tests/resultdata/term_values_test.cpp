@@ -29,11 +29,11 @@ TEST(TermValues, FollowsHundsRules) {
         {"3d^1", 2, 0.5, 1.5, 0.8, 10, 4},
         {"4f^1^3", 3, 0.5, 3.5, 8.0 / 7, 14, 8},
         {"4f^1", 3, 0.5, 2.5, 6.0 / 7, 14, 6},
-        {"4f^7", 0, 3.5, 3.5, 2, 8, 8},         // half shell: L = 0
+        {"4f^7", 0, 3.5, 3.5, 2, 8, 8}, // half shell: L = 0
         {"3d^5", 0, 2.5, 2.5, 2, 6, 6},
-        {"4f^6", 3, 3, 0, 0, 49, 1},            // J = 0: Landé factor 0
-        {"3d^8", 3, 1, 4, 1.25, 21, 9},         // more than half: J = L + S
-        {"3d^1^0", 0, 0, 0, 0, 1, 1},           // full shell
+        {"4f^6", 3, 3, 0, 0, 49, 1},    // J = 0: Landé factor 0
+        {"3d^8", 3, 1, 4, 1.25, 21, 9}, // more than half: J = L + S
+        {"3d^1^0", 0, 0, 0, 0, 1, 1},   // full shell
         {"5f^3", 6, 1.5, 4.5, 8.0 / 11, 52, 10},
         {"2p^2", 1, 1, 0, 0, 9, 1},
     };
@@ -129,8 +129,12 @@ TEST(ShellFlags, ReadsTheFlagTable) {
     EXPECT_FALSE(shellFlags('f', 7, 2));
     EXPECT_TRUE(shellFlags('f', 13, 2));
     EXPECT_FALSE(shellFlags('f', 14, 1));
-    for (auto [orbital, count, flag] : {std::tuple{'d', 11, 1}, {'f', 15, 1}, {'f', -1, 1},
-                                        {'f', 1, 0}, {'f', 1, 4}, {'p', 1, 1}})
+    for (auto [orbital, count, flag] : {std::tuple{'d', 11, 1},
+                                        {'f', 15, 1},
+                                        {'f', -1, 1},
+                                        {'f', 1, 0},
+                                        {'f', 1, 4},
+                                        {'p', 1, 1}})
         EXPECT_FALSE(shellFlags(orbital, count, flag)) << orbital << count << flag;
 }
 
