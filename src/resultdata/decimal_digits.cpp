@@ -24,6 +24,13 @@ char DecimalDigits::digitAt(int index) const {
     return digits[static_cast<std::size_t>(index)];
 }
 
+std::string DecimalDigits::digitsBetween(int from, int to) const {
+    std::string out;
+    for (int i = from; i < to; ++i)
+        out += digitAt(i);
+    return out;
+}
+
 DecimalDigits exactDigits(double value) {
     DecimalDigits result;
     result.negative = std::signbit(value);

@@ -15,6 +15,8 @@ struct DecimalDigits {
     bool isZero() const { return digits.empty(); }
     /// The digit at `index` (counted from 0 after the point), '0' outside the stored digits.
     char digitAt(int index) const;
+    /// The digits at `from` … `to` - 1, '0' outside the stored digits.
+    std::string digitsBetween(int from, int to) const;
 };
 
 /// Exact decimal digits of a finite value.

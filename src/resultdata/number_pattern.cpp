@@ -31,6 +31,7 @@ struct Pattern {
     int minDecimals = 0; // up to and including the last "0" after the point
     bool scientific = false;
     bool exponentPlus = false;
+    char exponentLetter = 'E';
     int minExponentDigits = 0;
 };
 
@@ -64,6 +65,7 @@ Pattern parsePattern(std::string_view text) {
     if (e == std::string_view::npos)
         return p;
     p.scientific = true;
+    p.exponentLetter = text[e];
     p.exponentPlus = text[e + 1] == '+';
     for (char c : text.substr(e + 2)) {
         if (!isPlaceholder(c))
@@ -72,13 +74,6 @@ Pattern parsePattern(std::string_view text) {
             ++p.minExponentDigits;
     }
     return p;
-}
-
-std::string digitRange(const DecimalDigits& number, int from, int to) {
-    std::string out;
-    for (int i = from; i < to; ++i)
-        out += number.digitAt(i);
-    return out;
 }
 
 std::string padLeft(std::string text, int width) {
@@ -97,21 +92,24 @@ std::string joinParts(std::string integer, std::string fraction, const Pattern& 
 std::string fixedByPattern(DecimalDigits& number, const Pattern& p) {
     roundToDecimals(number, p.decimals);
     const std::string integer =
-        number.exponent > 0 ? digitRange(number, 0, number.exponent) : std::string();
+        number.exponent > 0 ? number.digitsBetween(0, number.exponent) : std::string();
     return joinParts(padLeft(integer, p.minIntegerDigits),
-                     digitRange(number, number.exponent, number.exponent + p.decimals), p);
+                     number.digitsBetween(number.exponent, number.exponent + p.decimals), p);
 }
 
 std::string scientificByPattern(DecimalDigits& number, const Pattern& p) {
     const int integerDigits = p.integerPlaceholders > 0 ? p.integerPlaceholders : 1;
     roundToDigits(number, integerDigits + p.decimals);
     const int exponent = number.isZero() ? 0 : number.exponent - integerDigits;
-    std::string text = joinParts(digitRange(number, 0, integerDigits),
-                                 digitRange(number, integerDigits, integerDigits + p.decimals), p);
+    std::string text =
+        joinParts(number.digitsBetween(0, integerDigits),
+                  number.digitsBetween(integerDigits, integerDigits + p.decimals), p);
     std::string expDigits = std::to_string(std::abs(exponent));
     while (static_cast<int>(expDigits.size()) < p.minExponentDigits)
         expDigits.insert(expDigits.begin(), '0');
-    text += exponent < 0 ? "E-" : (p.exponentPlus ? "E+" : "E");
+    text += p.exponentLetter;
+    if (exponent < 0 || p.exponentPlus)
+        text += exponent < 0 ? '-' : '+';
     return text + expDigits;
 }
 

@@ -28,15 +28,10 @@ std::optional<std::int64_t> parseIntegerDot(std::string_view text);
 /// ("'x' is not a valid floating point value") for anything else.
 double strToFloatDot(std::string_view text);
 
-/// Shortest general text with up to 15 significant digits: "0.1", "12345", "1E-6", "1.5E20";
-/// "Inf", "-Inf" and "NaN" for the values that have no digits.
-std::string floatToStrDot(double value);
-
-/// Formats one real by a format text holding one conversion "%[-][width][.precision]type"
-/// with type "f" (fixed, 2 decimals by default), "e" (scientific, 15 digits by default, at
-/// least three exponent digits) or "g" (general, 15 digits by default); "%%" writes "%".
-/// Returns "0" when the result is empty. Throws std::invalid_argument for other conversions.
-std::string formatDot(std::string_view format, double value);
+/// Shortest general text with up to `precision` significant digits: "0.1", "12345", "1E-6",
+/// "1.5E20" (scientific below 1e-5 and from 10^precision on); "Inf", "-Inf" and "NaN" for the
+/// values that have no digits.
+std::string floatToStrDot(double value, int precision = 15);
 
 /// The keystroke filter of numeric fields: digits, "+", "-", ".", "E", "e" and the control
 /// characters 3, 8, 22, 24 and 26 pass unchanged, "," becomes "."; nullopt rejects the key.

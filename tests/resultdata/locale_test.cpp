@@ -1,4 +1,5 @@
 #include "resultdata/dup_reader.h"
+#include "resultdata/format_dot.h"
 #include "resultdata/number_pattern.h"
 #include "resultdata/number_text.h"
 

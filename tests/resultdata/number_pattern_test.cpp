@@ -51,6 +51,7 @@ TEST(FormatFloatDot, FollowsThePlaceholders) {
         {"0.0E-0", 1234, "1.2E3"}, // "E-" writes only a negative sign
         {"0.#####E+#", 9.999996e10, "1E+11"},
         {"0.E+", -1234.5, "-1E+3"},
+        {"0.0e+0", 1234, "1.2e+3"},
         {"", 0.1, "0.1"},
         {"0.###", kInf, "Inf"},
         {"0.###", -kInf, "-Inf"},

@@ -1,3 +1,4 @@
+#include "resultdata/format_dot.h"
 #include "resultdata/number_text.h"
 
 #include <gtest/gtest.h>
