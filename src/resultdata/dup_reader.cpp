@@ -87,6 +87,10 @@ bool DupReader::atEnd() const {
     return true;
 }
 
+bool DupReader::nextLineIsBlank() const {
+    return !atEndOfFile() && isBlankLine(lines_[next_]);
+}
+
 std::string_view DupReader::nextLine() {
     if (next_ >= lines_.size()) {
         ++next_;

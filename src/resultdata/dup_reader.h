@@ -30,6 +30,10 @@ public:
 
     /// True when no line is left, or only blank ones.
     bool atEnd() const;
+    /// True when no line at all is left.
+    bool atEndOfFile() const { return next_ >= lines_.size(); }
+    /// True when a line is left and it holds nothing but blanks.
+    bool nextLineIsBlank() const;
     /// Number of the line taken last, counted from 1; 0 before the first.
     int lineNumber() const { return static_cast<int>(next_); }
     const std::string& name() const { return name_; }

@@ -46,8 +46,9 @@ void convertShortCoefficients(const double (&values)[16], coeffsarray& slots) {
 
 } // namespace
 
-void readInputE(const fs::path& file, TVariables& vars) {
+void readInputE(const fs::path& file, TVariables& target) {
     DupReader in(file);
+    TVariables vars = target;
     vars.element = in.readInt32();
     const ElementRow* row = elementRow(vars.element);
     if (row == nullptr)
@@ -70,6 +71,7 @@ void readInputE(const fs::path& file, TVariables& vars) {
     vars.symmetry = in.readInt32();
     vars.dynamic_calc = in.readInteger() != 0;
     vars.dynamic_n_ex = in.readReal();
+    target = std::move(vars);
 }
 
 coeffsarray readCoefficients(const fs::path& file) {
@@ -135,24 +137,32 @@ TResultSettings readResultSettings(const fs::path& file) {
     return s;
 }
 
-ResultInputs readResultInputs(const ResultLocation& location, const TVariables& previous) {
-    ResultInputs result;
-    result.variables = previous;
-    const fs::path folder = location.workingRoot / location.resultFolder;
-    if (!location.resultFolder.empty()) {
-        TVariables& vars = result.variables;
-        if (fileExists(folder / kInputEFile))
-            readInputE(folder / kInputEFile, vars);
-        else
-            vars.symmetry = 4;
-        vars.wsp_A = readCoefficients(folder / kInputAnFile);
-        vars._wsp_B = fileExists(folder / kInputBnFile) ? readCoefficients(folder / kInputBnFile)
-                                                        : coeffsarray{};
-    }
+TVariables readResultVariables(const fs::path& resultFolder, TVariables previous) {
+    if (fileExists(resultFolder / kInputEFile))
+        readInputE(resultFolder / kInputEFile, previous);
+    else
+        previous.symmetry = 4;
+    previous.wsp_A = readCoefficients(resultFolder / kInputAnFile);
+    const fs::path second = resultFolder / kInputBnFile;
+    previous._wsp_B = fileExists(second) ? readCoefficients(second) : coeffsarray{};
+    return previous;
+}
+
+TResultSettings readSettingsOf(const ResultLocation& location) {
     const fs::path shipped =
         copyWhenMissing(location.dataFolder, location.workingRoot, kShippedSettingsFile);
-    result.settings =
-        readResultSettings(location.resultFolder.empty() ? shipped : folder / kInputSFile);
+    if (location.resultFolder.empty())
+        return readResultSettings(shipped);
+    return readResultSettings(location.workingRoot / location.resultFolder / kInputSFile);
+}
+
+ResultInputs readResultInputs(const ResultLocation& location, const TVariables& previous) {
+    ResultInputs result;
+    result.variables =
+        location.resultFolder.empty()
+            ? previous
+            : readResultVariables(location.workingRoot / location.resultFolder, previous);
+    result.settings = readSettingsOf(location);
     result.meanField = {0, result.settings.chi_tmax};
     return result;
 }

@@ -19,7 +19,8 @@ inline constexpr const char* kShippedSettingsFile = "input_s.df";
 /// Reads the 12 lines of "input_e.dup" into `vars`, with the derived fields: `_ionvalue`
 /// after line 2, `_dimension` after line 5 (0 when `siconf` is not a valid configuration),
 /// the field components after line 8. A basis or Hamiltonian value other than 1 or 2 leaves
-/// that field unchanged. An element row outside 1 … 118 is an error.
+/// that field unchanged. An element row outside 1 … 118 is an error. On an error `vars` stays
+/// as it was.
 void readInputE(const std::filesystem::path& file, TVariables& vars);
 
 /// Reads a coefficient file: 27 values in slot order, or the older 16-value form (the file
@@ -45,6 +46,16 @@ struct ResultLocation {
     std::string resultFolder;
     std::filesystem::path dataFolder;
 };
+
+/// Reads "input_e.dup", "input_an.dup" and "input_bn.dup" of a result folder, starting from
+/// `previous`: without "input_e.dup" only `symmetry` changes (to 4); "input_an.dup" must
+/// exist; a missing "input_bn.dup" gives zero coefficients.
+TVariables readResultVariables(const std::filesystem::path& resultFolder, TVariables previous);
+
+/// Copies "input_s.df" from the data folder into the working root when missing there, then
+/// reads the result folder's "input_s.dup", or the working root's "input_s.df" when no result
+/// folder is named.
+TResultSettings readSettingsOf(const ResultLocation& location);
 
 /// Reads the input files of a result, starting from `previous` (the values kept when the
 /// folder has no "input_e.dup"; `symmetry` then becomes 4). "input_an.dup" must exist; a

@@ -37,6 +37,12 @@ TEST(DupReader, TrailingBlankLinesCountAsTheEnd) {
     DupReader in("f.dup", "1\n\n  \r\n");
     in.readInteger();
     EXPECT_TRUE(in.atEnd());
+    EXPECT_FALSE(in.atEndOfFile()); // for tables that end at an empty line
+    EXPECT_TRUE(in.nextLineIsBlank());
+    in.skipLine();
+    in.skipLine();
+    EXPECT_TRUE(in.atEndOfFile());
+    EXPECT_FALSE(in.nextLineIsBlank());
     EXPECT_FALSE(DupReader("g", "\n2\n").atEnd());
 }
 
