@@ -222,9 +222,12 @@ TEST(InputE, ConfigurationLineIsCutAtTheFirstBlank) {
     EXPECT_EQ(v.siconf, "4f^1^3");
 }
 
-TEST(InputE, ATruncatedFileIsAnError) {
+TEST(InputE, ATruncatedFileIsAnErrorAndChangesNothing) {
     test::TempDir dir;
     test::writeFile(dir / "e", lines({"94", "2", "4f^1^3", "2"}));
     TVariables v;
+    v.element = 7;
     EXPECT_THROW(readInputE(dir / "e", v), InputError);
+    EXPECT_EQ(v.element, 7);
+    EXPECT_EQ(v.siconf, "");
 }
