@@ -125,19 +125,24 @@ std::size_t after(std::size_t pos) {
     return pos == std::string::npos ? 0 : pos + 1;
 }
 
+// A finite value by the pattern, from its exact digits (worked out once per value).
+std::string formatExact(std::string_view pattern, const DecimalDigits& exact, double value) {
+    if (pattern.empty())
+        return floatToStrDot(value);
+    const Pattern p = parsePattern(pattern);
+    DecimalDigits number = exact;
+    std::string text = p.scientific ? scientificByPattern(number, p) : fixedByPattern(number, p);
+    if (text.empty())
+        return "0";
+    return number.negative && !number.isZero() ? "-" + text : text;
+}
+
 } // namespace
 
 std::string formatFloatDot(std::string_view pattern, double value) {
     if (!std::isfinite(value))
         return std::isnan(value) ? "NaN" : (value < 0 ? "-Inf" : "Inf");
-    if (pattern.empty())
-        return floatToStrDot(value);
-    const Pattern p = parsePattern(pattern);
-    DecimalDigits number = exactDigits(value);
-    std::string text = p.scientific ? scientificByPattern(number, p) : fixedByPattern(number, p);
-    if (text.empty())
-        return "0";
-    return number.negative && !number.isZero() ? "-" + text : text;
+    return formatExact(pattern, exactDigits(value), value);
 }
 
 std::string formatComplexDot(std::string_view pattern, double re, double im) {
@@ -172,11 +177,12 @@ std::string formatFit(std::string_view pattern, int maxLength, double value) {
     const auto fits = [maxLength](const std::string& t) {
         return static_cast<int>(t.size()) <= maxLength;
     };
-    if (strToFloatDot(formatFloatDot(pattern, value)) == 0)
+    const DecimalDigits exact = exactDigits(value);
+    if (strToFloatDot(formatExact(pattern, exact, value)) == 0)
         return "0";
     std::string current(pattern);
     for (;;) {
-        std::string text = formatFloatDot(current, value);
+        std::string text = formatExact(current, exact, value);
         if (fits(text))
             return text;
         if (!shortenPattern(current))
