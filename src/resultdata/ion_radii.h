@@ -27,6 +27,8 @@ struct bibRec {
     std::string title; ///< the rest, leading blanks removed
 };
 
+/// The table; texts are the file's bytes (Windows-1252), converted with cp1252ToUtf8 for
+/// display.
 struct IonRadiiTable {
     std::vector<radRec> radii;
     std::vector<bibRec> references;
