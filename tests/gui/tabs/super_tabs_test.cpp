@@ -1,4 +1,6 @@
+#include "controls/pictures.h"
 #include "tabs/super_tabs.h"
+#include "tabs/tab_pictures.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -62,6 +64,7 @@ private slots:
     void holdingAnArrowRepeatsScrolling();
     void hintAppearsAfterAPause();
     void rightClickSelectsWithoutActivating();
+    void everyPictureIsCompiledInAtItsSize();
     void screenshotOfEveryLook();
 };
 
@@ -321,6 +324,17 @@ void SuperTabsTest::rightClickSelectsWithoutActivating() {
     strip->SetCurrentTab(1, -1);
     QCOMPARE(strip->ActiveTab(), 1);
     QCOMPARE(strip->SelectedTab(), 1);
+}
+
+void SuperTabsTest::everyPictureIsCompiledInAtItsSize() {
+    for (const auto& picture : vintrel::tabpictures::kTabPictures) {
+        const QString name = QString::fromLatin1(picture.name.data(), picture.name.size());
+        const QPixmap pixmap = vintrel::loadPicture(name + QStringLiteral(".bmp"));
+        QVERIFY2(!pixmap.isNull(), qPrintable(name));
+        QCOMPARE(pixmap.size(), QSize(picture.width, picture.height));
+        // Every picture leaves some of its pixels transparent or is a stretched middle piece.
+        QVERIFY2(pixmap.hasAlpha() || picture.width >= 87, qPrintable(name));
+    }
 }
 
 namespace {
