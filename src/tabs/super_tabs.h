@@ -12,6 +12,8 @@
 #include <memory>
 #include <vector>
 
+class QPainter;
+
 namespace vintrel {
 
 /// The owner-drawn tab strip: draws its tabs from pictures, scrolls when they do not fit, lets
@@ -106,7 +108,7 @@ private:
     void scrollTick();
     void hintTick();
     void hideHint();
-    void paintTab(class QPainter& painter, const TabPlacement& placement, bool active) const;
+    void paintTab(QPainter& painter, const TabPlacement& placement, bool active) const;
     void paintCaption(QPainter& painter, const TabPlacement& placement, bool active) const;
     void paintArrows(QPainter& painter) const;
     void paintHint(QPainter& painter) const;
