@@ -339,17 +339,17 @@ void SuperTabsTest::everyPictureIsCompiledInAtItsSize() {
 
 namespace {
 
-struct TabSpec {
+struct TabEntry {
     const char* name;
     TKind kind;
 };
 
 TSuperTabs* addStrip(QVBoxLayout* layout, QColor colour, int defaultWidth,
-                     std::initializer_list<TabSpec> tabs, int active) {
+                     std::initializer_list<TabEntry> tabs, int active) {
     auto* strip = new TSuperTabs;
     strip->setColor(colour);
     strip->setDefaultWidth(defaultWidth);
-    for (const TabSpec& tab : tabs)
+    for (const TabEntry& tab : tabs)
         strip->AddSimpleTab(QString::fromUtf8(tab.name), tab.kind);
     strip->SetCurrentTab(active, 0);
     layout->addWidget(strip);
