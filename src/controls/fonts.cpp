@@ -5,8 +5,8 @@
 namespace vintrel {
 
 namespace {
-const char* const kSansFamilies[] = {"Tahoma", "Calibri", "Arial", "MS Sans Serif", "Segoe UI",
-                                     "Verdana", "Symbol"};
+const char* const kSansFamilies[] = {"Tahoma",   "Calibri", "Arial", "MS Sans Serif",
+                                     "Segoe UI", "Verdana", "Symbol"};
 const char* const kMonoFamilies[] = {"Courier New", "Courier", "Consolas", "Lucida Console"};
 } // namespace
 

@@ -25,8 +25,13 @@ class TMyButton : public QWidget {
 
 public:
     /// The picture of each state, in the order of `stateIndex`.
-    enum Glyph { GlyphOutIndex, GlyphOverIndex, GlyphDownIndex, GlyphDownOverIndex,
-                 GlyphDisabledIndex };
+    enum Glyph {
+        GlyphOutIndex,
+        GlyphOverIndex,
+        GlyphDownIndex,
+        GlyphDownOverIndex,
+        GlyphDisabledIndex
+    };
 
     explicit TMyButton(QWidget* parent = nullptr);
 

@@ -17,9 +17,7 @@ std::u16string_view captionView(const QString& caption) {
 } // namespace
 
 TMarkupLabel::TMarkupLabel(QWidget* parent)
-    : QWidget(parent), FColor(theme::kPageBackground), FFontColor(theme::kText) {
-    setFont(viewerFont());
-}
+    : QWidget(parent), FColor(theme::kPageBackground), FFontColor(theme::kText) {}
 
 void TMarkupLabel::SetCaption(const QString& caption) {
     FCaption = caption;
@@ -83,6 +81,7 @@ void TMarkupLabel::paintEvent(QPaintEvent*) {
 }
 
 TMyLabel::TMyLabel(QWidget* parent, const QString& caption) : TMarkupLabel(parent) {
+    setFont(viewerFont());
     SetCaption(caption);
 }
 
@@ -113,6 +112,7 @@ void TMyLabel::paintCaption(QPainter& painter, const QColor& colour, int dx, int
 }
 
 TMyVertLabel::TMyVertLabel(QWidget* parent, const QString& caption) : TMarkupLabel(parent) {
+    setFont(viewerFont());
     SetCaption(caption);
 }
 

@@ -86,8 +86,7 @@ public:
 
     /// The vertical interpreter from (x, y), y being the lower end of the text. Gives the
     /// extent along the text and the thickness across it.
-    void DrawMarkup(QPainter* painter, bool draw, int x, int y, int& extent,
-                    int& thickness) const;
+    void DrawMarkup(QPainter* painter, bool draw, int x, int y, int& extent, int& thickness) const;
     /// Thickness as width, extent as height.
     QSize captionSize() const override;
 

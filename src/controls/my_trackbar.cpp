@@ -110,9 +110,9 @@ void TMyTrackBar::paintEvent(QPaintEvent*) {
     const int w = width();
     painter.drawPixmap(0, 0, p.left);
     painter.drawPixmap(w - p.right.width(), 0, p.right);
-    painter.drawPixmap(QRect(p.left.width(), 0, w - p.left.width() - p.right.width(),
-                             p.center.height()),
-                       p.center);
+    painter.drawPixmap(
+        QRect(p.left.width(), 0, w - p.left.width() - p.right.width(), p.center.height()),
+        p.center);
     const int xl = thumbX(FPositionLeft);
     const int xr = thumbX(FPositionRight);
     if (xr > xl)

@@ -33,6 +33,7 @@ TMyUpDown::TMyUpDown(QWidget* parent) : QWidget(parent), Edit1(new QLineEdit(thi
     Timer1.setInterval(200);
     connect(&Timer1, &QTimer::timeout, this, &TMyUpDown::step);
     connect(Edit1, &QLineEdit::textEdited, this, &TMyUpDown::typed);
+    connect(Edit1, &QLineEdit::editingFinished, this, &TMyUpDown::entryFinished);
     resize(50, 16);
     showValue();
 }
@@ -74,14 +75,27 @@ void TMyUpDown::SetFormat(const QString& format) {
 }
 
 void TMyUpDown::showValue() {
-    const QString text =
-        QString::fromStdString(formatDecimal(FFormat.toStdString(), FPosition));
+    const QString text = QString::fromStdString(formatDecimal(FFormat.toStdString(), FPosition));
     if (Edit1->text() != text)
         Edit1->setText(text);
 }
 
 void TMyUpDown::typed(const QString& text) {
     const auto value = parseDecimal(text.toStdString());
+    if (value && *value >= FMin && *value <= FMax) {
+        FPosition = *value;
+        emit OnChange();
+        return;
+    }
+    const QString trimmed = text.trimmed();
+    const bool numberBegun = trimmed.isEmpty() || trimmed == QLatin1String("-") ||
+                             trimmed == QLatin1String(".") || trimmed == QLatin1String("-.");
+    if (!value && !numberBegun)
+        showValue();
+}
+
+void TMyUpDown::entryFinished() {
+    const auto value = parseDecimal(Edit1->text().toStdString());
     SetPosition(value ? *value : FPosition);
     showValue();
 }
@@ -128,8 +142,7 @@ void TMyUpDown::paintEvent(QPaintEvent*) {
     painter.drawRect(QRect(0, 0, left + 1, height() - 1));
     const QPixmap& spinner = spinnerPicture(FImg);
     if (!spinner.isNull())
-        painter.drawPixmap(QRect(width() - spinner.width(), 0, spinner.width(), height()),
-                           spinner);
+        painter.drawPixmap(QRect(width() - spinner.width(), 0, spinner.width(), height()), spinner);
 }
 
 } // namespace vintrel

@@ -8,8 +8,10 @@
 namespace vintrel {
 
 /// A numeric field for real values with a spinner at its right: holding the upper or lower
-/// half steps the value by `Change` every 200 ms within `Min`..`Max`; typing sets the value
-/// at once (text that is no number restores the current value). Starts at 50 x 16 pixels.
+/// half steps the value by `Change` every 200 ms within `Min`..`Max`. Typing a number in the
+/// range sets the value at once; a letter restores the current value; when the entry is
+/// finished (Enter, focus leaves) the value is limited to the range and shown in `Format`.
+/// Starts at 50 x 16 pixels.
 class TMyUpDown : public QWidget {
     Q_OBJECT
     Q_PROPERTY(double Max READ Max WRITE SetMax)
@@ -59,6 +61,7 @@ private:
     void step();
     void showValue();
     void typed(const QString& text);
+    void entryFinished();
 
     double FMax = 1;
     double FMin = 0;

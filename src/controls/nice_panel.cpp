@@ -47,8 +47,8 @@ QImage TNicePanel::composed() const {
                           FImg[BottomRight]);
     }
     if (FRandomized) {
-        std::minstd_rand generator(static_cast<unsigned>(
-            std::chrono::steady_clock::now().time_since_epoch().count()));
+        std::minstd_rand generator(
+            static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count()));
         std::uniform_int_distribution<int> noise(0, 15);
         addPanelNoise(image, FImg[TopLeft].width(), FImg[TopRight].width(),
                       [&] { return noise(generator); });
@@ -74,12 +74,13 @@ void addPanelNoise(QImage& image, int left, int right, const std::function<int()
 
 void TNicePanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, withMagentaTransparent(composed().convertToFormat(QImage::Format_RGB32)));
+    painter.drawImage(0, 0,
+                      withMagentaTransparent(composed().convertToFormat(QImage::Format_RGB32)));
 }
 
 void loadPanelSet(TNicePanel& panel, const QString& prefix) {
-    static const char* const names[] = {"_topleft", "_top",        "_topright",
-                                        "_left",    "_center",     "_right",
+    static const char* const names[] = {"_topleft",    "_top",    "_topright",
+                                        "_left",       "_center", "_right",
                                         "_bottomleft", "_bottom", "_bottomright"};
     for (int i = 0; i < 9; ++i)
         panel.setPiece(static_cast<TNicePanel::Piece>(i),

@@ -17,8 +17,17 @@ class TNicePanel : public QWidget {
 
 public:
     /// The nine pieces, in the order of `Piece`.
-    enum Piece { TopLeft, TopCenter, TopRight, Left, Center, Right, BottomLeft, BottomCenter,
-                 BottomRight };
+    enum Piece {
+        TopLeft,
+        TopCenter,
+        TopRight,
+        Left,
+        Center,
+        Right,
+        BottomLeft,
+        BottomCenter,
+        BottomRight
+    };
 
     explicit TNicePanel(QWidget* parent = nullptr);
 
