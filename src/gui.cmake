@@ -8,7 +8,7 @@ target_include_directories(vintrel_gui PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 set_target_properties(vintrel_gui PROPERTIES AUTOMOC ON)
 
 # Pictures drawn by tools/assets, compiled in under ":/data/".
-file(GLOB vintrel_pictures RELATIVE ${CMAKE_SOURCE_DIR} CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/*.bmp)
+file(GLOB vintrel_pictures CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/*.bmp)
 if(vintrel_pictures)
     qt_add_resources(vintrel_gui "pictures" PREFIX "/" BASE ${CMAKE_SOURCE_DIR}
         FILES ${vintrel_pictures})

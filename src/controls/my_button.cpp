@@ -102,7 +102,13 @@ QImage TMyButton::composed() const {
         if ((glyph.pixel(centre) & 0xFFFFFF) == (kTintKey.rgb() & 0xFFFFFF))
             floodFill(image, QPoint(width() / 2, height() / 2), kTintKey, FColor);
     }
-    drawCaption(image, FMouseIn && isEnabled() ? FFontOver : FFontOut);
+    if (isEnabled()) {
+        drawCaption(image, FMouseIn ? FFontOver : FFontOut);
+    } else {
+        ControlFont greyed = FFontOut;
+        greyed.colour = theme::kShadow;
+        drawCaption(image, greyed);
+    }
     if (FTransparent)
         return withMagentaTransparent(image);
     replaceMagenta(image, FColor);

@@ -13,7 +13,8 @@ namespace vintrel {
 /// The image button of the pages and tool bars. Shows one of five pictures by state (normal,
 /// hovered, pressed, pressed and hovered, disabled), floods the cyan (0, 255, 255) middle of a
 /// picture with its own `Color`, writes a caption with "^"/"_" markup, and can toggle
-/// (`TriState`). Starts at 24 x 23 pixels.
+/// (`TriState`). A disabled button writes its caption in the theme's shadow colour. Starts at
+/// 24 x 23 pixels.
 class TMyButton : public QWidget {
     Q_OBJECT
     Q_PROPERTY(bool Down READ Down WRITE SetDown)

@@ -49,6 +49,23 @@ class SmallControlsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void picturesComeAtTheirSizes_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("size");
+        for (const char* name : {"updown1.bmp", "updown2.bmp", "updown3.bmp"})
+            QTest::newRow(name) << name << QSize(10, 17);
+        for (const char* name : {"down.bmp", "down_over.bmp"})
+            QTest::newRow(name) << name << QSize(16, 17);
+        for (const char* name : {"slider.bmp", "track_center.bmp", "track_left.bmp",
+                                 "track_right.bmp", "track_center_fill.bmp"})
+            QTest::newRow(name) << name << QSize(11, 22);
+    }
+    void picturesComeAtTheirSizes() {
+        QFETCH(QString, name);
+        QFETCH(QSize, size);
+        QCOMPARE(loadPicture(name).size(), size);
+    }
+
     void trackBarRaisingMinimumMovesBothThumbs() {
         TMyTrackBar bar;
         QCOMPARE(bar.Max(), 100);
