@@ -240,6 +240,18 @@ private slots:
         QCOMPARE(extent, 13 + 10);
     }
 
+    void verticalSymbolFontEndsWithItsCharacter() {
+        // "!^ab": the raised a is a Symbol character; b is plain again even though the caret
+        // came between the exclamation mark and the a.
+        FakeSurface surface;
+        int extent = 0;
+        int thickness = 0;
+        drawVerticalMarkup(surface, kBase, u"!^ab", true, 0, 0, extent, thickness);
+        QCOMPARE(surface.writes[0].font.name, std::string(kSymbolFontName));
+        QCOMPARE(surface.writes[0].font.size, 7);
+        QCOMPARE(surface.writes[1].font, kBase);
+    }
+
     void buttonCaptionShiftsThreePixels() {
         // K at the base, a lowered 2 at size 7 three pixels lower, x two pixels after it.
         FakeSurface surface;

@@ -149,6 +149,20 @@ private slots:
         QCOMPARE(image.pixelColor(5, 5), kCyan);
     }
 
+    void stretchedPictureCoversTheButton() {
+        QImage small(12, 11, QImage::Format_RGB32);
+        small.fill(kFrame);
+        small.setPixelColor(11, 10, QColor(9, 99, 199));
+        TMyButton button;
+        button.SetGlyphOut(QPixmap::fromImage(small));
+        button.SetColor(Qt::white);
+        QCOMPARE(button.composed().pixelColor(23, 22), QColor(Qt::white));
+        QCOMPARE(button.composed().pixelColor(6, 6), kFrame);
+        button.SetStretch(true);
+        QCOMPARE(button.composed().pixelColor(23, 22), QColor(9, 99, 199));
+        QCOMPARE(button.composed().pixelColor(0, 0), kFrame);
+    }
+
     void magentaShowsThroughOnlyWhenTransparent() {
         TMyButton button;
         button.SetGlyphOut(glyph(kFrame, Qt::white));
