@@ -86,6 +86,8 @@ void TMyButton::Click() {
 }
 
 QImage TMyButton::composed() const {
+    if (width() <= 0 || height() <= 0)
+        return {};
     QImage image(size(), QImage::Format_RGB32);
     image.fill(FColor);
     const QImage& glyph = FGlyphs[stateIndex()];

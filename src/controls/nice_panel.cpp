@@ -26,6 +26,8 @@ void TNicePanel::SetRandomized(bool randomized) {
 QImage TNicePanel::composed() const {
     const int w = width();
     const int h = height();
+    if (w <= 0 || h <= 0)
+        return {};
     QImage image(w, h, QImage::Format_RGB888);
     image.fill(kTransparentColour);
     {
