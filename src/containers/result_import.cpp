@@ -92,12 +92,15 @@ std::string chooseNameSuffix(const std::vector<std::string>& storedNames,
     }
 }
 
-std::string createResultFolder(const std::filesystem::path& workingRoot) {
-    for (int number = 0; number <= kLastResultFolderNumber; ++number) {
+std::string createResultFolder(const std::filesystem::path& workingRoot, int* taken) {
+    for (int number = taken ? *taken : 0; number <= kLastResultFolderNumber; ++number) {
         const std::string name = resultFolderName(number);
         std::error_code ec;
-        if (std::filesystem::create_directory(workingRoot / name, ec))
+        if (std::filesystem::create_directory(workingRoot / name, ec)) {
+            if (taken)
+                *taken = number;
             return name;
+        }
         if (ec && ec != std::errc::file_exists)
             throw FileError("Cannot create a result folder in " + workingRoot.string() + ": " +
                             ec.message());
@@ -123,12 +126,13 @@ ExtractOutcome extractResults(ContainerReader& reader, const std::filesystem::pa
     auto remaining = static_cast<std::size_t>(
         std::count(request.picked.begin(), request.picked.begin() + considered, true));
     reader.rewindToResults();
+    int folderNumber = 0;
     for (std::size_t r = 0; r < count && remaining > 0; ++r) {
         const std::string name = reader.readZeroTerminatedName();
         const bool picked = r < considered && request.picked[r];
         std::string folder;
         if (picked) {
-            folder = createResultFolder(workingRoot);
+            folder = createResultFolder(workingRoot, &folderNumber);
             --remaining;
         }
         walkMembers(reader, name, workingRoot / folder, folder, request.withOptional, outcome);

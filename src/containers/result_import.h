@@ -22,8 +22,10 @@ std::string chooseNameSuffix(const std::vector<std::string>& storedNames,
 inline constexpr int kLastResultFolderNumber = 999;
 
 /// Creates the first free result folder (Result00, Result01, …) in the working root and
-/// returns its name. Throws FileError when none can be made.
-std::string createResultFolder(const std::filesystem::path& workingRoot);
+/// returns its name. Throws FileError when none can be made. With `number`, the search starts
+/// there and `number` is set to the one taken (an import that unpacks many results need not
+/// try the folders it has just made again).
+std::string createResultFolder(const std::filesystem::path& workingRoot, int* number = nullptr);
 
 /// True when a stored member name can be used as a file name in a result folder: not empty,
 /// not "." or "..", no "/", "\" or control characters.

@@ -1,9 +1,10 @@
 #include "controls/my_updown.h"
 
 #include "controls/fonts.h"
-#include "controls/number_text.h"
 #include "controls/pictures.h"
 #include "controls/theme.h"
+#include "resultdata/number_pattern.h"
+#include "resultdata/number_text.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,6 +14,12 @@
 namespace vintrel {
 
 namespace {
+
+// The number a field holds, blanks around it allowed.
+std::optional<double> fieldValue(const QString& text) {
+    return parseRealDot(text.trimmed().toStdString());
+}
+
 const QPixmap& spinnerPicture(int img) {
     static const QPixmap pictures[3] = {loadPicture(QStringLiteral("updown1.bmp")),
                                         loadPicture(QStringLiteral("updown2.bmp")),
@@ -75,13 +82,13 @@ void TMyUpDown::SetFormat(const QString& format) {
 }
 
 void TMyUpDown::showValue() {
-    const QString text = QString::fromStdString(formatDecimal(FFormat.toStdString(), FPosition));
+    const QString text = QString::fromStdString(formatFloatDot(FFormat.toStdString(), FPosition));
     if (Edit1->text() != text)
         Edit1->setText(text);
 }
 
 void TMyUpDown::typed(const QString& text) {
-    const auto value = parseDecimal(text.toStdString());
+    const auto value = fieldValue(text);
     if (value && *value >= FMin && *value <= FMax) {
         FPosition = *value;
         emit OnChange();
@@ -95,7 +102,7 @@ void TMyUpDown::typed(const QString& text) {
 }
 
 void TMyUpDown::entryFinished() {
-    const auto value = parseDecimal(Edit1->text().toStdString());
+    const auto value = fieldValue(Edit1->text());
     SetPosition(value ? *value : FPosition);
     showValue();
 }

@@ -3,7 +3,6 @@
 #include "controls/my_trackbar.h"
 #include "controls/my_updown.h"
 #include "controls/nice_panel.h"
-#include "controls/number_text.h"
 #include "controls/panel_animation.h"
 #include "controls/pictures.h"
 #include "mouse.h"
@@ -227,47 +226,6 @@ private slots:
         QTest::keyClick(updown.Edit1, Qt::Key_Return);
         QCOMPARE(updown.Position(), 1.0);
         QCOMPARE(updown.Edit1->text(), QStringLiteral("1.0"));
-    }
-
-    void numberPatterns_data() {
-        QTest::addColumn<QString>("pattern");
-        QTest::addColumn<double>("value");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("one decimal") << "0.0" << 1.0 << "1.0";
-        QTest::newRow("rounds to the last place") << "0.0" << 0.96 << "1.0";
-        QTest::newRow("no negative zero") << "0.0" << -0.04 << "0.0";
-        QTest::newRow("negative") << "0.00" << -2.5 << "-2.50";
-        QTest::newRow("optional decimals") << "0.###" << 2.5 << "2.5";
-        QTest::newRow("optional decimals dropped") << "0.###" << 2.0 << "2";
-        QTest::newRow("no leading zero") << "#.##" << 0.5 << ".5";
-        QTest::newRow("large") << "0.0" << 123456.78 << "123456.8";
-    }
-    void numberPatterns() {
-        QFETCH(QString, pattern);
-        QFETCH(double, value);
-        QFETCH(QString, text);
-        QCOMPARE(QString::fromStdString(formatDecimal(pattern.toStdString(), value)), text);
-    }
-
-    void numberTexts_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("valid");
-        QTest::addColumn<double>("value");
-        QTest::newRow("plain") << "0.5" << true << 0.5;
-        QTest::newRow("blanks") << " 1.25 " << true << 1.25;
-        QTest::newRow("negative") << "-3" << true << -3.0;
-        QTest::newRow("comma") << "1,5" << false << 0.0;
-        QTest::newRow("letters") << "0.3x" << false << 0.0;
-        QTest::newRow("empty") << "" << false << 0.0;
-    }
-    void numberTexts() {
-        QFETCH(QString, text);
-        QFETCH(bool, valid);
-        QFETCH(double, value);
-        const auto parsed = parseDecimal(text.toStdString());
-        QCOMPARE(parsed.has_value(), valid);
-        if (valid)
-            QCOMPARE(*parsed, value);
     }
 
     void comboArrowLightsUnderThePointer() {
