@@ -29,6 +29,8 @@ void restartLogRun();
 /// opened and closed for every line; past kLogSizeLimit it restarts with a trim line.
 void writeLog(const std::string& fileName, const std::string& text);
 /// The same with the usual log file.
-inline void writeLog(const std::string& text) { writeLog(kLogFileName, text); }
+inline void writeLog(const std::string& text) {
+    writeLog(kLogFileName, text);
+}
 
 } // namespace vintrel

@@ -32,7 +32,8 @@ BinaryFile BinaryFile::open(const std::filesystem::path& path, Mode mode) {
         result.openError_ = errno != 0 ? errno : EIO;
         return result;
     }
-    std::setvbuf(f, nullptr, _IOFBF, kStreamBuffer);
+    result.buffer_ = std::make_unique<char[]>(kStreamBuffer);
+    std::setvbuf(f, result.buffer_.get(), _IOFBF, kStreamBuffer);
     result.file_.reset(f);
     // A folder opens as a FILE on Linux; it is not a file we can use.
     std::error_code ec;
@@ -85,7 +86,9 @@ void BinaryFile::seek(std::int64_t position) {
         throw FileError("Seek error in " + name_);
 }
 
-void BinaryFile::skip(std::int64_t count) { seek(position() + count); }
+void BinaryFile::skip(std::int64_t count) {
+    seek(position() + count);
+}
 
 void BinaryFile::readExact(void* buffer, std::size_t count) {
     if (count == 0)

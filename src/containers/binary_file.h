@@ -58,6 +58,7 @@ private:
     struct Closer {
         void operator()(std::FILE* f) const { std::fclose(f); }
     };
+    std::unique_ptr<char[]> buffer_;
     std::unique_ptr<std::FILE, Closer> file_;
     int openError_ = 0;
     std::string name_;

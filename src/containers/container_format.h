@@ -31,7 +31,8 @@ inline constexpr std::size_t kLongestName = 4096;
 
 inline constexpr const char* kMsgCannotOpen = "Cannot open file:\r";
 inline constexpr const char* kMsgDamaged = "Damaged or not Zorvane file:\r";
-inline constexpr const char* kMsgNewer = "File is from newer Zorvane version and cannot be opened:\r";
+inline constexpr const char* kMsgNewer =
+    "File is from newer Zorvane version and cannot be opened:\r";
 
 struct Version {
     int major = 0;
@@ -133,8 +134,9 @@ std::vector<ListedResult> listResults(ContainerReader& reader);
 void writeContainerHeader(const std::filesystem::path& path, bool meanField, bool withOptional,
                           std::int32_t resultCount, std::string_view description);
 /// Appends one result record built from the files of `resultFolder`.
-void appendResultRecord(const std::filesystem::path& path, const std::filesystem::path& resultFolder,
-                        std::string_view resultName, bool meanField, bool withOptional);
+void appendResultRecord(const std::filesystem::path& path,
+                        const std::filesystem::path& resultFolder, std::string_view resultName,
+                        bool meanField, bool withOptional);
 /// Appends one member record; a missing member file is first created empty.
 void appendMember(const std::filesystem::path& path, const std::filesystem::path& resultFolder,
                   std::string_view memberName);
