@@ -1,47 +1,61 @@
+#include "container_output.h"
 #include "examples.h"
-#include "result_generator.h"
 
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <random>
 #include <string>
+#include <string_view>
 
 namespace {
 
-void printSummary(const vintrel::generator::GeneratedResult& r) {
-    std::printf("%s\n  levels (K):", r.spec.name.c_str());
-    for (Eigen::Index i = 0; i < r.levels.energies.size(); ++i) {
-        std::printf(" %.3f", r.levels.energies(i) - r.levels.energies(0));
-    }
-    if (r.meanField) {
-        std::printf("\n  T_c = %.3f K, m(T_min) = %.4f mu_B", r.meanField->tc,
-                    r.meanField->steps.front().m[2]);
-    }
-    std::printf("\n");
+constexpr const char* kUsage =
+    "usage: vintrel-gen OUTPUT_FOLDER [--folders FOLDER]\n"
+    "  writes the sample containers (Ce-cubic.zrvn, Ti-LS-complex.zrvn, Nd-meanfield.mfa)\n"
+    "  into OUTPUT_FOLDER; --folders keeps the result folders they were packed from\n";
+
+std::filesystem::path freshWorkFolder() {
+    std::random_device random;
+    return std::filesystem::temp_directory_path() /
+           ("vintrel-gen-" + std::to_string(random()) + std::to_string(random()));
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: vintrel-gen FOLDER\n  writes the result folders of the "
-                             "sample results into FOLDER\n");
+    std::filesystem::path output;
+    std::filesystem::path kept;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--folders" && i + 1 < argc) {
+            kept = argv[++i];
+        } else if (output.empty() && !arg.starts_with("--")) {
+            output = arg;
+        } else {
+            std::fputs(kUsage, stderr);
+            return 2;
+        }
+    }
+    if (output.empty()) {
+        std::fputs(kUsage, stderr);
         return 2;
     }
+    const std::filesystem::path work = kept.empty() ? freshWorkFolder() : kept;
+    int status = 0;
     try {
-        const std::filesystem::path out = argv[1];
         for (const auto& container : vintrel::generator::allExamples()) {
-            int index = 0;
-            for (const auto& spec : container.results) {
-                const auto result = vintrel::generator::generateResult(spec);
-                printSummary(result);
-                vintrel::generator::writeResultFolder(
-                    result, out / (container.fileName + "." + std::to_string(index++)));
-            }
+            const auto path = vintrel::generator::writeExampleContainer(container, output, work);
+            std::printf("wrote %s (%ju bytes)\n", path.string().c_str(),
+                        static_cast<std::uintmax_t>(std::filesystem::file_size(path)));
         }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "vintrel-gen: %s\n", e.what());
-        return 1;
+        status = 1;
     }
-    return 0;
+    if (kept.empty()) {
+        std::error_code ignored;
+        std::filesystem::remove_all(work, ignored);
+    }
+    return status;
 }
