@@ -72,6 +72,39 @@ TEST(ResultFiles, HamiltonianFileSumHasTheLevelsOfTheResult) {
     }
 }
 
+TEST(ResultFiles, HamiltonianFileFollowsTheViewersBasisOrder) {
+    struct Case {
+        const char* ion;
+        int baza;
+        std::vector<double> zeemanDiagonal;
+    };
+    const double mu = kBohrMagnetonK;
+    const double half = kElectronG / 2;
+    // 1 T along z: |L,S,Lz,Sz> from Lz = L, Sz = S down; |J,Jz> from Jz = -J up.
+    const std::vector<Case> cases{
+        {"Ti3+",
+         1,
+         {mu * (2 + half), mu * (2 - half), mu * (1 + half), mu * (1 - half), mu * half, -mu * half,
+          mu * (-1 + half), mu * (-1 - half), mu * (-2 + half), mu * (-2 - half)}},
+        {"Ce3+",
+         2,
+         {-2.5 * mu * 6 / 7, -1.5 * mu * 6 / 7, -0.5 * mu * 6 / 7, 0.5 * mu * 6 / 7,
+          1.5 * mu * 6 / 7, 2.5 * mu * 6 / 7}}};
+    for (const Case& c : cases) {
+        ResultSpec spec;
+        spec.ion = c.ion;
+        spec.baza = c.baza;
+        spec.field = 1;
+        const IonModel model = buildModel(spec);
+        const int n = model.dimension();
+        ASSERT_EQ(n, static_cast<int>(c.zeemanDiagonal.size()));
+        const auto blocks = parseHamiltonianText(hamiltonianText(model), n);
+        for (int i = 0; i < n; ++i) {
+            EXPECT_NEAR(blocks[2](i, i), c.zeemanDiagonal[i], 1e-8) << c.ion << " state " << i;
+        }
+    }
+}
+
 TEST(ResultFiles, LevelFileHasOneSectionPerAxisInAscendingOrder) {
     for (const GeneratedResult* r : ordinaryExamples()) {
         const auto lines = splitLines(r->files.at("o_E.dup"));
