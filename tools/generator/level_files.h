@@ -14,8 +14,8 @@ inline constexpr const char* kEol = "\r\n";
 /// Hamiltonian).
 using AxisSections = std::array<AxisSection, 3>;
 
-/// Text of the energies as both "o_E.dup" and "o_neu.dup" write them, so that the viewer can
-/// match them exactly.
+/// Text of the energies as both "o_E.dup" and "o_neu.dup" write them (6 decimals), so that the
+/// viewer can match them exactly.
 std::string energyText(double e);
 
 /// One block of "o_E.dup": the marker lines "x<n>x", ("y<n>y"), "z<n>z" with their data lines
@@ -23,25 +23,5 @@ std::string energyText(double e);
 /// carries its temperature after the x marker.
 std::string levelBlock(const IonModel& model, const AxisSections& sections, int block,
                        std::optional<double> temperature);
-
-/// The matrix elements between the eigenstates of the z section, as written to
-/// "o_neu.dup" (values rounded as they are written).
-struct TransitionTable {
-    std::vector<double> energies;
-    /// elements[i][j]: Lz, L+, L-, Sz, S+, S-, Lz + g_e Sz (|L,S,Lz,Sz>) or Jz, J+, J- (|J,Jz>).
-    std::vector<std::vector<std::vector<double>>> elements;
-};
-TransitionTable transitionTable(const IonModel& model, const AxisSection& z);
-
-/// "o_neu.dup" of block 0.
-std::string neutronText(const IonModel& model, const TransitionTable& table);
-
-/// "o_spectro.dup" and "o_lsspec.dup" (the latter empty in the |J,Jz> basis), derived from the
-/// table the way the viewer derives them from "o_neu.dup", with the LS element kept.
-struct SpectroTexts {
-    std::string spectro;
-    std::string lsspec;
-};
-SpectroTexts spectroTexts(const IonModel& model, const TransitionTable& table);
 
 } // namespace vintrel::generator

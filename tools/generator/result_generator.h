@@ -2,6 +2,7 @@
 
 #include "level_files.h"
 #include "mean_field.h"
+#include "transition_files.h"
 
 #include <filesystem>
 #include <map>
