@@ -9,8 +9,8 @@ namespace vintrel::generator {
 namespace {
 
 // Stevens factors: tables of Stevens and of Hutchings; orbital factors of single-electron
-// terms. Radial integrals: Hartree-Fock free-ion values (Freeman and Desclaux for the 4f
-// ions; an approximate value for Ti3+). Rank-6 entries of a d shell are zero.
+// terms. Radial integrals: representative Hartree-Fock free-ion values (approximate for
+// Ti3+); they only set the scale of the A coefficients. Rank-6 entries of a d shell are zero.
 const Ion kIons[] = {
     {"Ce3+",
      82,

@@ -120,37 +120,40 @@ double entropyAt(const IonModel& model, double exchange, double t, const Vector3
     return heatRow(s.energies, t).s;
 }
 
-AnisotropyRow anisotropy(const IonModel& model, const Vector3& molecularField, double t) {
-    AnisotropyRow row;
-    row.t = t;
-    const double magnitude = toEigen(molecularField).norm();
-    if (magnitude < 1e-9) {
-        return row;
-    }
+/// Least-squares fit of F = K0 + K1 s^2 + K2 s^4 + K2' s^4 cos 4phi + K3 s^6 + K3' s^6 cos 6phi
+/// (s = sin theta) to the free energies of the molecular field turned to (theta, phi).
+std::array<double, 5> fitAnisotropy(const IonModel& model, double magnitude, double t) {
     const double rad = std::numbers::pi / 180;
-    std::vector<std::array<double, 6>> basis;
+    std::vector<std::array<double, 6>> rows;
     std::vector<double> energies;
     for (int theta = 0; theta <= 90; theta += 10) {
         for (int phi = 0; phi <= 90; phi += 15) {
-            const double s = std::sin(theta * rad), s2 = s * s;
+            const double s = std::sin(theta * rad), s2 = s * s, s4 = s2 * s2, s6 = s4 * s2;
+            rows.push_back(
+                {1, s2, s4, s4 * std::cos(4 * phi * rad), s6, s6 * std::cos(6 * phi * rad)});
             const Vector3 dir{s * std::cos(phi * rad), s * std::sin(phi * rad),
                               std::cos(theta * rad)};
-            basis.push_back({1, s2, s2 * s2, s2 * s2 * std::cos(4 * phi * rad), s2 * s2 * s2,
-                             s2 * s2 * s2 * std::cos(6 * phi * rad)});
             energies.push_back(freeEnergy(model, add(model.field, dir, magnitude), t));
         }
     }
-    Eigen::MatrixXd a(basis.size(), 6);
-    Eigen::VectorXd f(basis.size());
-    for (std::size_t i = 0; i < basis.size(); ++i) {
+    Eigen::MatrixXd a(rows.size(), 6);
+    Eigen::VectorXd f(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
         for (int k = 0; k < 6; ++k) {
-            a(i, k) = basis[i][k];
+            a(i, k) = rows[i][k];
         }
         f(i) = energies[i];
     }
     const Eigen::VectorXd k = a.colPivHouseholderQr().solve(f);
-    for (int i = 0; i < 5; ++i) {
-        row.k[i] = k(i + 1);
+    return {k(1), k(2), k(3), k(4), k(5)};
+}
+
+AnisotropyRow anisotropy(const IonModel& model, const Vector3& molecularField, double t) {
+    AnisotropyRow row;
+    row.t = t;
+    const double magnitude = toEigen(molecularField).norm();
+    if (magnitude > 1e-9) {
+        row.k = fitAnisotropy(model, magnitude, t);
     }
     return row;
 }
