@@ -1,0 +1,3 @@
+target_sources(vintrel_gui PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/import_dialogs.cpp
+)
