@@ -187,6 +187,65 @@ TEST(ResultFiles, TransitionListIsSortedAndJoinsRealLevels) {
     }
 }
 
+/// The viewer's derivation of the transition list from "o_neu.dup", with the LS element left
+/// out: (energy difference, elements, initial level) sorted by energy difference.
+std::vector<std::vector<double>> transitionsFromNeutronFile(const std::string& text, int n,
+                                                            int count) {
+    const auto lines = splitLines(text);
+    std::vector<double> energies;
+    std::vector<std::vector<std::vector<double>>> elements(n);
+    for (int i = 0; i < n; ++i) {
+        const std::size_t block = 1 + i * (n + 3);
+        energies.push_back(numbersOf(lines[block]).at(0));
+        for (int j = 0; j < n; ++j) {
+            const auto v = numbersOf(lines[block + 2 + j]);
+            elements[i].emplace_back(v.begin() + 1, v.begin() + 1 + count);
+        }
+    }
+    std::vector<std::vector<double>> found;
+    for (int i = 0; i < n; ++i) {
+        for (int j = 0; j < n; ++j) {
+            double sum = 0;
+            for (double e : elements[i][j]) {
+                sum += std::abs(e);
+            }
+            if (energies[j] > energies[i] + 1e-6 && sum > 1e-6) {
+                std::vector<double> line{energies[j] - energies[i]};
+                line.insert(line.end(), elements[i][j].begin(), elements[i][j].end());
+                line.push_back(i + 1);
+                found.push_back(line);
+            }
+        }
+    }
+    for (std::size_t p = 0; p < found.size(); ++p) {
+        std::size_t best = p;
+        for (std::size_t q = p + 1; q < found.size(); ++q) {
+            if (found[q][0] < found[best][0]) {
+                best = q;
+            }
+        }
+        std::swap(found[p], found[best]);
+    }
+    return found;
+}
+
+TEST(ResultFiles, TransitionListIsWhatTheViewerWouldDeriveFromTheNeutronFile) {
+    for (const GeneratedResult* r : ordinaryExamples()) {
+        const int count = r->spec.baza == 2 ? 3 : 6;
+        const auto expected =
+            transitionsFromNeutronFile(r->files.at("o_neu.dup"), r->model.dimension(), count);
+        const auto lines = splitLines(r->files.at("o_spectro.dup"));
+        ASSERT_EQ(lines.size(), expected.size() + 1) << r->spec.name;
+        for (std::size_t k = 0; k < expected.size(); ++k) {
+            const auto v = numbersOf(lines[k + 1]);
+            ASSERT_EQ(v.size(), expected[k].size());
+            for (std::size_t c = 0; c < v.size(); ++c) {
+                EXPECT_NEAR(v[c], expected[k][c], 1.5e-6) << lines[k + 1];
+            }
+        }
+    }
+}
+
 TEST(ResultFiles, InputFilesHaveTheirLineCountsAndConsistentCoefficients) {
     for (const GeneratedResult& r : generatedExamples()) {
         EXPECT_EQ(splitLines(r.files.at("input_e.dup")).size(), 12u);
