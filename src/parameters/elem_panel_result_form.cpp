@@ -61,7 +61,7 @@ void TElemPanelResultForm::refreshElement(int row) {
             continue;
         }
         const IonButtonItem& item = items[std::size_t(k)];
-        ControlFont font{pixelFont(QStringLiteral("Tahoma"), 11, item.usual),
+        ControlFont font{viewerFont(QStringLiteral("Tahoma"), 8, item.usual),
                          offered ? QColor(Qt::black) : kDisabledInk};
         button->SetFontOut(font);
         button->SetFontOver(font);

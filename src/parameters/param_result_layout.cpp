@@ -214,7 +214,7 @@ void TParamResultForm::buildFieldGroup() {
         gbMagField, j,
         {int(j.indexOf(QLatin1Char('J'), j.indexOf("_B"))), int(j.lastIndexOf(QLatin1Char('B')))});
     hj->move(12, 300);
-    const int gap = markupWidth(hj->font(), QStringLiteral("H_m_a_g_n =   g_J  "));
+    const int gap = markupWidth(hj->font(), QStringLiteral("H_m_a_g_n =   g_J "));
     caption(hj, QStringLiteral("!m"), gap, 0);
     PanelHmagnJ = hj;
     PanelHmagnJ->hide();

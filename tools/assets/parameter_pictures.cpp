@@ -32,10 +32,10 @@ void elementTile(QImage& image) {
         painter.setPen(Qt::NoPen);
         painter.setBrush(kTileBand);
         painter.setClipPath(shape);
-        painter.drawRect(QRectF(1, 1, image.width() - 2, 44));
+        painter.drawRect(QRectF(1, 1, image.width() - 2, 53));
         painter.setClipping(false);
         painter.setPen(kBorderLight);
-        painter.drawLine(QPointF(12, 45.5), QPointF(image.width() - 12, 45.5));
+        painter.drawLine(QPointF(12, 54.5), QPointF(image.width() - 12, 54.5));
         painter.drawLine(QPointF(12, 115.5), QPointF(image.width() - 12, 115.5));
     });
 }

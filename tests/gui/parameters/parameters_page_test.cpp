@@ -7,6 +7,7 @@
 #include "parameters/coefficient_rows.h"
 #include "parameters/elem_panel_result_form.h"
 #include "parameters/param_result_form.h"
+#include "parameters/parameter_captions.h"
 #include "parameters/parameters_refresh.h"
 #include "parameters/value_edit.h"
 #include "result_folder.h"
@@ -17,6 +18,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QtTest>
 
 #include <memory>
@@ -107,7 +109,7 @@ void ParametersPageTest::cubicDIonListsRankFourSlots() {
     QFETCH(int, element);
     QFETCH(int, ionisation);
     QFETCH(QString, configuration);
-    show({element, ionisation, configuration.toStdString(), 1, 1, 0, 0, 0, 250, 0});
+    show(test::result(element, ionisation, configuration.toStdString(), 1, 1, 0, 0, 0, 250, 0));
     const Slots expected{{4, 0}, {4, 2}, {4, 3}, {4, 4}};
     QCOMPARE(listedRows(true), expected);
     QCOMPARE(listedRows(false), expected);
@@ -152,9 +154,10 @@ void ParametersPageTest::groundTermHidesGroups() {
     QFETCH(bool, field);
     QFETCH(QString, ground);
     // First a result that shows every group, so that hiding is really tested.
-    show({83, 1, "4f^2", 1, 2, 1, 0, 0, 100, 12}, "Result00");
+    show(test::result(83, 1, "4f^2", 1, 2, 1, 0, 0, 100, 12), "Result00");
     QVERIFY(shown(page_->PanelgbCEF) && shown(page_->gbSpinOrbit));
-    show({element, ionisation, configuration.toStdString(), baza, 2, 1, 0, 0, 100, 12}, "Result01");
+    show(test::result(element, ionisation, configuration.toStdString(), baza, 2, 1, 0, 0, 100, 12),
+         "Result01");
     QCOMPARE(shown(page_->PanelgbCEF), cef);
     QCOMPARE(shown(page_->gbSpinOrbit), spinOrbit);
     QCOMPARE(shown(page_->gbMagField), field);
@@ -180,7 +183,7 @@ void ParametersPageTest::ceriumThreePlusInBothBases() {
     QFETCH(int, baza);
     QFETCH(int, rows);
     QFETCH(bool, spinOrbit);
-    show({82, 1, "4f^1", baza, 2, 0, 0, 0, 640, 12});
+    show(test::result(82, 1, "4f^1", baza, 2, 0, 0, 0, 640, 12));
     QCOMPARE(panel_->LabelElemSymbol->text(), QString("Ce"));
     QCOMPARE(panel_->LabelAtomicNumber->text(), QString("58"));
     QVERIFY(shown(panel_->LabelIon));
@@ -207,14 +210,14 @@ void ParametersPageTest::ceriumThreePlusInBothBases() {
 }
 
 void ParametersPageTest::groundMultipletLineOfNineHalves() {
-    show({84, 1, "4f^3", 2, 1, 0, 0, 0, 0, 4}); // Nd3+
+    show(test::result(84, 1, "4f^3", 2, 1, 0, 0, 0, 0, 4)); // Nd3+
     QCOMPARE(panel_->MyLabelLS->Caption(), QString("L=6; S=3/2; J=9/2"));
     QCOMPARE(panel_->MyLabelGround->Caption(), QString("ground multiplet: ^4I_9_/_2"));
     QVERIFY(shown(panel_->MyLabelGround));
 }
 
 void ParametersPageTest::missingBFileCoversTheBColumn() {
-    ResultSpec spec{82, 1, "4f^1", 1, 2, 0, 0, 0, 0, 12};
+    ResultSpec spec = test::result(82, 1, "4f^1", 1, 2, 0, 0, 0, 0, 12);
     show(spec);
     QVERIFY(shown(page_->PanelNoData));
     QCOMPARE(page_->PanelNoData->text(), QString("B parameters data not found in result file"));
@@ -229,7 +232,7 @@ void ParametersPageTest::missingBFileCoversTheBColumn() {
 }
 
 void ParametersPageTest::unknownSymmetryListsRealSlots() {
-    show({82, 1, "4f^1", 1, 2, 0, 0, 0, 0, 13});
+    show(test::result(82, 1, "4f^1", 1, 2, 0, 0, 0, 0, 13));
     QCOMPARE(page_->MyLabelSymmetryText->Caption(),
              QString("Selected symmetry: unknown (code 13)"));
     const Slots rows = listedRows(true);
@@ -240,7 +243,7 @@ void ParametersPageTest::unknownSymmetryListsRealSlots() {
 }
 
 void ParametersPageTest::fieldInBothCoordinateForms() {
-    show({82, 1, "4f^1", 1, 2, 1.5, 90, 90, 0, 12});
+    show(test::result(82, 1, "4f^1", 1, 2, 1.5, 90, 90, 0, 12));
     QCOMPARE(page_->EditMagfield->text(), QString("1.5"));
     QCOMPARE(page_->EditMagangle->text(), QString("90"));
     QCOMPARE(page_->EditMagangle2->text(), QString("90"));
@@ -252,7 +255,7 @@ void ParametersPageTest::fieldInBothCoordinateForms() {
     page_->CBcoordinate->setCurrentIndex(1);
     QVERIFY(shown(page_->Panel_Cartesian) && shown(page_->Image2));
     QVERIFY(!shown(page_->Panel_Spherical) && !shown(page_->Image1));
-    show({23, 2, "3d^2", 1, 1, 2, 0, 0, 0, 0}, "Result01");
+    show(test::result(23, 2, "3d^2", 1, 1, 2, 0, 0, 0, 0), "Result01");
     QVERIFY(shown(page_->Panel_Cartesian)); // the choice persists across results
     QCOMPARE(page_->EditBz->text(), QString("2"));
     QVERIFY(!page_->Image1->pixmap().isNull());
@@ -260,7 +263,7 @@ void ParametersPageTest::fieldInBothCoordinateForms() {
 }
 
 void ParametersPageTest::valueClickSelectsTheText() {
-    show({82, 1, "4f^1", 1, 2, 0, 0, 0, -123.4567891, 12});
+    show(test::result(82, 1, "4f^1", 1, 2, 0, 0, 0, -123.4567891, 12));
     TValueEdit* edit = page_->EditLambda;
     QCOMPARE(edit->text(), QString("-123.45679"));
     QCOMPARE(edit->toolTip(), QString("-123.4567891"));
@@ -270,7 +273,7 @@ void ParametersPageTest::valueClickSelectsTheText() {
 }
 
 void ParametersPageTest::ionButtonBeyondTheListKeepsTheResultShell() {
-    show({82, 7, "4f^1", 2, 1, 0, 0, 0, 0, 12}); // Ce has three charges
+    show(test::result(82, 7, "4f^1", 2, 1, 0, 0, 0, 0, 12)); // Ce has three charges
     QVERIFY(!panel_->LabelIon->isVisibleTo(host_.get()) || panel_->LabelIon->text().isEmpty());
     for (TIonButton* button : panel_->ionButtons)
         QVERIFY(!button->Down());
@@ -284,9 +287,9 @@ void ParametersPageTest::screenshots() {
         ResultSpec spec;
         int coordinates;
     };
-    std::vector<std::string> a = {"0",    "0", "-85.2", "0", "0",      "0",    "0", "0", "0",
-                                  "12.5", "0", "0",     "0", "60.125", "0",    "0", "0", "0",
-                                  "0",    "0", "0.75",  "0", "0",      "-4.3", "0", "0", "1.0625"};
+    std::vector<std::string> a = {"0",    "0", "-85.2", "0", "0",    "0",    "0", "0", "0",
+                                  "12.5", "0", "0",     "0", "62.5", "0",    "0", "0", "0",
+                                  "0",    "0", "0.75",  "0", "0",    "-4.3", "0", "0", "1.0625"};
     const Example examples[] = {
         {"ce3_trigonal_j", {82, 1, "4f^1", 2, 1, 1.5, 30, 45, 640, 5, a, {}}, 0},
         {"v3_cubic_ls", {23, 2, "3d^2", 1, 1, 0.5, 0, 0, 104, 0, a, a}, 1},

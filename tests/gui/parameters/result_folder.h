@@ -25,14 +25,36 @@ struct ResultSpec {
     std::vector<std::string> b; ///< 27 values as text; empty: no "input_bn.dup"
 };
 
+/// A result of an ion with its field, spin-orbit constant and symmetry.
+inline ResultSpec result(int element, int ionisation, std::string configuration, int baza,
+                         int cialo, double field, double angle, double azimuth, double lambda,
+                         int symmetry) {
+    ResultSpec spec;
+    spec.element = element;
+    spec.ionisation = ionisation;
+    spec.configuration = std::move(configuration);
+    spec.baza = baza;
+    spec.cialo = cialo;
+    spec.field = field;
+    spec.angle = angle;
+    spec.azimuth = azimuth;
+    spec.lambda = lambda;
+    spec.symmetry = symmetry;
+    return spec;
+}
+
 /// A working root with one result folder ("Result00") and a data folder with "input_s.df".
 class ResultFolders {
 public:
-    ResultFolders() { writeFile(dir_.path() / "data" / kShippedSettingsFile, "200\r\n200\r\n"); }
+    ResultFolders() {
+        std::filesystem::create_directories(dir_.path() / "data");
+        writeFile(dir_.path() / "data" / kShippedSettingsFile, "200\r\n200\r\n");
+    }
 
     /// Writes the result's files into a fresh folder `name` and gives its location.
     ResultLocation write(const std::string& name, const ResultSpec& spec) const {
         const auto folder = dir_.path() / "root" / name;
+        std::filesystem::create_directories(folder);
         auto line = [](const auto& value) { return value + std::string("\r\n"); };
         auto number = [&](double value) { return line(floatText(value)); };
         std::string e = line(std::to_string(spec.element)) + line(std::to_string(spec.ionisation)) +
