@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QtTest>
 
 #include <memory>
@@ -50,6 +51,10 @@ private slots:
     void fieldInBothCoordinateForms();
     void valueClickSelectsTheText();
     void ionButtonBeyondTheListKeepsTheResultShell();
+    void elementRefreshFillsTheIonButtons();
+    void radioButtonRulesOfTheIonClick();
+    void resultWithoutInputEKeepsTheIonAndListsRealSlots();
+    void manyRowsScrollAndRelayoutScrollsBack();
     void screenshots();
 
 private:
@@ -281,6 +286,86 @@ void ParametersPageTest::ionButtonBeyondTheListKeepsTheResultShell() {
     QCOMPARE(listedRows(true).size(), 8); // ranks 2 and 4, m >= 0
 }
 
+void ParametersPageTest::elementRefreshFillsTheIonButtons() {
+    panel_->refreshElement(17); // Cl: eight charges, "-1*" usual
+    QCOMPARE(panel_->LabelElemName->text(), QString("Chlorine"));
+    QCOMPARE(panel_->MyLabelConf->Caption(), QString("[Ne]3s^23p^5"));
+    QVERIFY(!shown(panel_->LabelIon));
+    for (int k = 0; k < 8; ++k) {
+        TIonButton* button = panel_->ionButtons[std::size_t(k)];
+        QVERIFY(shown(button));
+        QVERIFY(button->isEnabled());
+        QCOMPARE(button->pos(), QPoint(35 + 30 * (k % 4), k < 4 ? 27 : 47));
+    }
+    QCOMPARE(panel_->ionButtons[0]->Caption(), QString("-1"));
+    QVERIFY(panel_->ionButtons[0]->FontOut().font.bold());
+    QCOMPARE(panel_->ionButtons[7]->Caption(), QString("+7"));
+
+    panel_->refreshElement(2); // He: no ion configurations
+    QVERIFY(shown(panel_->ionButtons[0]));
+    QVERIFY(!panel_->ionButtons[0]->isEnabled());
+    QCOMPARE(panel_->ionButtons[0]->FontOut().colour, QColor(162, 162, 162));
+    QVERIFY(!shown(panel_->ionButtons[1]));
+}
+
+void ParametersPageTest::radioButtonRulesOfTheIonClick() {
+    // A fresh panel has no choice checked: a d ion takes |L,S,Lz,Sz>, an f ion |J,Jz>.
+    TVariables& vars = sharedVariables();
+    vars.element = 23;
+    panel_->refreshElement(23);
+    panel_->ionClick(2);
+    QVERIFY(panel_->rbBaseLS->isChecked());
+    QVERIFY(panel_->rbHamReal->isChecked());
+    QVERIFY(panel_->rbMagFieldStatic->isChecked());
+    QCOMPARE(int(vars.baza), 1);
+    QCOMPARE(panel_->MyLabelLS->Caption(), QString("L=3; S=1"));
+    // Checking the other basis from code runs its handler: J texts and the J-basis mask.
+    panel_->setChoices(2, 2);
+    QCOMPARE(int(vars.baza), 2);
+    QCOMPARE(int(vars.cialo), 2);
+    QCOMPARE(panel_->MyLabelLS->Caption(), QString("L=3; S=1; J=2"));
+    QCOMPARE(vars.elemmask, std::string(14, '1') + std::string(13, '0'));
+
+    init(); // fresh forms
+    sharedVariables().element = 82;
+    panel_->refreshElement(82);
+    panel_->ionClick(1);
+    QVERIFY(panel_->rbBaseJz->isChecked());
+    QCOMPARE(int(sharedVariables().baza), 2);
+}
+
+void ParametersPageTest::resultWithoutInputEKeepsTheIonAndListsRealSlots() {
+    show(test::result(82, 1, "4f^1", 1, 2, 0, 0, 0, 0, 12));
+    QCOMPARE(listedRows(true).size(), 27);
+    const ResultLocation second =
+        folders_->write("Result01", test::result(82, 1, "4f^1", 1, 2, 0, 0, 0, 0, 12));
+    std::filesystem::remove(second.workingRoot / second.resultFolder / kInputEFile);
+    showResultParameters(second, *panel_, *page_);
+    QCOMPARE(sharedVariables().symmetry, 4);
+    QCOMPARE(page_->MyLabelSymmetryText->Caption(),
+             QString("Selected symmetry: free/triclinic (real) C_i C_1"));
+    QCOMPARE(listedRows(true).size(), 15);
+    QCOMPARE(panel_->LabelElemSymbol->text(), QString("Ce"));
+}
+
+void ParametersPageTest::manyRowsScrollAndRelayoutScrollsBack() {
+    show(test::result(82, 1, "4f^1", 1, 2, 0, 0, 0, 0, 12));
+    QCOMPARE(page_->ScrollBox1->height(), kMaxScrollHeight);
+    QScrollBar* bar = page_->ScrollBox1->verticalScrollBar();
+    QVERIFY(bar->maximum() > 0);
+    bar->setValue(bar->maximum());
+    page_->rearrangeInputs();
+    QCOMPARE(bar->value(), 0);
+    QCOMPARE(page_->LabelNote->y(), page_->ScrollBox1->y() + kMaxScrollHeight + 4);
+    QVERIFY(page_->PanelHcef->y() > page_->LabelNote->y());
+    QCOMPARE(page_->paneleA[26]->y(), 26 * kRowHeight);
+    QCOMPARE(page_->inputA[26].edit->toolTip(), QString("2.7"));
+    // A mask of the wrong length leaves the rows as they are.
+    sharedVariables().elemmask = "111";
+    page_->SymmetryCBChange(0);
+    QCOMPARE(listedRows(true).size(), 27);
+}
+
 void ParametersPageTest::screenshots() {
     struct Example {
         const char* name;
@@ -294,6 +379,7 @@ void ParametersPageTest::screenshots() {
         {"ce3_trigonal_j", {82, 1, "4f^1", 2, 1, 1.5, 30, 45, 640, 5, a, {}}, 0},
         {"v3_cubic_ls", {23, 2, "3d^2", 1, 1, 0.5, 0, 0, 104, 0, a, a}, 1},
         {"gd3_ls", {88, 1, "4f^7", 1, 2, 5, 90, 0, 0, 12, {}, {}}, 0},
+        {"pr3_complex_ls", test::result(83, 1, "4f^2", 1, 2, 0.1, 0, 0, 750, 12), 0},
         {"ce3_unknown_symmetry", {82, 1, "4f^1", 1, 2, 1, 54.7356, 45, 640, 13, a, a}, 1},
     };
     QDir().mkpath(VINTREL_SCREENSHOT_DIR);
