@@ -71,9 +71,8 @@ void TElemPanelResultForm::refreshElement(int row) {
         button->setEnabled(offered);
         button->show();
     }
-    for (QWidget* label :
-         {static_cast<QWidget*>(LabelElemSymbol), static_cast<QWidget*>(LabelElemName),
-          static_cast<QWidget*>(MyLabelConf), static_cast<QWidget*>(LabelAtomicNumber)})
+    for (QWidget* label : std::initializer_list<QWidget*>{LabelElemSymbol, LabelElemName,
+                                                          MyLabelConf, LabelAtomicNumber})
         label->show();
 }
 
