@@ -174,9 +174,12 @@ void TElemPanelResultForm::disableInputs() {
 }
 
 void TElemPanelResultForm::rbBaseLSClick() {
+    if (!rbBaseLS->isChecked()) {
+        rbBaseLS->setChecked(true); // its toggled signal runs this handler once more
+        return;
+    }
     TVariables& vars = sharedVariables();
     vars.baza = 1;
-    rbBaseLS->setChecked(true);
     if (!vars.siconf.empty()) {
         page_.arrangeParameterGroups();
         chowaj(vars.siconf);
@@ -184,9 +187,12 @@ void TElemPanelResultForm::rbBaseLSClick() {
 }
 
 void TElemPanelResultForm::rbBaseJzClick() {
+    if (!rbBaseJz->isChecked()) {
+        rbBaseJz->setChecked(true); // its toggled signal runs this handler once more
+        return;
+    }
     TVariables& vars = sharedVariables();
     vars.baza = 2;
-    rbBaseJz->setChecked(true);
     if (!vars.siconf.empty()) {
         page_.arrangeParameterGroups();
         chowaj(vars.siconf);

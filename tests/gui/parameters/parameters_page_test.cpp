@@ -20,6 +20,7 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QtTest>
 
 #include <memory>
@@ -211,6 +212,13 @@ void ParametersPageTest::ceriumThreePlusInBothBases() {
     QCOMPARE((baza == 1 ? panel_->rbBaseLS : panel_->rbBaseJz)->isChecked(), true);
     QVERIFY(panel_->rbHamComplex->isChecked());
     QVERIFY(!panel_->rbBaseLS->isEnabled());
+    QCOMPARE(panel_->GroupBoxBase->title(), QString(" Base "));
+    QCOMPARE(panel_->GroupBoxComplex->title(), QString(" Hamiltonian matrix "));
+    QCOMPARE(page_->groupboxCEF->title(), QString(" local CEF surroundings of central ion "));
+    // The energy-level page hides its spectroscopy panels on every re-arrangement.
+    QSignalSpy arranged(page_.get(), &TParamResultForm::parameterGroupsArranged);
+    panel_->rbBaseLSClick();
+    QCOMPARE(arranged.count(), 1);
     QCOMPARE(page_->ScrollBox1->height(), std::min(rows * kRowHeight + 2, kMaxScrollHeight));
 }
 
