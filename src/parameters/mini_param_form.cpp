@@ -56,7 +56,8 @@ TMiniParamForm::TMiniParamForm(QWidget* parent)
     QFont konf = viewerFont(calibri, 9, true);
     konf.setItalic(true);
     MyLabelKonf = markup(konf, 52, 42);
-    MyLabelBase = markup(viewerFont(calibri, 8, true), 29, 57);
+    // The stand-in for Calibri is wider: one point less keeps "|L S LzSz>" inside the 80 pixels.
+    MyLabelBase = markup(viewerFont(calibri, 7, true), 29, 57);
     LabelField = plain(pixelFont(calibri, 11, true), 30, 73);
     setCaptionColour(Qt::black);
 }

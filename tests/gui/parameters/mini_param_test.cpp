@@ -6,6 +6,7 @@
 #include "resultdata/result_variables.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QtTest>
@@ -89,6 +90,8 @@ void MiniParamTest::pressTurnsCaptionsOrangeAndClickSwitchesPage() {
 void MiniParamTest::pictureIsTheSummary() {
     sharedVariables().element = 88;
     sharedVariables()._ionvalue = 3;
+    sharedVariables().siconf = "4f^7";
+    sharedVariables().cialo = 2;
     TMiniParamForm mini;
     mini.wczytajDane();
     mini.schowaj();
@@ -101,6 +104,8 @@ void MiniParamTest::pictureIsTheSummary() {
         for (int x = 26; x < 50; ++x)
             dark += qGray(image.pixel(x, y)) < 100;
     QVERIFY(dark > 20);
+    QDir().mkpath(VINTREL_SCREENSHOT_DIR);
+    QVERIFY(image.scaled(240, 270).save(QString(VINTREL_SCREENSHOT_DIR) + "/mini_param.png"));
 }
 
 int main(int argc, char** argv) {
