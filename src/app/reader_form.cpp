@@ -205,6 +205,7 @@ void TReaderForm::showFileLabels(const TTab& tab) {
     LabelFileDescrEdit->setToolTip(tab.FileDescr());
     const int textWidth = LabelFileDescrEdit->fontMetrics().horizontalAdvance(tab.FileDescr()) + 10;
     LabelFileDescrEdit->setGeometry(x, 7, textWidth, 18);
+    LabelFileDescrEdit->setVisible(!tab.FileDescr().isEmpty());
 }
 
 void TReaderForm::changeEvent(QEvent* event) {

@@ -33,7 +33,10 @@ std::optional<QSize> parseSize(const QString& text) {
 }
 
 std::filesystem::path workingRoot() {
+    // The data home itself may be missing on a fresh account; the working root inside it is
+    // then made by the start-up steps as usual.
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    QDir().mkpath(base);
     return std::filesystem::path((base + QStringLiteral("/Vintrel")).toStdString());
 }
 

@@ -4,6 +4,7 @@
 #include "controls/theme.h"
 
 #include <QChildEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QResizeEvent>
 
@@ -248,14 +249,32 @@ TMyReaderPanel2::TMyReaderPanel2(QWidget* parent, QWidget* startPanel)
     Panel1->show();
     startPage->show();
     Content->ActivePage = 0;
+    addPlaceholders();
     actResInput = Zakladki_Results->GetTabIndex(QStringLiteral("parameters"), TKind::tkControl);
     actResOutput = Zakladki_Results->GetTabIndex(QStringLiteral("energy (MF)"), TKind::tkDynamic);
     layoutPanel();
 }
 
+void TMyReaderPanel2::addPlaceholders() {
+    for (int i = 0; i < kPageCount; ++i) {
+        auto* note = new QLabel(
+            QStringLiteral("<p style='font-size:13pt'>%1</p>"
+                           "<p>This page of the result is not available in this version.</p>")
+                .arg(QString::fromLatin1(kPageTabs[i].caption)),
+            resultPages[static_cast<std::size_t>(i)]);
+        note->setAlignment(Qt::AlignCenter);
+        QPalette palette = note->palette();
+        palette.setColor(QPalette::WindowText, theme::kShadow);
+        note->setPalette(palette);
+        TContentPage::fillPage(note);
+        placeholders_[static_cast<std::size_t>(i)] = note;
+    }
+}
+
 void TMyReaderPanel2::registerPage(int index, PageFactory factory) {
     if (index < 0 || index >= kPageCount)
         return;
+    placeholders_[static_cast<std::size_t>(index)]->hide();
     PageSlot& slot = slots_[static_cast<std::size_t>(index)];
     slot.factory = std::move(factory);
     slot.form.reset();

@@ -162,9 +162,12 @@ private:
         bool used = false;
     };
     void createForm(int index);
+    void addPlaceholders();
     void refreshInOrder(const std::vector<int>& order, TKind kind, int resultTab, int shownPage);
 
     std::array<PageSlot, kPageCount> slots_;
+    /// What an empty page shows until its form is plugged in.
+    std::array<QWidget*, kPageCount> placeholders_{};
     std::vector<TResultCompanion*> companions_;
 };
 

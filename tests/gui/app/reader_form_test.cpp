@@ -135,6 +135,7 @@ void ReaderFormTest::windowStartsOnTheStartTab() {
     QVERIFY(!form->MyButtonSave->isEnabled());
     QVERIFY(!form->MyButton_CloseAll->isEnabled());
     QVERIFY(form->MyButton_TABS->isEnabled());
+    form->grab().save(QCoreApplication::applicationDirPath() + "/../viewer-start.png");
 }
 
 void ReaderFormTest::pickDialogChoosesTheResults() {
