@@ -157,14 +157,10 @@ void TReaderForm::Zakladki_ResultsClick(TSuperTabs*, Qt::MouseButton Button) {
         else if (result && result->Kind() == TKind::tkDynamic)
             panel.actResOutput = page;
         if (result && isResult(result->Kind())) {
-            if (TResultPage* form = panel.pageForm(page)) {
-                const PageContext context{result->Kind(), resultTab, true, false};
-                if (page == kPageSpectroscopy && panel.spectroTab != resultTab) {
-                    form->wczytajDane(context);
-                    panel.spectroTab = resultTab;
-                }
-                form->pageShown(context);
-            }
+            if (page == kPageSpectroscopy)
+                panel.loadSpectroscopy(resultTab);
+            if (TResultPage* form = panel.pageForm(page))
+                form->pageShown({result->Kind(), resultTab, true, false});
         }
         panel.Content_Results->ShowOnly(page);
     }

@@ -328,13 +328,19 @@ void TMyReaderPanel2::refreshInOrder(const std::vector<int>& order, TKind kind, 
 void TMyReaderPanel2::refreshOrdinaryPages(int resultTab, int shownPage) {
     refreshInOrder(kOrdinaryOrder, TKind::tkResult, resultTab, shownPage);
     createForm(kPageSpectroscopy);
-    PageSlot& spectro = slots_[kPageSpectroscopy];
-    if (spectro.form && shownPage == kPageSpectroscopy && spectroTab != resultTab) {
-        spectro.form->wczytajDane({TKind::tkResult, resultTab, true, !spectro.used});
-        spectro.used = true;
-        spectroTab = resultTab;
-    }
+    if (shownPage == kPageSpectroscopy)
+        loadSpectroscopy(resultTab);
     companionsLoad();
+}
+
+void TMyReaderPanel2::loadSpectroscopy(int resultTab) {
+    createForm(kPageSpectroscopy);
+    PageSlot& spectro = slots_[kPageSpectroscopy];
+    if (!spectro.form || spectroTab == resultTab)
+        return;
+    spectro.form->wczytajDane({TKind::tkResult, resultTab, true, !spectro.used});
+    spectro.used = true;
+    spectroTab = resultTab;
 }
 
 void TMyReaderPanel2::refreshMeanFieldPages(int resultTab, int shownPage) {

@@ -143,6 +143,8 @@ public:
     /// Refreshes the pages of an ordinary / a mean-field result in their fixed orders.
     void refreshOrdinaryPages(int resultTab, int shownPage);
     void refreshMeanFieldPages(int resultTab, int shownPage);
+    /// Loads the spectroscopy page for the result tab unless it was loaded for it last.
+    void loadSpectroscopy(int resultTab);
     /// Tells the pages of an ordinary result that its pages are on show.
     void ordinaryPagesShown(int resultTab, int shownPage);
     /// Tells every page form that a result was added.

@@ -19,6 +19,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <fstream>
 #include <memory>
@@ -64,6 +65,39 @@ void clickBox(QCheckBox* box) {
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
 }
 
+/// A page form that writes every call into a shared journal.
+class JournalPage : public TResultPage {
+public:
+    JournalPage(int index, QStringList& journal) : index_(index), journal_(journal) {
+        panel_ = std::make_unique<QWidget>();
+        journal_ << QStringLiteral("create %1").arg(index_);
+    }
+    QList<QWidget*> hostedPanels() override { return {panel_.release()}; }
+    void wczytajDane(const PageContext& context) override {
+        journal_ << QStringLiteral("load %1%2").arg(index_).arg(context.firstUse ? " first" : "");
+    }
+    void pageShown(const PageContext&) override {
+        journal_ << QStringLiteral("shown %1").arg(index_);
+    }
+    bool wheel(QWheelEvent*) override {
+        journal_ << QStringLiteral("wheel %1").arg(index_);
+        return true;
+    }
+
+private:
+    int index_;
+    QStringList& journal_;
+    std::unique_ptr<QWidget> panel_;
+};
+
+QStringList entries(const QStringList& journal, const QString& prefix) {
+    QStringList found;
+    for (const QString& entry : journal)
+        if (entry.startsWith(prefix))
+            found << entry;
+    return found;
+}
+
 } // namespace
 
 class ReaderFormTest : public QObject {
@@ -104,6 +138,7 @@ private slots:
     void brokenContainersShowTheirErrorAndAddNoTab();
     void secondCopyHandsItsFileOver();
     void aboutShowsTheStartTab();
+    void pageFormsAreCalledInTheirOrders();
 
 private:
     TMyReaderPanel2& panel() { return *form->panel(); }
@@ -438,6 +473,52 @@ void ReaderFormTest::aboutShowsTheStartTab() {
     QCOMPARE(results().ActiveTab(), 0);
     QVERIFY(form->Panel1->isVisible());
     QVERIFY(!panel().Content_Results->isVisible());
+}
+
+void ReaderFormTest::pageFormsAreCalledInTheirOrders() {
+    QStringList journal;
+    for (int i = 0; i < kPageCount; ++i)
+        panel().registerPage(i,
+                             [i, &journal] { return std::make_unique<JournalPage>(i, journal); });
+    // The ordinary graph and level pages wait for the first ordinary result.
+    QCOMPARE(entries(journal, "create"),
+             (QStringList{"create 0", "create 1", "create 2", "create 9", "create 10", "create 11",
+                          "create 12", "create 13", "create 14", "create 15", "create 16",
+                          "create 17", "create 18"}));
+    QWidget* hosted = panel().resultPages[kPageEnergyD]->findChild<QWidget*>(
+        QString(), Qt::FindDirectChildrenOnly);
+    QVERIFY(hosted);
+
+    journal.clear();
+    importAll(test::makeContainer(dir->path(), "plain.zrvn", {"A"}));
+    QCOMPARE(entries(journal, "load"),
+             (QStringList{"load 0 first", "load 1 first", "load 2 first", "load 3 first",
+                          "load 5 first", "load 6 first", "load 7 first", "load 8 first"}));
+    QVERIFY(entries(journal, "create").contains("create 4"));
+
+    journal.clear();
+    clickTab(pages(), kPageSpectroscopy);
+    clickTab(pages(), kPageEnergy);
+    clickTab(pages(), kPageSpectroscopy);
+    QCOMPARE(journal, (QStringList{"load 4 first", "shown 4", "shown 3", "shown 4"}));
+
+    clickTab(pages(), kPageEnergy);
+    journal.clear();
+    QWidget* target = panel().resultPages[kPageEnergy];
+    QWheelEvent wheel(QPointF(20, 20), target->mapToGlobal(QPointF(20, 20)), QPoint(),
+                      QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &wheel);
+    QCOMPARE(journal, QStringList{"wheel 3"});
+
+    journal.clear();
+    importAll(test::makeContainer(dir->path(), "field.mfa", {"M"}, true));
+    QCOMPARE(entries(journal, "load"),
+             (QStringList{"load 11 first", "load 12 first", "load 10 first", "load 13 first",
+                          "load 14 first", "load 15 first", "load 16 first", "load 17 first"}));
+    journal.clear();
+    clickTab(results(), 1);
+    QCOMPARE(entries(journal, "load"), (QStringList{"load 0", "load 1", "load 2", "load 3",
+                                                    "load 5", "load 6", "load 7", "load 8"}));
 }
 
 QTEST_MAIN(ReaderFormTest)
