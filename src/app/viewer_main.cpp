@@ -10,6 +10,8 @@
 #include "controls/fonts.h"
 
 #include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QStyleFactory>
 
@@ -123,6 +125,10 @@ int runViewer(int argc, char** argv) {
         form.resize(*options.size);
         form.show();
     } else {
+        // Restored, the window sits in the middle of the primary screen.
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        form.resize(form.minimumSize().boundedTo(screen.size()));
+        form.move(screen.center() - form.rect().center());
         form.showMaximized();
     }
     clearPreviousRun(folders.workingRoot);
