@@ -1,0 +1,5 @@
+#include "app/viewer_main.h"
+
+int main(int argc, char** argv) {
+    return vintrel::runViewer(argc, argv);
+}

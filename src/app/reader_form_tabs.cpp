@@ -1,0 +1,310 @@
+#include "app/reader_form.h"
+
+#include "app/messages.h"
+#include "app/working_folders.h"
+#include "controls/my_button.h"
+#include "resultdata/input_files.h"
+#include "resultdata/result_variables.h"
+
+#include <QAction>
+#include <QCursor>
+#include <QMenu>
+#include <QWheelEvent>
+
+namespace vintrel {
+
+namespace {
+
+bool isResult(TKind kind) {
+    return kind == TKind::tkResult || kind == TKind::tkDynamic;
+}
+
+/// "Result0" + number below 10, "Result" + number otherwise.
+QString madeUpName(int number) {
+    return number < 10 ? QStringLiteral("Result0%1").arg(number)
+                       : QStringLiteral("Result%1").arg(number);
+}
+
+bool nameTaken(const TSuperTabs& strip, const QString& name) {
+    for (int i = 0; i < strip.TabCount(); ++i)
+        if (strip.Tabs(i)->TabName() == name)
+            return true;
+    return false;
+}
+
+} // namespace
+
+void TReaderForm::ShowResults(const QString& tabName, const QString& fileName, TKind kind,
+                              const QString& description) {
+    TMyReaderPanel2& panel = *MyReaderPanel;
+    TSuperTabs& strip = *panel.Zakladki;
+    int index = -1;
+    if (!tabName.isEmpty()) {
+        index = strip.AddTab(tabName, currentResultFolder, kind, QString(), description, fileName);
+    } else {
+        int number = currentResultFolder.right(2).toInt();
+        while (number < 1000 && nameTaken(strip, madeUpName(number)))
+            ++number;
+        if (number >= 1000)
+            return;
+        index = strip.AddTab(madeUpName(number), currentResultFolder, kind, QString(), QString(),
+                             QString());
+    }
+    strip.Tabs(index)->setSaved(!tabName.isEmpty());
+
+    strip.SetCurrentTab(index, -1);
+    panel.Content->AddPage();
+    panel.placeResultPages(index);
+    panel.Content_Results->show();
+    ZakladkiClick(&strip, Qt::LeftButton);
+    panel.resultAdded(kind, index);
+
+    TSuperTabs& pages = *panel.Zakladki_Results;
+    panel.defaultActiveTab =
+        kind == TKind::tkResult
+            ? pages.GetTabIndex(QStringLiteral("parameters"), TKind::tkControl)
+            : pages.GetTabIndex(QStringLiteral("energy (MF)"), TKind::tkDynamic);
+    // The strip and the memory of the page last chosen for the kind agree from here on.
+    (kind == TKind::tkResult ? panel.actResInput : panel.actResOutput) = panel.defaultActiveTab;
+    showPageStrip(true);
+    strip.SetCurrentTab(index, -1);
+    panel.Content->ShowOnly(index);
+    pages.SetCurrentTab(panel.defaultActiveTab, -1);
+    panel.Content_Results->ShowOnly(panel.defaultActiveTab);
+    MyButton_CloseAll->setEnabled(true);
+    show();
+}
+
+void TReaderForm::ZakladkiClick(TSuperTabs*, Qt::MouseButton Button) {
+    TMyReaderPanel2& panel = *MyReaderPanel;
+    TSuperTabs& strip = *panel.Zakladki;
+    if (Button == Qt::LeftButton && strip.VisTabCount() > 0) {
+        panel.hideCompanions();
+        if (TTab* tab = strip.Tabs(strip.ActiveTab()); tab && isResult(tab->Kind()))
+            resultTabChosen(*tab);
+        lastClickOnPages = false;
+        panel.Content->ShowOnly(strip.ActiveTab());
+        Zakladki_ResultsClick(panel.Zakladki_Results, Qt::LeftButton);
+        lastClickOnPages = false;
+    } else if (Button == Qt::RightButton) {
+        const TTab* active = strip.Tabs(strip.ActiveTab());
+        const bool result = active && isResult(active->Kind());
+        RenameTab1->setEnabled(result);
+        DeleteTab1->setEnabled(result);
+        HideTab1->setEnabled(!active || active->Kind() != TKind::tkOther);
+        lastClickOnPages = false;
+        PopupMenu1->popup(QCursor::pos());
+    }
+    const TTab* active = strip.Tabs(strip.ActiveTab());
+    if (!active || !isResult(active->Kind()))
+        showPageStrip(false);
+}
+
+void TReaderForm::resultTabChosen(TTab& tab) {
+    TMyReaderPanel2& panel = *MyReaderPanel;
+    TSuperTabs& pages = *panel.Zakladki_Results;
+    const bool ordinary = tab.Kind() == TKind::tkResult;
+    pages.HideTabsType(kindBit(ordinary ? TKind::tkDynamic : TKind::tkControl));
+    pages.SetVisibleTab0();
+    pages.SetCurrentTab(ordinary ? panel.actResInput : panel.actResOutput, -1);
+    MyButton_PRINT->setEnabled(true);
+    MyButtonSave->setEnabled(!tab.Saved());
+
+    currentResultFolder = tab.ResDir();
+    loadCurrentInputs();
+    panel.companionsResultChanged();
+    showFileLabels(tab);
+    loadCurrentInputs();
+
+    const int resultTab = panel.Zakladki->ActiveTab();
+    if (ordinary)
+        panel.refreshOrdinaryPages(resultTab, pages.ActiveTab());
+    panel.placeResultPages(resultTab);
+    showPageStrip(true);
+    if (ordinary)
+        panel.ordinaryPagesShown(resultTab, pages.ActiveTab());
+    else
+        panel.refreshMeanFieldPages(resultTab, pages.ActiveTab());
+}
+
+void TReaderForm::loadCurrentInputs() {
+    const ResultLocation location{folders_.workingRoot, currentResultFolder.toStdString(),
+                                  folders_.dataFolder};
+    runGuarded(this, [&] { loadResultInputs(location); });
+}
+
+void TReaderForm::showPageStrip(bool shown) {
+    MyReaderPanel->Content_Results->setVisible(shown);
+}
+
+int TReaderForm::shownPage() const {
+    const TTab* active = MyReaderPanel->Zakladki->Tabs(MyReaderPanel->Zakladki->ActiveTab());
+    if (!active || !isResult(active->Kind()) || !MyReaderPanel->Content_Results->isVisible())
+        return -1;
+    return MyReaderPanel->Zakladki_Results->ActiveTab();
+}
+
+void TReaderForm::Zakladki_ResultsClick(TSuperTabs*, Qt::MouseButton Button) {
+    TMyReaderPanel2& panel = *MyReaderPanel;
+    TSuperTabs& pages = *panel.Zakladki_Results;
+    if (pages.TabCount() > 0) {
+        panel.hideCompanions();
+        const int page = pages.ActiveTab();
+        const int resultTab = panel.Zakladki->ActiveTab();
+        const TTab* result = panel.Zakladki->Tabs(resultTab);
+        if (result && result->Kind() == TKind::tkResult)
+            panel.actResInput = page;
+        else if (result && result->Kind() == TKind::tkDynamic)
+            panel.actResOutput = page;
+        if (result && isResult(result->Kind())) {
+            if (page == kPageSpectroscopy)
+                panel.loadSpectroscopy(resultTab);
+            if (TResultPage* form = panel.pageForm(page))
+                form->pageShown({result->Kind(), resultTab, true, false});
+        }
+        panel.Content_Results->ShowOnly(page);
+    }
+    RenameTab1->setEnabled(false);
+    DeleteTab1->setEnabled(false);
+    HideTab1->setEnabled(true);
+    lastClickOnPages = true;
+    if (Button == Qt::RightButton)
+        PopupMenu1->popup(QCursor::pos());
+}
+
+void TReaderForm::HideTab1Click() {
+    TMyReaderPanel2& panel = *MyReaderPanel;
+    TSuperTabs& strip = lastClickOnPages ? *panel.Zakladki_Results : *panel.Zakladki;
+    TContent& stack = lastClickOnPages ? *panel.Content_Results : *panel.Content;
+    TTab* tab = strip.Tabs(strip.SelectedTab());
+    if (!tab)
+        return;
+    tab->setVisible(false);
+    stack.ShowOnly(-1);
+    if (const TTab* active = strip.Tabs(strip.ActiveTab()); !active || !active->Visible()) {
+        int next = strip.TabCount() - 1;
+        for (int i = 0; i + 1 < strip.TabCount(); ++i)
+            if (strip.Tabs(i)->Visible()) {
+                next = i;
+                break;
+            }
+        strip.SetCurrentTab(next, -1);
+    }
+    if (&strip == panel.Zakladki) {
+        // The tab now active becomes current, with its pages (or the start panel).
+        ZakladkiClick(&strip, Qt::LeftButton);
+    } else if (const TTab* active = strip.Tabs(strip.ActiveTab()); active && active->Visible()) {
+        Zakladki_ResultsClick(&strip, Qt::LeftButton);
+    }
+    strip.update();
+}
+
+void TReaderForm::HideTabMenuClick() {
+    lastClickOnPages = false;
+    MyReaderPanel->Zakladki->setSelectedTab(MyReaderPanel->Zakladki->ActiveTab());
+    HideTab1Click();
+}
+
+void TReaderForm::DeleteTab1Click() {
+    if (lastClickOnPages)
+        return;
+    TMyReaderPanel2& panel = *MyReaderPanel;
+    TSuperTabs& strip = *panel.Zakladki;
+    const int index = strip.SelectedTab();
+    TTab* tab = strip.Tabs(index);
+    if (!tab || !isResult(tab->Kind()))
+        return;
+    const QString folder = tab->ResDir();
+    int next = 0;
+    for (int i = index - 1; i >= 0; --i)
+        if (strip.Tabs(i)->Visible()) {
+            next = i;
+            break;
+        }
+    strip.SetCurrentTab(next, -1);
+    currentResultFolder.clear();
+    showPageStrip(false);
+    panel.Content->show();
+    ZakladkiClick(&strip, Qt::LeftButton);
+    if (!folder.isEmpty())
+        removeFolderTree(folders_.workingRoot / folder.toStdString());
+    // The page strip must not go down with the page that held it.
+    if (panel.Content_Results->parentWidget() == panel.Content->Pages[std::size_t(index)]) {
+        panel.Content_Results->hide();
+        panel.Content_Results->setParent(&panel);
+    }
+    strip.RemoveTab(index);
+    panel.Content->RemovePage(index);
+    panel.Content->ShowOnly(strip.ActiveTab());
+    if (panel.spectroTab == index)
+        panel.spectroTab = -1;
+    else if (panel.spectroTab > index)
+        --panel.spectroTab;
+}
+
+void TReaderForm::DeleteTabMenuClick() {
+    lastClickOnPages = false;
+    MyReaderPanel->Zakladki->setSelectedTab(MyReaderPanel->Zakladki->ActiveTab());
+    DeleteTab1Click();
+}
+
+void TReaderForm::AboutVintrel1Click() {
+    TSuperTabs& strip = *MyReaderPanel->Zakladki;
+    strip.Tabs(0)->setVisible(true);
+    strip.SetCurrentTab(0, 0);
+    ZakladkiClick(&strip, Qt::LeftButton);
+}
+
+void TReaderForm::przelaczNaParametryResult() {
+    TSuperTabs& pages = *MyReaderPanel->Zakladki_Results;
+    pages.Tabs(kPageParameters)->setVisible(true);
+    pages.SetCurrentTab(kPageParameters, -1);
+    Zakladki_ResultsClick(&pages, Qt::LeftButton);
+}
+
+bool TReaderForm::routeWheel(QWheelEvent* event) {
+    const int page = shownPage();
+    const TTab* active = MyReaderPanel->Zakladki->Tabs(MyReaderPanel->Zakladki->ActiveTab());
+    if (!active)
+        return false;
+    const bool levels = (active->Kind() == TKind::tkResult && page == kPageEnergy) ||
+                        (active->Kind() == TKind::tkDynamic && page == kPageEnergyD);
+    TResultPage* form = levels ? MyReaderPanel->pageForm(page) : nullptr;
+    return form && form->wheel(event);
+}
+
+void TReaderForm::WMWindowPosChanged() {
+    const int page = shownPage();
+    if (page == kPageEnergy || (page >= kPageMagneticSus && page <= kPageEntropy))
+        if (TResultPage* form = MyReaderPanel->pageForm(page))
+            form->windowMoved();
+}
+
+bool TReaderForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this &&
+        routeWheel(static_cast<QWheelEvent*>(event)))
+        return true;
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TReaderForm::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    WMWindowPosChanged();
+}
+
+void TReaderForm::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    WMWindowPosChanged();
+}
+
+void TReaderForm::WMOpenFile(const QString& path) {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+    if (!path.isEmpty())
+        openDataFile(path);
+}
+
+} // namespace vintrel

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+namespace vintrel::test {
+
+/// Writes the input files of one result (Ce3+ in a cubic field) that the readers accept.
+void writeResultFiles(const std::filesystem::path& folder, bool meanField);
+
+/// A container holding one result per name, all made from the same files; returns its path.
+QString makeContainer(const std::filesystem::path& dir, const QString& fileName,
+                      const QStringList& names, bool meanField = false);
+
+/// Runs `action` once `widget` is on screen (a modal dialog is shown only inside exec()).
+void whenShown(QWidget* widget, std::function<void()> action);
+
+/// Answers every message box that opens while it lives, keeping the texts.
+class MessageCatcher {
+public:
+    MessageCatcher();
+    ~MessageCatcher();
+    QStringList texts() const;
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
+
+} // namespace vintrel::test
