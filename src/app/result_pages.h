@@ -1,11 +1,23 @@
 #pragma once
 
+#include "resultdata/input_files.h"
+
+#include <functional>
+
 namespace vintrel {
 
 class TMyReaderPanel2;
 
+/// What the page forms need from the main window.
+struct PageHost {
+    /// Where the current result's files are.
+    std::function<ResultLocation()> currentResult;
+    /// Jumps to the "parameters" page (`przelaczNaParametryResult`).
+    std::function<void()> showParameters;
+};
+
 /// Plugs the page forms into the result panel, one `registerPage` line per page form
 /// (see app/result_page.h). Pages without a form stay empty.
-void registerResultPages(TMyReaderPanel2& panel);
+void registerResultPages(TMyReaderPanel2& panel, const PageHost& host);
 
 } // namespace vintrel
