@@ -6,6 +6,8 @@
 
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QHash>
+#include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -212,49 +214,107 @@ QString levelValueText(const AxisLevels& levels, int i, Axis axis, int baza) {
            QString::fromStdString(levels.LgSText[i]);
 }
 
-int drawMarkupText(QPainter& painter, int x, int y, const QString& text, const QRect& clip,
-                   int shift) {
-    painter.save();
-    painter.setClipRect(clip);
-    const QFont base = painter.font();
-    const QFontMetrics baseMetrics(base);
-    const int size = QFontInfo(base).pixelSize();
-    const int baseline = y + baseMetrics.ascent();
-    int cx = x - shift;
+namespace {
+
+// The three faces of the diagram markup for one base font.
+struct MarkupFaces {
+    explicit MarkupFaces(const QFont& font)
+        : base(font), raised(scaled(font, 0.7)), lowered(scaled(font, 0.8)), baseMetrics(base),
+          raisedMetrics(raised), loweredMetrics(lowered), size(QFontInfo(font).pixelSize()) {}
+    static QFont scaled(QFont font, double factor) {
+        font.setPointSizeF(font.pointSizeF() * factor);
+        return font;
+    }
+    QFont base, raised, lowered;
+    QFontMetrics baseMetrics, raisedMetrics, loweredMetrics;
+    int size;
+    int raise() const { return static_cast<int>(0.2 * size); }
+    int lower() const { return static_cast<int>(0.6 * size); }
+};
+
+// Lays the markup out from (x, y), the top of the text; writes it when a painter is given.
+// Gives the x after the last character.
+int layoutMarkup(QPainter* painter, const MarkupFaces& f, int x, int y, const QString& text) {
+    int cx = x;
     QString run;
     auto flush = [&] {
         if (run.isEmpty())
             return;
-        painter.setFont(base);
-        painter.drawText(cx, baseline, run);
-        cx += baseMetrics.horizontalAdvance(run);
+        if (painter) {
+            painter->setFont(f.base);
+            painter->drawText(cx, y + f.baseMetrics.ascent(), run);
+        }
+        cx += f.baseMetrics.horizontalAdvance(run);
         run.clear();
     };
     for (qsizetype k = 0; k < text.size(); ++k) {
         const QChar c = text[k];
-        if ((c == '^' || c == '_' || c == '\\') && k + 1 < text.size()) {
-            flush();
-            QChar next = text[++k];
-            QFont font = base;
-            int top = y;
-            if (c == '\\') {
-                next = QChar(symbolToUnicode(next.unicode()));
-            } else {
-                const bool raised = c == '^';
-                font.setPointSizeF(base.pointSizeF() * (raised ? 0.7 : 0.8));
-                top += static_cast<int>((raised ? -0.2 : 0.6) * size);
-            }
-            painter.setFont(font);
-            painter.drawText(cx, top + QFontMetrics(font).ascent(), QString(next));
-            cx += QFontMetrics(font).horizontalAdvance(next);
+        if ((c != '^' && c != '_' && c != '\\') || k + 1 >= text.size()) {
+            run += c;
             continue;
         }
-        run += c;
+        flush();
+        QChar next = text[++k];
+        if (c == '\\') {
+            run += QChar(symbolToUnicode(next.unicode()));
+            flush();
+            continue;
+        }
+        const bool up = c == '^';
+        const QFont& font = up ? f.raised : f.lowered;
+        const QFontMetrics& metrics = up ? f.raisedMetrics : f.loweredMetrics;
+        const int top = up ? y - f.raise() : y + f.lower();
+        if (painter) {
+            painter->setFont(font);
+            painter->drawText(cx, top + metrics.ascent(), QString(next));
+        }
+        cx += metrics.horizontalAdvance(next);
     }
     flush();
-    painter.setFont(base);
-    painter.restore();
     return cx;
+}
+
+// Markup texts drawn once into a picture and reused while font, colour and text stay.
+struct MarkupSprite {
+    QImage image;
+    int top = 0; ///< rows of the picture above the text's top
+    int width = 0;
+};
+
+const MarkupSprite& markupSprite(const QFont& font, const QColor& colour, const QString& text) {
+    static QHash<QString, MarkupSprite> sprites;
+    constexpr qsizetype kMaxSprites = 2000;
+    const QString key = font.key() + QChar(1) + colour.name(QColor::HexArgb) + QChar(1) + text;
+    const auto found = sprites.constFind(key);
+    if (found != sprites.constEnd())
+        return *found;
+    if (sprites.size() >= kMaxSprites)
+        sprites.clear();
+    const MarkupFaces faces(font);
+    MarkupSprite sprite;
+    sprite.top = faces.raise() + 1;
+    sprite.width = layoutMarkup(nullptr, faces, 0, 0, text);
+    const int height = sprite.top + faces.lower() + faces.loweredMetrics.height() + 2;
+    sprite.image =
+        QImage(std::max(sprite.width + 2, 1), std::max(height, faces.baseMetrics.height()),
+               QImage::Format_ARGB32_Premultiplied);
+    sprite.image.fill(Qt::transparent);
+    QPainter painter(&sprite.image);
+    painter.setPen(colour);
+    layoutMarkup(&painter, faces, 0, sprite.top, text);
+    return *sprites.insert(key, std::move(sprite));
+}
+
+} // namespace
+
+int drawMarkupText(QPainter& painter, int x, int y, const QString& text, const QRect& clip,
+                   int shift) {
+    const MarkupSprite& sprite = markupSprite(painter.font(), painter.pen().color(), text);
+    painter.save();
+    painter.setClipRect(clip);
+    painter.drawImage(x - shift, y - sprite.top, sprite.image);
+    painter.restore();
+    return x - shift + sprite.width;
 }
 
 DiagramLayout paintLevelDiagram(QPainter& p, QSize size, const DiagramScene& s) {
