@@ -165,11 +165,11 @@ void Tpoziomy::buildHeader() {
                                   QStringLiteral("Energy Ei [meV]"),
                                   QStringLiteral("Energy Ei [1/cm]")});
     ComboBoxEnergyUnit->setCurrentIndex(0);
-    ComboBoxEnergyUnit->setGeometry(300, 0, 112, 21);
+    ComboBoxEnergyUnit->setGeometry(316, 0, 112, 21);
     connect(ComboBoxEnergyUnit, &QComboBox::currentIndexChanged, this,
             [this] { FDiagram->update(); });
     FValuesLabel = new TMyLabel(FHeaderRow, QStringLiteral("expected values"));
-    FValuesLabel->move(420, 4);
+    FValuesLabel->move(436, 4);
 }
 
 void Tpoziomy::buildDiagram() {
@@ -265,7 +265,7 @@ void Tpoziomy::buildZoomPanel() {
     Edit_zoom->setReadOnly(true);
     Edit_zoom->setGeometry(100, 5, 70, 20);
     makeText(FZoomPanel, QStringLiteral("zoom navigation"))->move(30, 32);
-    makeText(FZoomPanel, QStringLiteral("set visible area"))->move(110, 32);
+    makeText(FZoomPanel, QStringLiteral("set visible area"))->move(30, 50);
     makeText(FZoomPanel, QStringLiteral("show levels:"))->move(110, 50);
     FNavigator = new QWidget(FZoomPanel);
     FNavigator->setGeometry(30, 70, 70, 220);

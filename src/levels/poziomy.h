@@ -97,6 +97,8 @@ public:
     TMyButton* zoomInfoButton() const { return MyButton_zoomInfo; }
     TMyButton* helpButton() const { return MyButton_help; }
     TMyComboBox* unitBox() const { return ComboBoxEnergyUnit; }
+    TMyButton* scrollUpButton() const { return FScrollUp; }
+    TMyButton* scrollDownButton() const { return FScrollDown; }
     QWidget* zoomPanel() const;
     QLabel* transitionsNote() const { return FTransitionsNote; }
     TMyLabel* valuesLabel() const { return FValuesLabel; }

@@ -38,6 +38,9 @@ std::filesystem::path Tpoziomy::resultFolder() const {
 }
 
 void Tpoziomy::setResultLocation(const ResultLocation& location) {
+    if (location.workingRoot != FLocation.workingRoot ||
+        location.resultFolder != FLocation.resultFolder)
+        FFirstDisplayDone = false;
     FLocation = location;
     FCache.invalidate();
     const std::filesystem::path folder = resultFolder();

@@ -4,13 +4,16 @@
 #include "level_fixtures.h"
 #include "levels/detail_forms.h"
 #include "levels/poziomy.h"
+#include "resultdata/number_pattern.h"
 #include "resultdata/result_variables.h"
 #include "support/temp_dir.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QScreen>
 #include <QTest>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include <memory>
 
@@ -90,6 +93,10 @@ private slots:
     void togglesSwitchTheirCaptions();
     void detailWindowsFollowTheirToggles();
     void changedFileIsReadAgain();
+    void wheelAndButtonsScroll();
+    void zoomPanelNavigates();
+    void miniParamViewIsDrawnThroughTheHook();
+    void meanFieldResultPaintsNothing();
     void screenshot();
 };
 
@@ -232,6 +239,83 @@ void PoziomyTest::changedFileIsReadAgain() {
     test::writeFile(p.folder() / "o_E.dup", test::levelBlock(0, levels, false, {}));
     p.page.czytaj();
     QCOMPARE(p.page.levelTables().axis(Axis::z).E[6], 230.25);
+}
+
+void PoziomyTest::wheelAndButtonsScroll() {
+    HostedPage p("4f^1", 2, 1, ceriumFile());
+    QWidget* d = p.page.diagram();
+    const ViewWindow before = p.page.energyView().window();
+    const double span = before.view_emax - before.view_emin;
+    QWheelEvent wheel(QPointF(300, 200), d->mapToGlobal(QPointF(300, 200)), {}, QPoint(0, 120),
+                      Qt::NoButton, {}, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(d, &wheel);
+    QVERIFY(qAbs(p.page.energyView().window().view_emax - (before.view_emax + 0.04 * span)) < 1e-9);
+    // a short press on an arrow button: one 2 % step, on release
+    const double top = p.page.energyView().window().view_emax;
+    QTest::mouseClick(p.page.scrollDownButton(), Qt::LeftButton);
+    QVERIFY(qAbs(p.page.energyView().window().view_emax - (top - 0.02 * span)) < 1e-9);
+    QCOMPARE(p.energyView(), std::string(kViewHeader) +
+                                 formatFloatDot("0.0000", top - 1.02 * span) + " " +
+                                 formatFloatDot("0.0000", top - 0.02 * span) + "\r\n");
+}
+
+void PoziomyTest::zoomPanelNavigates() {
+    HostedPage p("4f^1", 2, 1, ceriumFile());
+    QTest::mouseClick(p.page.zoomInfoButton(), Qt::LeftButton);
+    QVERIFY(p.page.zoomPanel()->isVisible());
+    p.page.setView(20, 0); // a window of 20 K at the bottom
+    for (TMyButton* b : p.page.zoomPanel()->findChildren<TMyButton*>())
+        if (b->Caption() == QStringLiteral("highest"))
+            b->Click();
+    QCOMPARE(p.page.energyView().window().view_emax, 126.0);
+    QCOMPARE(p.page.energyView().window().view_emin, 106.0);
+    for (TMyButton* b : p.page.zoomPanel()->findChildren<TMyButton*>())
+        if (b->Caption() == QStringLiteral("close"))
+            b->Click();
+    QVERIFY(!p.page.zoomPanel()->isVisible());
+    QVERIFY(!p.page.zoomInfoButton()->Down());
+    // the collapse toggle narrows the panel to 26 px, keeping its right edge
+    QTest::mouseClick(p.page.zoomInfoButton(), Qt::LeftButton);
+    const int right = p.page.zoomPanel()->geometry().right();
+    for (TMyButton* b : p.page.zoomPanel()->findChildren<TMyButton*>())
+        if (b->Caption() == QStringLiteral(">"))
+            QTest::mouseClick(b, Qt::LeftButton);
+    QTRY_COMPARE(p.page.zoomPanel()->width(), 26);
+    QCOMPARE(p.page.zoomPanel()->geometry().right(), right);
+}
+
+void PoziomyTest::miniParamViewIsDrawnThroughTheHook() {
+    HostedPage p("4f^1", 2, 1, ceriumFile());
+    QList<int> opacities;
+    int mouseEvents = 0;
+    p.page.setMiniParamPainter([&](QPainter& painter, const QRect& area, int opacity) {
+        QCOMPARE(area, kMiniParamArea);
+        painter.fillRect(area, Qt::black);
+        opacities << opacity;
+    });
+    p.page.setMiniParamMouse([&](QMouseEvent*) { ++mouseEvents; });
+    const QImage idle = p.page.renderDiagram();
+    QCOMPARE(idle.pixelColor(90, 50), QColor(Qt::black));
+    QCOMPARE(opacities.last(), 100);
+    QMouseEvent over(QEvent::MouseMove, QPointF(90, 50),
+                     p.page.diagram()->mapToGlobal(QPointF(90, 50)), Qt::NoButton, {}, {});
+    QCoreApplication::sendEvent(p.page.diagram(), &over);
+    p.page.renderDiagram();
+    QCOMPARE(opacities.last(), 220);
+    const ViewWindow before = p.page.energyView().window();
+    QTest::mouseClick(p.page.diagram(), Qt::LeftButton, {}, QPoint(90, 50));
+    QVERIFY(mouseEvents >= 2);
+    QCOMPARE(p.page.energyView().window().view_emax, before.view_emax); // no zoom
+}
+
+void PoziomyTest::meanFieldResultPaintsNothing() {
+    HostedPage p("4f^1", 2, 1, ceriumFile());
+    sharedVariables().dynamic_calc = true;
+    const QImage image = p.page.renderDiagram();
+    QCOMPARE(image.pixelColor(100, image.height() - 40), QColor(0xFA, 0xFA, 0xFC));
+    sharedVariables().dynamic_calc = false;
+    const QImage drawn = p.page.renderDiagram();
+    QCOMPARE(drawn.pixelColor(20, 20), QColor(Qt::white)); // the energy axis strip
 }
 
 void PoziomyTest::screenshot() {
