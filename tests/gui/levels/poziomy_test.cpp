@@ -1,3 +1,4 @@
+#include "app/messages.h"
 #include "controls/my_button.h"
 #include "controls/my_combobox.h"
 #include "controls/my_label.h"
@@ -84,7 +85,9 @@ class PoziomyTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { setMessagesToStandardError(true); }
     void ceriumShowsTheTwoCubicGroups();
+    void damagedFileIsReportedNotDrawn();
     void energyUnitsChangeOnlyTheTextColumn();
     void complexResultOffersThreeAxes();
     void clicksZoomAboutThePointer();
@@ -108,6 +111,16 @@ void PoziomyTest::ceriumShowsTheTwoCubicGroups() {
     QCOMPARE(p.energyView(), std::string(kViewHeader) + "0.0000 116.0000\r\n");
     QCOMPARE(p.page.energyView().zoomFactorText(), std::string("1.0x"));
     QVERIFY(!p.page.axisButton(Axis::y)->isVisibleTo(&p.host));
+}
+
+void PoziomyTest::damagedFileIsReportedNotDrawn() {
+    HostedPage p("4f^1", 2, 1, "x0x E\r\n0 0 0 0 0 0\r\n0 zero 0 0 0 0\r\n");
+    QCoreApplication::processEvents();
+    p.page.renderDiagram();
+    QCOMPARE(p.page.levelTables().axis(Axis::z).count, 0);
+    test::writeFile(p.folder() / "o_E.dup", ceriumFile()); // repaired: read at the next paint
+    p.page.renderDiagram();
+    QCOMPARE(p.page.levelTables().axis(Axis::z).count, 6);
 }
 
 void PoziomyTest::energyUnitsChangeOnlyTheTextColumn() {
