@@ -183,9 +183,9 @@ void Tpoziomy::buildDiagram() {
     FScrollStrip = new QWidget(FPanel);
     FScrollStrip->setFixedWidth(kStripWidth);
     FScrollStrip->installEventFilter(this);
-    FScrollUp = makeButton(FScrollStrip, QStringLiteral("^"), QString(), kStripWidth, false,
+    FScrollUp = makeButton(FScrollStrip, QStringLiteral("\u25B4"), QString(), kStripWidth, false,
                            QStringLiteral("tool"));
-    FScrollDown = makeButton(FScrollStrip, QStringLiteral("v"), QString(), kStripWidth, false,
+    FScrollDown = makeButton(FScrollStrip, QStringLiteral("\u25BE"), QString(), kStripWidth, false,
                              QStringLiteral("tool"));
     FScrollUp->setFixedSize(kStripWidth, kStripWidth);
     FScrollDown->setFixedSize(kStripWidth, kStripWidth);

@@ -77,6 +77,16 @@ public:
     void setMiniParamPainter(MiniParamPainter painter) { FMiniParamPainter = std::move(painter); }
     void setMiniParamMouse(MiniParamMouse handler) { FMiniParamMouse = std::move(handler); }
 
+    /// Draws an overlay over the diagram after the levels; the layout gives the level rows of
+    /// this repaint. While a painter is set and its toggle is pressed, the expected-value texts
+    /// make room for it.
+    using OverlayPainter =
+        std::function<void(QPainter&, const DiagramScene&, const DiagramLayout&)>;
+    void setTransitionsPainter(OverlayPainter painter) { FTransitionsPainter = std::move(painter); }
+    void setMomentPainter(OverlayPainter painter) { FMomentPainter = std::move(painter); }
+    /// The horizontal scroll bar that the overlays share.
+    QScrollBar* overlayScrollBar() const { return FOverlayScroll; }
+
     // State for the page's tests and the overlays.
     Axis axis() const { return FAxis; }
     void selectAxis(Axis axis);
@@ -220,6 +230,8 @@ private:
     QWidget* FMainWindow = nullptr;
     MiniParamPainter FMiniParamPainter;
     MiniParamMouse FMiniParamMouse;
+    OverlayPainter FTransitionsPainter;
+    OverlayPainter FMomentPainter;
 };
 
 } // namespace vintrel

@@ -283,6 +283,8 @@ DiagramScene Tpoziomy::scene() {
     s.window = FView.window();
     s.unit = energyUnit();
     s.overlayScroll = FOverlayScroll->isVisible() ? FOverlayScroll->value() : 0;
+    s.transitionsOverlay = FTransitionsPainter && MyButton_transitions->Down();
+    s.momentOverlay = FMomentPainter && MyButton_moment->Down();
     s.helpVisible = helpVisible;
     s.dragging = view_mouseDn;
     s.dragY0 = view_clickY;
@@ -301,7 +303,12 @@ void Tpoziomy::paintDiagram(QWidget* target) {
         FFirstDisplayDone = true;
         setView(FView.window().span(), 0);
     }
-    FLayout = paintLevelDiagram(painter, target->size(), scene());
+    const DiagramScene s = scene();
+    FLayout = paintLevelDiagram(painter, target->size(), s);
+    if (s.transitionsOverlay)
+        FTransitionsPainter(painter, s, FLayout);
+    if (s.momentOverlay)
+        FMomentPainter(painter, s, FLayout);
     if (FMiniParamPainter)
         FMiniParamPainter(painter, kMiniParamArea, inMiniParam ? 220 : 100);
 }

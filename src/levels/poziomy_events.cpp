@@ -51,7 +51,7 @@ bool Tpoziomy::eventFilter(QObject* watched, QEvent* event) {
         return scrollStripMouse(watched, event);
     if (watched == FZoomPanel)
         return zoomPanelMouse(event);
-    if (watched == FPanel && type == QEvent::Resize)
+    if (watched == FPanel && type == QEvent::Resize && !FZoomPanel->isVisible())
         placeZoomPanel();
     return QWidget::eventFilter(watched, event);
 }

@@ -186,3 +186,30 @@ TEST(ReadGroundAxisEnergies, ZSectionOfBlockZero) {
 
 } // namespace
 } // namespace vintrel
+
+namespace vintrel {
+namespace {
+
+// Every damaged variant of a valid file either reads or fails with InputError; none reads
+// outside the tables (the sanitizer build watches that).
+TEST(ReadLevelTables, DamagedFilesReadOrFailCleanly) {
+    const std::string valid = test::levelBlock(0, test::ceriumCubicLevels(), true, {"v"});
+    const char replacements[] = {'x', 'z', '*', ' ', '\n', '9', '-', 'E', '.'};
+    for (std::size_t at = 0; at < valid.size(); at += 3) {
+        for (char c : replacements) {
+            std::string damaged = valid;
+            damaged[at] = c;
+            LevelTables tables;
+            try {
+                readLevelTablesText("o_E.dup", damaged, 0, 6, true, tables);
+                scanEnergyRangeText("o_E.dup", damaged, 0, 6, true);
+            } catch (const InputError&) {
+            }
+            for (const AxisLevels& axis : tables.axes)
+                ASSERT_LE(axis.count, 6);
+        }
+    }
+}
+
+} // namespace
+} // namespace vintrel

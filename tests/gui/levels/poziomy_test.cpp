@@ -100,6 +100,7 @@ private slots:
     void zoomPanelNavigates();
     void miniParamViewIsDrawnThroughTheHook();
     void meanFieldResultPaintsNothing();
+    void overlayPainterGetsTheLevelRows();
     void screenshot();
 };
 
@@ -331,14 +332,35 @@ void PoziomyTest::meanFieldResultPaintsNothing() {
     QCOMPARE(drawn.pixelColor(20, 20), QColor(Qt::white)); // the energy axis strip
 }
 
+void PoziomyTest::overlayPainterGetsTheLevelRows() {
+    HostedPage p("4f^1", 2, 1, ceriumFile());
+    int calls = 0;
+    p.page.setTransitionsPainter(
+        [&](QPainter&, const DiagramScene& scene, const DiagramLayout& layout) {
+            ++calls;
+            QVERIFY(scene.transitionsOverlay);
+            QCOMPARE(layout.rows.size(), std::size_t(6));
+        });
+    p.page.renderDiagram();
+    QCOMPARE(calls, 0);
+    QTest::mouseClick(p.page.transitionsButton(), Qt::LeftButton);
+    p.page.renderDiagram();
+    QVERIFY(calls > 0);
+}
+
 void PoziomyTest::screenshot() {
     HostedPage p("4f^1", 2, 1, ceriumFile());
     p.host.resize(1100, 700);
     QCoreApplication::processEvents();
     QTest::mouseClick(p.page.zoomInfoButton(), Qt::LeftButton);
     QCoreApplication::processEvents();
+    QTest::mouseClick(p.page.helpButton(), Qt::LeftButton);
     const QImage shot = p.host.grab().toImage();
     QVERIFY(shot.save(QStringLiteral(VINTREL_SHOT_DIR "/levels_page.png")));
+    QTest::mouseClick(p.page.eigenvaluesButton(), Qt::LeftButton);
+    QTRY_VERIFY(p.energies.isVisible());
+    QVERIFY(p.energies.grab().toImage().save(
+        QStringLiteral(VINTREL_SHOT_DIR "/levels_eigenstates.png")));
     HostedPage ti("3d^1", 1, 2, titaniumFile());
     ti.host.resize(1100, 700);
     QCoreApplication::processEvents();
