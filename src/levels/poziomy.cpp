@@ -296,6 +296,8 @@ void Tpoziomy::buildZoomPanel() {
     });
     FZoomPanel->hide();
     placeNavigatorButtons();
+    FHighestLabel->setText(QStringLiteral("1000K"));
+    FLowestLabel->setText(QStringLiteral("-1000K"));
 }
 
 QWidget* Tpoziomy::zoomPanel() const {

@@ -23,6 +23,7 @@ class TNicePanel;
 class TEigenenergyForm;
 class TEigenVectorsForm;
 class TScatteringForm;
+class TDetailForm;
 
 /// The area of the diagram where the small parameter view is drawn.
 inline const QRect kMiniParamArea(QPoint(56, 5), QPoint(136, 95));
@@ -154,6 +155,8 @@ private:
     void setTransitions(bool on);
     void setMoment(bool on);
     void detailToggled(TMyButton* button);
+    TDetailForm* detailFormOf(const TMyButton* button) const;
+    void fillDetailForm(const TMyButton* button);
     void toggleZoomPanel(bool shown);
     void collapseTick();
 

@@ -190,34 +190,42 @@ void Tpoziomy::setMoment(bool on) {
     FDiagram->update();
 }
 
+TDetailForm* Tpoziomy::detailFormOf(const TMyButton* button) const {
+    if (button == MyButton_eigenvalues)
+        return FEnergyForm;
+    if (button == MyButton_eigenvectors)
+        return FVectorsForm;
+    return FScatteringForm;
+}
+
+void Tpoziomy::fillDetailForm(const TMyButton* button) {
+    const TVariables& vars = sharedVariables();
+    const std::filesystem::path folder = resultFolder();
+    if (button == MyButton_eigenvalues) {
+        FEnergyForm->setHeading(QString::fromStdString(eigenenergyHeading(vars.siconf, vars.baza)));
+        FEnergyForm->clearMemo();
+        FEnergyForm->wczytajDane(folder, 0);
+    } else if (button == MyButton_eigenvectors) {
+        FVectorsForm->setHeading(
+            QString::fromStdString(eigenvectorHeading(vars.siconf, vars.baza)));
+        FVectorsForm->clearMemo();
+        FVectorsForm->wczytajDane(folder, 0);
+    } else {
+        FScatteringForm->setHeading(QString::fromLatin1(kScatteringHeading));
+        FScatteringForm->wczytajDane(folder, 0);
+    }
+}
+
 void Tpoziomy::detailToggled(TMyButton* button) {
-    TDetailForm* form = button == MyButton_eigenvalues ? static_cast<TDetailForm*>(FEnergyForm)
-                        : button == MyButton_eigenvectors
-                            ? static_cast<TDetailForm*>(FVectorsForm)
-                            : static_cast<TDetailForm*>(FScatteringForm);
+    TDetailForm* form = detailFormOf(button);
     if (!form)
         return;
     if (!button->Down()) {
         form->closeQuietly();
         return;
     }
-    const TVariables& vars = sharedVariables();
-    const std::filesystem::path folder = resultFolder();
-    const bool opened = runGuarded(FPanel, [&] {
-        if (button == MyButton_eigenvalues) {
-            form->setHeading(QString::fromStdString(eigenenergyHeading(vars.siconf, vars.baza)));
-            form->clearMemo();
-            FEnergyForm->wczytajDane(folder, 0);
-        } else if (button == MyButton_eigenvectors) {
-            form->setHeading(QString::fromStdString(eigenvectorHeading(vars.siconf, vars.baza)));
-            form->clearMemo();
-            FVectorsForm->wczytajDane(folder, 0);
-        } else {
-            form->setHeading(QString::fromLatin1(kScatteringHeading));
-            FScatteringForm->wczytajDane(folder, 0);
-        }
-    });
-    if (!opened) {
+    // A file that cannot be read leaves the window as it was and the toggle released.
+    if (!runGuarded(FPanel, [&] { fillDetailForm(button); })) {
         button->SetDown(false);
         return;
     }
