@@ -141,8 +141,7 @@ void drawTexts(QPainter& p, QSize size, const DiagramScene& s, const std::vector
         p.drawLine(kLevelRight, row.y, 310, row.labelY + 6);
         p.drawLine(310, row.labelY + 6, 318, row.labelY + 6);
         p.setPen(kLevelText);
-        const double shown = energyUnitFactor(s.unit, levels.Eshown[i]);
-        textAt(p, kEnergyTextX, row.labelY, QString::fromStdString(formatFloatDot("0.000", shown)));
+        textAt(p, kEnergyTextX, row.labelY, energyColumnText(levels.Eshown[i], s.unit));
         if (!s.transitionsOverlay && !s.momentOverlay)
             drawMarkupText(p, kValueTextX, row.labelY, levelValueText(levels, i, s.axis, s.baza),
                            clip, 10 * s.overlayScroll);
@@ -205,6 +204,10 @@ AxisLabels axisLabels(Axis axis, int baza) {
     labels.spin = ", <S_" + a + ">=";
     labels.combined = baza == 2 ? "<J_" + a + ">" : "<L_" + a + ">+g_e<S_" + a + ">";
     return labels;
+}
+
+QString energyColumnText(double kelvin, EnergyUnit unit) {
+    return QString::fromStdString(formatFloatDot("0.000", energyUnitFactor(unit, kelvin)));
 }
 
 QString levelValueText(const AxisLevels& levels, int i, Axis axis, int baza) {

@@ -41,8 +41,8 @@ inline std::string levelBlock(int n, const std::vector<FixtureLevel>& levels, bo
 
 /// Ce3+ in a cubic field, |J,Jz> basis: the Γ7 doublet at 0 K and the Γ8 quartet at 116 K.
 inline std::vector<FixtureLevel> ceriumCubicLevels() {
-    return {{0, 0, 0, 0.8333}, {0, 0, 0, -0.8333}, {116, 0, 0, 1.5},
-            {116, 0, 0, -1.5}, {116, 0, 0, 0.5},   {116, 0, 0, -0.5}};
+    return {{0, 0.119, -0.952, -0.714},   {0, -0.119, 0.952, 0.714},   {116, 0.262, -2.096, -1.572},
+            {116, 0.071, -0.571, -0.429}, {116, -0.071, 0.571, 0.429}, {116, -0.262, 2.096, 1.572}};
 }
 
 } // namespace vintrel::test
