@@ -110,6 +110,7 @@ public:
     TMyComboBox* unitBox() const { return ComboBoxEnergyUnit; }
     TMyButton* scrollUpButton() const { return FScrollUp; }
     TMyButton* scrollDownButton() const { return FScrollDown; }
+    QWidget* scrollThumb() const { return FThumb; }
     QWidget* zoomPanel() const;
     QLabel* transitionsNote() const { return FTransitionsNote; }
     TMyLabel* valuesLabel() const { return FValuesLabel; }

@@ -98,6 +98,7 @@ private slots:
     void changedFileIsReadAgain();
     void wheelAndButtonsScroll();
     void zoomPanelNavigates();
+    void thumbDragMovesTheWindow();
     void miniParamViewIsDrawnThroughTheHook();
     void meanFieldResultPaintsNothing();
     void overlayPainterGetsTheLevelRows();
@@ -271,6 +272,24 @@ void PoziomyTest::wheelAndButtonsScroll() {
     QCOMPARE(p.energyView(), std::string(kViewHeader) +
                                  formatFloatDot("0.0000", top - 1.02 * span) + " " +
                                  formatFloatDot("0.0000", top - 0.02 * span) + "\r\n");
+}
+
+void PoziomyTest::thumbDragMovesTheWindow() {
+    HostedPage p("4f^1", 2, 1, ceriumFile());
+    p.page.setView(20, 0);
+    QWidget* thumb = p.page.scrollThumb();
+    const int start = thumb->y();
+    QTest::mousePress(thumb, Qt::LeftButton, {}, QPoint(8, 10));
+    QMouseEvent move(QEvent::MouseMove, QPointF(8, -40), thumb->mapToGlobal(QPointF(8, -40)),
+                     Qt::NoButton, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(thumb, &move);
+    QTest::mouseRelease(thumb, Qt::LeftButton, {}, QPoint(8, -40));
+    QCOMPARE(thumb->y(), start - 50);
+    const ViewWindow& w = p.page.energyView().window();
+    const int free = thumb->parentWidget()->height() - 2 * 17 - thumb->height();
+    const double centre = (1 - static_cast<double>(thumb->y() - 17) / free) * 116;
+    QVERIFY(qAbs((w.view_emax + w.view_emin) / 2 - centre) < 1e-9);
+    QVERIFY(qAbs(w.view_emax - w.view_emin - 20) < 1e-9);
 }
 
 void PoziomyTest::zoomPanelNavigates() {
