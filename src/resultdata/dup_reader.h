@@ -37,6 +37,10 @@ public:
     /// Number of the line taken last, counted from 1; 0 before the first.
     int lineNumber() const { return static_cast<int>(next_); }
     const std::string& name() const { return name_; }
+    /// The next line without taking it; empty at the end of the file.
+    std::string_view peekLine() const {
+        return atEndOfFile() ? std::string_view() : std::string_view(lines_[next_]);
+    }
 
     /// The next line as a whole, without its line end.
     std::string readLine();

@@ -1,0 +1,137 @@
+#include "levels/detail_forms.h"
+
+#include "controls/fonts.h"
+#include "controls/my_label.h"
+#include "levels/detail_texts.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace vintrel {
+
+TDetailForm::TDetailForm(const QString& caption, QSize clientSize, QSize minimumSize,
+                         bool centreVertically, QWidget* parent)
+    : QWidget(parent, Qt::Window), FCentreVertically(centreVertically) {
+    setWindowTitle(caption);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    FHeading = new TMyLabel(this);
+    FHeading->SetFontColor(QColor(0x40, 0x40, 0x40));
+    layout->addWidget(FHeading);
+    FMemo = new QPlainTextEdit(this);
+    FMemo->setFont(viewerFont(QStringLiteral("Courier New"), 9));
+    FMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    FMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    FMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    layout->addWidget(FMemo, 1);
+    setMinimumSize(minimumSize);
+    resize(clientSize);
+}
+
+void TDetailForm::setHeading(const QString& heading) {
+    FHeading->SetCaption(heading);
+}
+
+QString TDetailForm::heading() const {
+    return FHeading->Caption();
+}
+
+void TDetailForm::clearMemo() {
+    FMemo->clear();
+}
+
+void TDetailForm::appendLines(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines)
+        FMemo->appendPlainText(QString::fromStdString(line));
+}
+
+void TDetailForm::appendLine(const QString& line) {
+    FMemo->appendPlainText(line);
+}
+
+void TDetailForm::showCentredOn(QWidget* mainWindow) {
+    const QRect area = mainWindow ? mainWindow->frameGeometry()
+                                  : QGuiApplication::primaryScreen()->availableGeometry();
+    move(area.center() - QPoint(width() / 2, height() / 2));
+    show();
+    raise();
+    activateWindow();
+    keepOnScreen();
+}
+
+void TDetailForm::closeQuietly() {
+    FClosingByProgram = true;
+    close();
+    FClosingByProgram = false;
+}
+
+void TDetailForm::closeEvent(QCloseEvent* event) {
+    hide();
+    event->accept();
+    if (FClosingByProgram)
+        return;
+    emit closed();
+    if (QWidget* front = QApplication::activeWindow())
+        front->raise();
+}
+
+void TDetailForm::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    keepOnScreen();
+}
+
+void TDetailForm::keepOnScreen() {
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect s = screen->availableGeometry();
+    const QRect g = geometry();
+    const WindowFrame frame =
+        vintrel::keepOnScreen({g.left() - s.left(), g.top() - s.top(), g.width(), g.height()},
+                              s.width(), s.height(), FCentreVertically);
+    const QRect wanted(frame.left + s.left(), frame.top + s.top(), frame.width, frame.height);
+    if (wanted != g)
+        setGeometry(wanted);
+}
+
+TEigenenergyForm::TEigenenergyForm(QWidget* parent)
+    : TDetailForm(QStringLiteral(" details of eigenstates"), {584, 573}, {350, 350}, true, parent) {
+}
+
+void TEigenenergyForm::wczytajDane(const std::filesystem::path& folder, int n) {
+    appendLines(readEigenenergyLines(folder, n));
+}
+
+TEigenVectorsForm::TEigenVectorsForm(QWidget* parent)
+    : TDetailForm(QStringLiteral(" details of eigenfunctions"), {488, 454}, {400, 400}, false,
+                  parent) {}
+
+void TEigenVectorsForm::wczytajDane(const std::filesystem::path& folder, int n) {
+    appendLines(readEigenvectorLines(folder, n));
+}
+
+TScatteringForm::TScatteringForm(QWidget* parent)
+    : TDetailForm(QStringLiteral(" details of scattering"), {488, 454}, {400, 400}, false, parent) {
+}
+
+void TScatteringForm::wczytajDane(const std::filesystem::path& folder, int n) {
+    const auto lines = readScatteringLines(folder, n);
+    clearMemo();
+    appendLines(lines);
+}
+
+TNeutronsForm::TNeutronsForm(QWidget* parent)
+    : TDetailForm(QStringLiteral(" probability of transitions in spectroscopy"), {492, 575},
+                  {300, 300}, false, parent) {
+    setHeading(QStringLiteral("Values of the matrix elements between eigenstates"));
+    memo()->setReadOnly(true);
+}
+
+void TNeutronsForm::setTransitionText(const QString& text) {
+    memo()->setPlainText(text);
+}
+
+} // namespace vintrel

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QPlainTextEdit>
+#include <QString>
+#include <QWidget>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace vintrel {
+
+class TMyLabel;
+
+/// What the detail windows share: a heading (markup label) over a fixed-pitch memo, a close
+/// box that hides the window and tells its opener, and the rule that keeps the window on the
+/// screen whenever it is resized. Each window exists once and is refilled when opened.
+class TDetailForm : public QWidget {
+    Q_OBJECT
+public:
+    /// The heading's markup caption.
+    void setHeading(const QString& heading);
+    QString heading() const;
+    void clearMemo();
+    void appendLines(const std::vector<std::string>& lines);
+    void appendLine(const QString& line);
+    QPlainTextEdit* memo() const { return FMemo; }
+    /// The memo's text, lines joined by "\n".
+    QString memoText() const { return FMemo->toPlainText(); }
+    /// Shows the window centred on `mainWindow` (the screen when null) and brings it to front.
+    void showCentredOn(QWidget* mainWindow);
+    /// Hides the window without telling the opener (its toggle was released).
+    void closeQuietly();
+
+signals:
+    /// The user closed the window with its close box.
+    void closed();
+
+protected:
+    TDetailForm(const QString& caption, QSize clientSize, QSize minimumSize, bool centreVertically,
+                QWidget* parent);
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void keepOnScreen();
+
+    TMyLabel* FHeading = nullptr;
+    QPlainTextEdit* FMemo = nullptr;
+    bool FCentreVertically = false;
+    bool FClosingByProgram = false;
+};
+
+/// " details of eigenstates": the level sections of "o_E.dup".
+class TEigenenergyForm : public TDetailForm {
+    Q_OBJECT
+public:
+    explicit TEigenenergyForm(QWidget* parent = nullptr);
+    /// Appends the level sections of block n (n < 0 counts as 0) of the folder's "o_E.dup".
+    void wczytajDane(const std::filesystem::path& folder, int n);
+};
+
+/// " details of eigenfunctions": the eigenvector section of "o_E.dup".
+class TEigenVectorsForm : public TDetailForm {
+    Q_OBJECT
+public:
+    explicit TEigenVectorsForm(QWidget* parent = nullptr);
+    void wczytajDane(const std::filesystem::path& folder, int n);
+};
+
+/// " details of scattering": block n of "o_neu.dup".
+class TScatteringForm : public TDetailForm {
+    Q_OBJECT
+public:
+    explicit TScatteringForm(QWidget* parent = nullptr);
+    /// Clears the memo and appends the lines after the block's marker.
+    void wczytajDane(const std::filesystem::path& folder, int n);
+};
+
+/// " probability of transitions in spectroscopy": a read-only memo filled by the
+/// spectroscopy page.
+class TNeutronsForm : public TDetailForm {
+    Q_OBJECT
+public:
+    explicit TNeutronsForm(QWidget* parent = nullptr);
+    void setTransitionText(const QString& text);
+};
+
+} // namespace vintrel

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "levels/diagram_geometry.h"
+
+#include <filesystem>
+#include <string>
+
+namespace vintrel {
+
+inline constexpr const char* kEnergyViewFile = "g_E.dup";
+
+/// Rewrites "g_E.dup" of the folder with the visible window (relative to the ground level):
+/// a title line, a column line and the minimum and maximum by "0.0000", lines ending in
+/// CR LF. Throws FileError "Cannot create file <path>" when it cannot be written.
+void writeEnergyView(const std::filesystem::path& folder, double maximum, double minimum);
+
+/// The visible window of the level diagram and the operations that change it. Every change
+/// goes through setView, which stores the window in the result folder.
+class EnergyView {
+public:
+    const ViewWindow& window() const { return window_; }
+    /// The folder whose "g_E.dup" receives the window; empty: nothing is stored.
+    void setFolder(std::filesystem::path folder) { folder_ = std::move(folder); }
+    const std::filesystem::path& folder() const { return folder_; }
+    /// The level range of the result (scanEnergyRange).
+    void setRange(double estart, double eend);
+
+    /// Sets the window, updates the zoom text and stores the window in "g_E.dup".
+    void setView(double emax, double emin);
+    void setView(const ViewRange& range) { setView(range.emax, range.emin); }
+    /// The whole range: setView(eend - estart, 0).
+    void viewWhole();
+    void zoomIn();
+    void zoomOut();
+    /// Click zoom at row y of a diagram of height H.
+    void zoomAtPointer(int H, int y, bool zoomOut);
+    /// The window set to the band between two rows.
+    void viewBand(int H, int row0, int row1);
+    /// Shifts the window by `steps` × 2 % of its span.
+    void scroll(double steps);
+    /// Same span, centred on a relative energy.
+    void centreOn(double relative);
+
+    /// The zoom factor as shown ("1.0x" at start).
+    const std::string& zoomFactorText() const { return zoomText_; }
+
+private:
+    ViewWindow window_;
+    std::filesystem::path folder_;
+    std::string zoomText_ = "1.0x";
+};
+
+} // namespace vintrel

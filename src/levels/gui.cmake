@@ -1,0 +1,7 @@
+target_sources(vintrel_gui PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/detail_forms.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/level_diagram_painter.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/poziomy.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/poziomy_actions.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/poziomy_events.cpp
+)

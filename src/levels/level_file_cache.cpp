@@ -1,0 +1,40 @@
+#include "levels/level_file_cache.h"
+
+#include "resultdata/dup_reader.h"
+
+namespace vintrel {
+
+LevelFileCache::Stamp LevelFileCache::stampOf(const std::filesystem::path& folder, int block, int N,
+                                              bool complexHamiltonian) {
+    Stamp stamp;
+    stamp.file = folder / kLevelsFile;
+    stamp.block = block;
+    stamp.N = N;
+    stamp.complexHamiltonian = complexHamiltonian;
+    std::error_code ec;
+    stamp.exists = std::filesystem::is_regular_file(stamp.file, ec);
+    if (stamp.exists) {
+        stamp.size = std::filesystem::file_size(stamp.file, ec);
+        stamp.modified = std::filesystem::last_write_time(stamp.file, ec);
+    }
+    return stamp;
+}
+
+bool LevelFileCache::refresh(const std::filesystem::path& folder, int block, int N,
+                             bool complexHamiltonian) {
+    const Stamp stamp = stampOf(folder, block, N, complexHamiltonian);
+    if (stamp_ && *stamp_ == stamp)
+        return false;
+    stamp_.reset();
+    if (stamp.exists) {
+        const std::string content = readWholeFile(stamp.file);
+        const std::string name = stamp.file.string();
+        outcome_ = readLevelTablesText(name, content, block, N, complexHamiltonian, tables_);
+        if (N >= 1 && N <= kMaxLevels)
+            range_ = scanEnergyRangeText(name, content, block, N, complexHamiltonian);
+    }
+    stamp_ = stamp;
+    return true;
+}
+
+} // namespace vintrel

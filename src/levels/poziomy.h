@@ -1,0 +1,241 @@
+#pragma once
+
+#include "levels/energy_view.h"
+#include "levels/level_diagram_painter.h"
+#include "levels/level_file_cache.h"
+#include "resultdata/input_files.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QScrollBar;
+class QTimer;
+
+namespace vintrel {
+
+class TMyButton;
+class TMyComboBox;
+class TMyLabel;
+class TNicePanel;
+class TEigenenergyForm;
+class TEigenVectorsForm;
+class TScatteringForm;
+class TDetailForm;
+
+/// The area of the diagram where the small parameter view is drawn.
+inline const QRect kMiniParamArea(QPoint(56, 5), QPoint(136, 95));
+
+/// The "energy levels" page of an ordinary result ("energy level scheme"): the energy-level
+/// diagram of the current result with axis choice, energy unit, zoom, scrolling, the zoom
+/// information panel and the buttons of the detail windows. The form itself stays hidden;
+/// its panel `p0` is what a result page hosts.
+///
+/// Use: create once; `setResultLocation` whenever the current result changes (then
+/// `resultChanged`); `czytaj` reads the level data; `UstawViewNaCalosc` sets the whole range
+/// (also done by the first display). The page reads the result variables from
+/// sharedVariables().
+class Tpoziomy : public QWidget {
+    Q_OBJECT
+public:
+    explicit Tpoziomy(QWidget* parent = nullptr);
+    ~Tpoziomy() override;
+
+    /// The hosted panel.
+    QWidget* p0() const { return FPanel; }
+
+    /// Where the current result's files are; the diagram draws from its "o_E.dup".
+    void setResultLocation(const ResultLocation& location);
+    const ResultLocation& resultLocation() const { return FLocation; }
+    /// The current result's folder (working root / result folder); empty without a result.
+    std::filesystem::path resultFolder() const;
+
+    /// Reads the level data of the current result (when its "o_E.dup" changed) and repaints.
+    void czytaj();
+    /// Sets the window to the whole energy range ("1:1").
+    void UstawViewNaCalosc();
+    /// Another result became current: the overlays are switched off and the whole range is
+    /// shown on the next display.
+    void resultChanged();
+
+    /// The visible window, stored in "g_E.dup" of the result folder.
+    void setView(double emax, double emin);
+
+    /// The detail windows (created once by the application); the page opens and closes them
+    /// with its toggles and releases a toggle when its window is closed.
+    void setDetailForms(TEigenenergyForm* energies, TEigenVectorsForm* vectors,
+                        TScatteringForm* scattering);
+    /// The window the detail windows open centred on (the panel's window when not set).
+    void setMainWindow(QWidget* mainWindow) { FMainWindow = mainWindow; }
+
+    /// Draws the small parameter view into the given rectangle of the diagram with the given
+    /// opacity (0 … 255).
+    using MiniParamPainter = std::function<void(QPainter&, const QRect&, int opacity)>;
+    /// Receives the mouse events over the small parameter view (diagram coordinates).
+    using MiniParamMouse = std::function<void(QMouseEvent*)>;
+    void setMiniParamPainter(MiniParamPainter painter) { FMiniParamPainter = std::move(painter); }
+    void setMiniParamMouse(MiniParamMouse handler) { FMiniParamMouse = std::move(handler); }
+
+    /// Draws an overlay over the diagram after the levels; the layout gives the level rows of
+    /// this repaint. While a painter is set and its toggle is pressed, the expected-value texts
+    /// make room for it.
+    using OverlayPainter =
+        std::function<void(QPainter&, const DiagramScene&, const DiagramLayout&)>;
+    void setTransitionsPainter(OverlayPainter painter) { FTransitionsPainter = std::move(painter); }
+    void setMomentPainter(OverlayPainter painter) { FMomentPainter = std::move(painter); }
+    /// The horizontal scroll bar that the overlays share.
+    QScrollBar* overlayScrollBar() const { return FOverlayScroll; }
+
+    // State for the page's tests and the overlays.
+    Axis axis() const { return FAxis; }
+    void selectAxis(Axis axis);
+    EnergyUnit energyUnit() const;
+    const EnergyView& energyView() const { return FView; }
+    const DiagramLayout& lastLayout() const { return FLayout; }
+    const LevelTables& levelTables() const { return FCache.tables(); }
+    QWidget* diagram() const { return FDiagram; }
+    /// Renders the diagram as it is painted now (for screenshots and the benchmark).
+    QImage renderDiagram();
+
+    TMyButton* axisButton(Axis axis) const;
+    TMyButton* transitionsButton() const { return MyButton_transitions; }
+    TMyButton* momentButton() const { return MyButton_moment; }
+    TMyButton* eigenvaluesButton() const { return MyButton_eigenvalues; }
+    TMyButton* eigenvectorsButton() const { return MyButton_eigenvectors; }
+    TMyButton* scatteringButton() const { return MyButton_scattering; }
+    TMyButton* zoomInfoButton() const { return MyButton_zoomInfo; }
+    TMyButton* helpButton() const { return MyButton_help; }
+    TMyComboBox* unitBox() const { return ComboBoxEnergyUnit; }
+    TMyButton* scrollUpButton() const { return FScrollUp; }
+    TMyButton* scrollDownButton() const { return FScrollDown; }
+    QWidget* scrollThumb() const { return FThumb; }
+    QWidget* zoomPanel() const;
+    QLabel* transitionsNote() const { return FTransitionsNote; }
+    TMyLabel* valuesLabel() const { return FValuesLabel; }
+
+signals:
+    /// The transitions overlay was switched on or off (drawn by a later overlay).
+    void transitionsToggled(bool on);
+    /// The magnetic moment overlay was switched on or off.
+    void momentToggled(bool on);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildTopBar();
+    void buildHeader();
+    void buildDiagram();
+    void buildBottomBar();
+    void buildZoomPanel();
+    void layoutPanel();
+    void applyResultVariables();
+    void placeNavigatorButtons();
+    void showDeferredError(const QString& text);
+    void placeZoomPanel();
+
+    DiagramScene scene();
+    void refreshData();
+    bool refreshDataGuarded();
+    void paintDiagram(QWidget* target);
+    void paintNavigator(QWidget* target);
+    void paintScrollStrip(QWidget* target);
+    void repaintAll();
+    void placeThumb();
+    ScrollStrip strip() const;
+
+    bool diagramMouse(QEvent* event);
+    bool scrollStripMouse(QObject* watched, QEvent* event);
+    bool zoomPanelMouse(QEvent* event);
+    bool navigatorMouse(QEvent* event);
+    void scrollStep(double steps);
+    void centreKeepingSpan(double relative);
+
+    void setTransitions(bool on);
+    void setMoment(bool on);
+    void detailToggled(TMyButton* button);
+    TDetailForm* detailFormOf(const TMyButton* button) const;
+    void fillDetailForm(const TMyButton* button);
+    void toggleZoomPanel(bool shown);
+    void collapseTick();
+
+    ResultLocation FLocation;
+    LevelFileCache FCache;
+    EnergyView FView;
+    DiagramLayout FLayout;
+    Axis FAxis = Axis::z;
+    bool FFirstDisplayDone = false;
+    QString FLastError;
+
+    QWidget* FPanel = nullptr;
+    QWidget* FDiagram = nullptr;
+    QWidget* FScrollStrip = nullptr;
+    QWidget* FTopBar = nullptr;
+    QWidget* FHeaderRow = nullptr;
+    QWidget* FBottomBar = nullptr;
+    TMyButton* MyButton_z = nullptr;
+    TMyButton* MyButton_x = nullptr;
+    TMyButton* MyButton_y = nullptr;
+    TMyButton* MyButton_zoom11 = nullptr;
+    TMyButton* MyButton_zoomIn = nullptr;
+    TMyButton* MyButton_zoomOut = nullptr;
+    TMyButton* MyButton_zoomInfo = nullptr;
+    TMyButton* MyButton_help = nullptr;
+    TMyButton* MyButton_transitions = nullptr;
+    TMyButton* MyButton_moment = nullptr;
+    TMyButton* MyButton_eigenvalues = nullptr;
+    TMyButton* MyButton_eigenvectors = nullptr;
+    TMyButton* MyButton_scattering = nullptr;
+    QLabel* FTransitionsNote = nullptr;
+    TMyLabel* FColumnHeader = nullptr;
+    TMyLabel* FValuesLabel = nullptr;
+    TMyComboBox* ComboBoxEnergyUnit = nullptr;
+    QScrollBar* FOverlayScroll = nullptr;
+
+    // scroll strip
+    TMyButton* FScrollUp = nullptr;
+    TMyButton* FScrollDown = nullptr;
+    QWidget* FThumb = nullptr;
+    QTimer* FRepeatTimer = nullptr;
+    double FRepeatDirection = 0;
+    bool scrollDown = false;
+    int sY = 0;
+
+    // zoom information panel
+    TNicePanel* FZoomPanel = nullptr;
+    QWidget* FNavigator = nullptr;
+    QLineEdit* Edit_zoom = nullptr;
+    QLabel* FHighestLabel = nullptr;
+    QLabel* FLowestLabel = nullptr;
+    TMyButton* MyButton_highest = nullptr;
+    TMyButton* MyButton_lowest = nullptr;
+    TMyButton* MyButton_zero = nullptr;
+    TMyButton* MyButton_collapse = nullptr;
+    QTimer* FCollapseTimer = nullptr;
+    bool FCollapsing = false;
+    bool zdrag = false;
+    QPoint FZoomGrab;
+
+    // diagram mouse state
+    int view_clickX = 0;
+    int view_clickY = 0;
+    int view_moveX = 0;
+    int view_moveY = 0;
+    bool view_mouseDn = false;
+    double mod_updown_scale = 1;
+    bool inMiniParam = false;
+    bool helpVisible = false;
+
+    TEigenenergyForm* FEnergyForm = nullptr;
+    TEigenVectorsForm* FVectorsForm = nullptr;
+    TScatteringForm* FScatteringForm = nullptr;
+    QWidget* FMainWindow = nullptr;
+    MiniParamPainter FMiniParamPainter;
+    MiniParamMouse FMiniParamMouse;
+    OverlayPainter FTransitionsPainter;
+    OverlayPainter FMomentPainter;
+};
+
+} // namespace vintrel

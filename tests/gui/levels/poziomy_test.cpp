@@ -1,0 +1,390 @@
+#include "app/messages.h"
+#include "controls/my_button.h"
+#include "controls/my_combobox.h"
+#include "controls/my_label.h"
+#include "level_fixtures.h"
+#include "levels/detail_forms.h"
+#include "levels/poziomy.h"
+#include "resultdata/number_pattern.h"
+#include "resultdata/result_variables.h"
+#include "support/temp_dir.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QScreen>
+#include <QTest>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+#include <memory>
+
+using namespace vintrel;
+
+namespace {
+
+// The page hosted in a shown window, on the files of one result folder.
+struct HostedPage {
+    test::TempDir root;
+    QWidget host;
+    Tpoziomy page;
+    TEigenenergyForm energies;
+    TEigenVectorsForm vectors;
+    TScatteringForm scattering;
+
+    HostedPage(const std::string& siconf, int baza, int cialo, const std::string& levels,
+               const std::string& strengths = {}) {
+        std::filesystem::create_directory(root / "Result00");
+        test::writeFile(root / "Result00" / "o_E.dup", levels);
+        if (!strengths.empty())
+            test::writeFile(root / "Result00" / "o_neu.dup", strengths);
+        TVariables& vars = sharedVariables();
+        vars = TVariables{};
+        vars.siconf = siconf;
+        vars.baza = static_cast<std::uint8_t>(baza);
+        vars.cialo = static_cast<std::uint8_t>(cialo);
+        auto* layout = new QVBoxLayout(&host);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(page.p0());
+        host.resize(1000, 640);
+        page.setDetailForms(&energies, &vectors, &scattering);
+        page.setMainWindow(&host);
+        page.setResultLocation({root.path(), "Result00", {}});
+        page.czytaj();
+        host.show();
+        if (!QTest::qWaitForWindowExposed(&host))
+            qWarning("page not exposed");
+        QCoreApplication::processEvents();
+    }
+    std::filesystem::path folder() const { return root / "Result00"; }
+    std::string energyView() const { return test::readFile(folder() / "g_E.dup"); }
+    void clickDiagram(int y, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(page.diagram(), button, {}, QPoint(400, y));
+        QCoreApplication::processEvents();
+    }
+};
+
+std::string ceriumFile() {
+    return test::levelBlock(0, test::ceriumCubicLevels(), false,
+                            {"|1> = 0.408|-5/2> + 0.913|3/2>", "|2> = ..."});
+}
+
+// Ti3+ (3d^1) with a complex Hamiltonian: ten levels, different values on each axis.
+std::string titaniumFile() {
+    std::vector<test::FixtureLevel> levels;
+    for (int i = 0; i < 10; ++i)
+        levels.push_back({100.0 * (i / 2), 0.5 - (i % 2), 0.2 * i, 0.1 * i});
+    return test::levelBlock(0, levels, true, {"vectors"});
+}
+
+const char* const kViewHeader = "Energy view range (relative to ground energy level)\r\n"
+                                "    min        max\r\n";
+
+} // namespace
+
+class PoziomyTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { setMessagesToStandardError(true); }
+    void ceriumShowsTheTwoCubicGroups();
+    void damagedFileIsReportedNotDrawn();
+    void energyUnitsChangeOnlyTheTextColumn();
+    void complexResultOffersThreeAxes();
+    void clicksZoomAboutThePointer();
+    void dragSetsTheBand();
+    void axisChoiceHidesTheTransitionsToggle();
+    void togglesSwitchTheirCaptions();
+    void detailWindowsFollowTheirToggles();
+    void changedFileIsReadAgain();
+    void wheelAndButtonsScroll();
+    void zoomPanelNavigates();
+    void thumbDragMovesTheWindow();
+    void miniParamViewIsDrawnThroughTheHook();
+    void meanFieldResultPaintsNothing();
+    void overlayPainterGetsTheLevelRows();
+    void screenshot();
+};
+
+void PoziomyTest::ceriumShowsTheTwoCubicGroups() {
+    HostedPage p("4f^1", 2, 1, ceriumFile());
+    QTRY_VERIFY(!p.page.lastLayout().rows.empty());
+    const auto sizes = groupSizes(p.page.lastLayout().rows);
+    QCOMPARE(sizes, (std::vector<int>{2, 0, 4, 0, 0, 0}));
+    QCOMPARE(p.energyView(), std::string(kViewHeader) + "0.0000 116.0000\r\n");
+    QCOMPARE(p.page.energyView().zoomFactorText(), std::string("1.0x"));
+    QVERIFY(!p.page.axisButton(Axis::y)->isVisibleTo(&p.host));
+}
+
+void PoziomyTest::damagedFileIsReportedNotDrawn() {
+    HostedPage p("4f^1", 2, 1, "x0x E\r\n0 0 0 0 0 0\r\n0 zero 0 0 0 0\r\n");
+    QCoreApplication::processEvents();
+    p.page.renderDiagram();
+    QCOMPARE(p.page.levelTables().axis(Axis::z).count, 0);
+    test::writeFile(p.folder() / "o_E.dup", ceriumFile()); // repaired: read at the next paint
+    p.page.renderDiagram();
+    QCOMPARE(p.page.levelTables().axis(Axis::z).count, 6);
+}
+
+void PoziomyTest::energyUnitsChangeOnlyTheTextColumn() {
+    HostedPage p("4f^1", 2, 1, ceriumFile());
+    const QStringList items{"Energy Ei [K]", "Energy Ei [meV]", "Energy Ei [1/cm]"};
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(p.page.unitBox()->itemText(i), items[i]);
+    const double shown = p.page.levelTables().axis(Axis::z).Eshown[3];
+    QCOMPARE(shown, 116.0);
+    p.page.unitBox()->setCurrentIndex(2);
+    QCOMPARE(p.page.energyUnit(), EnergyUnit::inverseCm);
+    QVERIFY(qAbs(energyUnitFactor(p.page.energyUnit(), shown) - 80.62) < 1e-9);
+    p.page.unitBox()->setCurrentIndex(1);
+    QVERIFY(qAbs(energyUnitFactor(p.page.energyUnit(), shown) - 9.996106) < 1e-5);
+    // the stored window stays in K
+    QCOMPARE(p.energyView(), std::string(kViewHeader) + "0.0000 116.0000\r\n");
+}
+
+void PoziomyTest::complexResultOffersThreeAxes() {
+    HostedPage p("3d^1", 1, 2, titaniumFile());
+    for (Axis a : {Axis::z, Axis::x, Axis::y})
+        QVERIFY(p.page.axisButton(a)->isVisibleTo(&p.host));
+    const LevelTables& t = p.page.levelTables();
+    const QString z = levelValueText(t.axis(Axis::z), 3, Axis::z, 1);
+    const QString x = levelValueText(t.axis(Axis::x), 3, Axis::x, 1);
+    const QString y = levelValueText(t.axis(Axis::y), 3, Axis::y, 1);
+    QCOMPARE(z, QStringLiteral("<L_z>=0.4000, <S_z>=0.5000, <L_z>+g_e<S_z>=1.4012"));
+    QCOMPARE(x, QStringLiteral("<L_x>=0.2000, <S_x>=0.2500, <L_x>+g_e<S_x>=0.7006"));
+    QCOMPARE(y, QStringLiteral("<L_y>=0.1000, <S_y>=0.1250, <L_y>+g_e<S_y>=0.3503"));
+    QTest::mouseClick(p.page.axisButton(Axis::y), Qt::LeftButton);
+    QCOMPARE(p.page.axis(), Axis::y);
+    QVERIFY(p.page.axisButton(Axis::y)->Down());
+    QVERIFY(!p.page.axisButton(Axis::z)->Down());
+}
+
+void PoziomyTest::clicksZoomAboutThePointer() {
+    HostedPage p("4f^1", 2, 1, ceriumFile());
+    const int H = p.page.diagram()->height();
+    const int y = 150;
+    const double pointed = yToLevel(y, p.page.energyView().window(), H);
+    p.clickDiagram(y);
+    QCOMPARE(p.page.energyView().zoomFactorText(), std::string("1.43x"));
+    QVERIFY(qAbs(yToLevel(y, p.page.energyView().window(), H) - pointed) < 1e-9);
+    p.clickDiagram(y, Qt::RightButton);
+    QCOMPARE(p.page.energyView().zoomFactorText(), std::string("1.0x"));
+    QVERIFY(qAbs(yToLevel(y, p.page.energyView().window(), H) - pointed) < 1e-9);
+}
+
+void PoziomyTest::dragSetsTheBand() {
+    HostedPage p("4f^1", 2, 1, ceriumFile());
+    QWidget* d = p.page.diagram();
+    const int H = d->height();
+    const ViewWindow before = p.page.energyView().window();
+    QTest::mousePress(d, Qt::LeftButton, {}, QPoint(300, 100));
+    QMouseEvent move(QEvent::MouseMove, QPointF(300, 200), d->mapToGlobal(QPointF(300, 200)),
+                     Qt::NoButton, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(d, &move);
+    QTest::mouseRelease(d, Qt::LeftButton, {}, QPoint(300, 200));
+    const ViewWindow after = p.page.energyView().window();
+    QVERIFY(qAbs(after.view_emax - yToLevel(100, before, H)) < 1e-9);
+    QVERIFY(qAbs(after.view_emin - yToLevel(200, before, H)) < 1e-9);
+}
+
+void PoziomyTest::axisChoiceHidesTheTransitionsToggle() {
+    HostedPage p("4f^1", 2, 1, ceriumFile());
+    QTest::mouseClick(p.page.transitionsButton(), Qt::LeftButton);
+    QVERIFY(p.page.transitionsButton()->Down());
+    p.page.selectAxis(Axis::x);
+    QVERIFY(!p.page.transitionsButton()->Down());
+    QVERIFY(!p.page.transitionsButton()->isVisibleTo(&p.host));
+    QVERIFY(p.page.transitionsNote()->isVisibleTo(&p.host));
+    QCOMPARE(p.page.transitionsNote()->text(),
+             QStringLiteral("Transitions visible for z quantization axis only."));
+    p.page.selectAxis(Axis::z);
+    QVERIFY(p.page.transitionsButton()->isVisibleTo(&p.host));
+    QVERIFY(!p.page.transitionsNote()->isVisibleTo(&p.host));
+}
+
+void PoziomyTest::togglesSwitchTheirCaptions() {
+    HostedPage p("4f^1", 2, 1, ceriumFile());
+    QTest::mouseClick(p.page.transitionsButton(), Qt::LeftButton);
+    QCOMPARE(p.page.transitionsButton()->Caption(), QStringLiteral("hide transitions"));
+    QTest::mouseClick(p.page.momentButton(), Qt::LeftButton);
+    QCOMPARE(p.page.momentButton()->Caption(), QStringLiteral("hide magnetic moment"));
+    QVERIFY(!p.page.transitionsButton()->Down());
+    QCOMPARE(p.page.transitionsButton()->Caption(), QStringLiteral("observable transitions"));
+    p.page.resultChanged();
+    QVERIFY(!p.page.momentButton()->Down());
+    QCOMPARE(p.page.momentButton()->Caption(), QStringLiteral("show magnetic moment"));
+    QCOMPARE(p.page.valuesLabel()->Caption(), QStringLiteral("expected values"));
+}
+
+void PoziomyTest::detailWindowsFollowTheirToggles() {
+    HostedPage p("4f^1", 2, 1, ceriumFile(),
+                 "*0*\r\n0 first state\r\n   E  Jz\r\n0 0.5 0 0\r\n\r\n");
+    QTest::mouseClick(p.page.eigenvaluesButton(), Qt::LeftButton);
+    QTRY_VERIFY(p.energies.isVisible());
+    QCOMPARE(p.energies.windowTitle(), QStringLiteral(" details of eigenstates"));
+    QCOMPARE(
+        p.energies.heading(),
+        QStringLiteral("Energy levels and corresponding expected values of 4f^1 in |J,Jz> base"));
+    const QStringList lines = p.energies.memoText().split('\n');
+    QCOMPARE(lines.size(), 1 + 6 + 1 + 6);
+    QCOMPARE(lines.front(), QStringLiteral("E [K]      Eshown    extra   <S>     <L>     <M>"));
+    QTest::mouseClick(p.page.eigenvaluesButton(), Qt::LeftButton);
+    QTRY_VERIFY(!p.energies.isVisible());
+
+    QTest::mouseClick(p.page.eigenvectorsButton(), Qt::LeftButton);
+    QTRY_VERIFY(p.vectors.isVisible());
+    QCOMPARE(p.vectors.memoText(), QStringLiteral("|1> = 0.408|-5/2> + 0.913|3/2>\n|2> = ..."));
+    p.vectors.close(); // the close box releases the toggle
+    QVERIFY(!p.page.eigenvectorsButton()->Down());
+
+    QTest::mouseClick(p.page.scatteringButton(), Qt::LeftButton);
+    QTRY_VERIFY(p.scattering.isVisible());
+    QCOMPARE(p.scattering.heading(), QStringLiteral("Matrix elements between eigenstates "));
+    QVERIFY(p.scattering.memoText().startsWith(QStringLiteral("0 first state\n   E  Jz")));
+    p.scattering.resize(5000, 5000); // larger than the screen: back to two thirds
+    const QRect screen = p.scattering.screen()->availableGeometry();
+    QTRY_COMPARE(p.scattering.height(), (screen.height() / 3) * 2);
+}
+
+void PoziomyTest::changedFileIsReadAgain() {
+    HostedPage p("4f^1", 2, 1, ceriumFile());
+    auto levels = test::ceriumCubicLevels();
+    for (auto& level : levels)
+        if (level.E > 0)
+            level.E = 230.25;
+    test::writeFile(p.folder() / "o_E.dup", test::levelBlock(0, levels, false, {}));
+    p.page.czytaj();
+    QCOMPARE(p.page.levelTables().axis(Axis::z).E[6], 230.25);
+}
+
+void PoziomyTest::wheelAndButtonsScroll() {
+    HostedPage p("4f^1", 2, 1, ceriumFile());
+    QWidget* d = p.page.diagram();
+    const ViewWindow before = p.page.energyView().window();
+    const double span = before.view_emax - before.view_emin;
+    QWheelEvent wheel(QPointF(300, 200), d->mapToGlobal(QPointF(300, 200)), {}, QPoint(0, 120),
+                      Qt::NoButton, {}, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(d, &wheel);
+    QVERIFY(qAbs(p.page.energyView().window().view_emax - (before.view_emax + 0.04 * span)) < 1e-9);
+    // a short press on an arrow button: one 2 % step, on release
+    const double top = p.page.energyView().window().view_emax;
+    QTest::mouseClick(p.page.scrollDownButton(), Qt::LeftButton);
+    QVERIFY(qAbs(p.page.energyView().window().view_emax - (top - 0.02 * span)) < 1e-9);
+    QCOMPARE(p.energyView(), std::string(kViewHeader) +
+                                 formatFloatDot("0.0000", top - 1.02 * span) + " " +
+                                 formatFloatDot("0.0000", top - 0.02 * span) + "\r\n");
+}
+
+void PoziomyTest::thumbDragMovesTheWindow() {
+    HostedPage p("4f^1", 2, 1, ceriumFile());
+    p.page.setView(20, 0);
+    QWidget* thumb = p.page.scrollThumb();
+    const int start = thumb->y();
+    QTest::mousePress(thumb, Qt::LeftButton, {}, QPoint(8, 10));
+    QMouseEvent move(QEvent::MouseMove, QPointF(8, -40), thumb->mapToGlobal(QPointF(8, -40)),
+                     Qt::NoButton, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(thumb, &move);
+    QTest::mouseRelease(thumb, Qt::LeftButton, {}, QPoint(8, -40));
+    QCOMPARE(thumb->y(), start - 50);
+    const ViewWindow& w = p.page.energyView().window();
+    const int free = thumb->parentWidget()->height() - 2 * 17 - thumb->height();
+    const double centre = (1 - static_cast<double>(thumb->y() - 17) / free) * 116;
+    QVERIFY(qAbs((w.view_emax + w.view_emin) / 2 - centre) < 1e-9);
+    QVERIFY(qAbs(w.view_emax - w.view_emin - 20) < 1e-9);
+}
+
+void PoziomyTest::zoomPanelNavigates() {
+    HostedPage p("4f^1", 2, 1, ceriumFile());
+    QTest::mouseClick(p.page.zoomInfoButton(), Qt::LeftButton);
+    QVERIFY(p.page.zoomPanel()->isVisible());
+    p.page.setView(20, 0); // a window of 20 K at the bottom
+    for (TMyButton* b : p.page.zoomPanel()->findChildren<TMyButton*>())
+        if (b->Caption() == QStringLiteral("highest"))
+            b->Click();
+    QCOMPARE(p.page.energyView().window().view_emax, 126.0);
+    QCOMPARE(p.page.energyView().window().view_emin, 106.0);
+    for (TMyButton* b : p.page.zoomPanel()->findChildren<TMyButton*>())
+        if (b->Caption() == QStringLiteral("close"))
+            b->Click();
+    QVERIFY(!p.page.zoomPanel()->isVisible());
+    QVERIFY(!p.page.zoomInfoButton()->Down());
+    // the collapse toggle narrows the panel to 26 px, keeping its right edge
+    QTest::mouseClick(p.page.zoomInfoButton(), Qt::LeftButton);
+    const int right = p.page.zoomPanel()->geometry().right();
+    for (TMyButton* b : p.page.zoomPanel()->findChildren<TMyButton*>())
+        if (b->Caption() == QStringLiteral(">"))
+            QTest::mouseClick(b, Qt::LeftButton);
+    QTRY_COMPARE(p.page.zoomPanel()->width(), 26);
+    QCOMPARE(p.page.zoomPanel()->geometry().right(), right);
+}
+
+void PoziomyTest::miniParamViewIsDrawnThroughTheHook() {
+    HostedPage p("4f^1", 2, 1, ceriumFile());
+    QList<int> opacities;
+    int mouseEvents = 0;
+    p.page.setMiniParamPainter([&](QPainter& painter, const QRect& area, int opacity) {
+        QCOMPARE(area, kMiniParamArea);
+        painter.fillRect(area, Qt::black);
+        opacities << opacity;
+    });
+    p.page.setMiniParamMouse([&](QMouseEvent*) { ++mouseEvents; });
+    const QImage idle = p.page.renderDiagram();
+    QCOMPARE(idle.pixelColor(90, 50), QColor(Qt::black));
+    QCOMPARE(opacities.last(), 100);
+    QMouseEvent over(QEvent::MouseMove, QPointF(90, 50),
+                     p.page.diagram()->mapToGlobal(QPointF(90, 50)), Qt::NoButton, {}, {});
+    QCoreApplication::sendEvent(p.page.diagram(), &over);
+    p.page.renderDiagram();
+    QCOMPARE(opacities.last(), 220);
+    const ViewWindow before = p.page.energyView().window();
+    QTest::mouseClick(p.page.diagram(), Qt::LeftButton, {}, QPoint(90, 50));
+    QVERIFY(mouseEvents >= 2);
+    QCOMPARE(p.page.energyView().window().view_emax, before.view_emax); // no zoom
+}
+
+void PoziomyTest::meanFieldResultPaintsNothing() {
+    HostedPage p("4f^1", 2, 1, ceriumFile());
+    sharedVariables().dynamic_calc = true;
+    const QImage image = p.page.renderDiagram();
+    QCOMPARE(image.pixelColor(100, image.height() - 40), QColor(0xFA, 0xFA, 0xFC));
+    sharedVariables().dynamic_calc = false;
+    const QImage drawn = p.page.renderDiagram();
+    QCOMPARE(drawn.pixelColor(20, 20), QColor(Qt::white)); // the energy axis strip
+}
+
+void PoziomyTest::overlayPainterGetsTheLevelRows() {
+    HostedPage p("4f^1", 2, 1, ceriumFile());
+    int calls = 0;
+    p.page.setTransitionsPainter(
+        [&](QPainter&, const DiagramScene& scene, const DiagramLayout& layout) {
+            ++calls;
+            QVERIFY(scene.transitionsOverlay);
+            QCOMPARE(layout.rows.size(), std::size_t(6));
+        });
+    p.page.renderDiagram();
+    QCOMPARE(calls, 0);
+    QTest::mouseClick(p.page.transitionsButton(), Qt::LeftButton);
+    p.page.renderDiagram();
+    QVERIFY(calls > 0);
+}
+
+void PoziomyTest::screenshot() {
+    HostedPage p("4f^1", 2, 1, ceriumFile());
+    p.host.resize(1100, 700);
+    QCoreApplication::processEvents();
+    QTest::mouseClick(p.page.zoomInfoButton(), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QTest::mouseClick(p.page.helpButton(), Qt::LeftButton);
+    const QImage shot = p.host.grab().toImage();
+    QVERIFY(shot.save(QStringLiteral(VINTREL_SHOT_DIR "/levels_page.png")));
+    QTest::mouseClick(p.page.eigenvaluesButton(), Qt::LeftButton);
+    QTRY_VERIFY(p.energies.isVisible());
+    QVERIFY(p.energies.grab().toImage().save(
+        QStringLiteral(VINTREL_SHOT_DIR "/levels_eigenstates.png")));
+    HostedPage ti("3d^1", 1, 2, titaniumFile());
+    ti.host.resize(1100, 700);
+    QCoreApplication::processEvents();
+    QVERIFY(ti.host.grab().toImage().save(QStringLiteral(VINTREL_SHOT_DIR "/levels_page_ti.png")));
+}
+
+QTEST_MAIN(PoziomyTest)
+#include "poziomy_test.moc"

@@ -1,0 +1,44 @@
+#include "levels/level_file_cache.h"
+
+#include "level_fixtures.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+namespace vintrel {
+namespace {
+
+TEST(LevelFileCache, ReadsAgainOnlyWhenTheFileOrRequestChanges) {
+    test::TempDir dir;
+    test::writeFile(dir / "o_E.dup", test::levelBlock(0, {{0}, {10}}, false, {}));
+    LevelFileCache cache;
+    EXPECT_TRUE(cache.refresh(dir.path(), 0, 2, false));
+    EXPECT_EQ(cache.tables().axis(Axis::z).E[2], 10);
+    ASSERT_TRUE(cache.range());
+    EXPECT_EQ(cache.range()->eend, 10);
+    EXPECT_FALSE(cache.refresh(dir.path(), 0, 2, false));
+    EXPECT_TRUE(cache.refresh(dir.path(), 0, 2, true)); // another request
+
+    test::writeFile(dir / "o_E.dup", test::levelBlock(0, {{0}, {20.5}}, false, {}));
+    EXPECT_TRUE(cache.refresh(dir.path(), 0, 2, false)); // size changed
+    EXPECT_EQ(cache.tables().axis(Axis::z).E[2], 20.5);
+
+    test::writeFile(dir / "o_E.dup", test::levelBlock(0, {{0}, {30.5}}, false, {}));
+    const auto stamp = std::filesystem::last_write_time(dir / "o_E.dup");
+    std::filesystem::last_write_time(dir / "o_E.dup", stamp + std::chrono::seconds(5));
+    EXPECT_TRUE(cache.refresh(dir.path(), 0, 2, false)); // same size, newer time
+    EXPECT_EQ(cache.tables().axis(Axis::z).E[2], 30.5);
+}
+
+TEST(LevelFileCache, MissingFileKeepsWhatWasRead) {
+    test::TempDir dir;
+    test::writeFile(dir / "o_E.dup", test::levelBlock(0, {{0}, {10}}, false, {}));
+    LevelFileCache cache;
+    cache.refresh(dir.path(), 0, 2, false);
+    std::filesystem::remove(dir / "o_E.dup");
+    cache.refresh(dir.path(), 0, 2, false);
+    EXPECT_EQ(cache.tables().axis(Axis::z).E[2], 10);
+}
+
+} // namespace
+} // namespace vintrel

@@ -1,0 +1,144 @@
+#include "levels/transition_strengths.h"
+
+#include "resultdata/dup_reader.h"
+#include "resultdata/number_pattern.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace vintrel {
+namespace {
+
+using Element = std::function<std::vector<double>(int i, int j)>;
+
+std::string num(double v) {
+    return formatFloatDot("0.0###########E+0", v);
+}
+
+// An "o_neu.dup" block: per initial state its energy line, a header, one line per final
+// state (energy and elements) and a separator.
+std::string strengthsBlock(int n, const std::vector<double>& energies, const Element& element) {
+    std::string text = "*" + std::to_string(n) + "*\r\n";
+    const int d = static_cast<int>(energies.size());
+    for (int i = 1; i <= d; ++i) {
+        text += num(energies[i - 1]) + "  initial\r\n   E   Lz  L+  L-\r\n";
+        for (int j = 1; j <= d; ++j) {
+            text += num(energies[j - 1]);
+            for (double e : element(i, j))
+                text += " " + num(e);
+            text += " rest\r\n";
+        }
+        text += "\r\n";
+    }
+    return text;
+}
+
+AxisLevels levelsAt(const std::vector<double>& energies) {
+    AxisLevels levels;
+    for (std::size_t i = 0; i < energies.size(); ++i)
+        levels.E[i + 1] = energies[i];
+    levels.count = static_cast<int>(energies.size());
+    return levels;
+}
+
+TEST(StrengthWeight, AveragesOverDirections) {
+    EXPECT_DOUBLE_EQ(strengthWeight(1, 2, 3), (1 + 4 + 18) / 3.0);
+}
+
+struct GroupCase {
+    const char* name;
+    double split; // distance of the second level from the first
+    double t0_11; // expected T0[1][1]
+    double t0_22; // expected T0[2][2]
+    double t0Max; // expected largest T0 entry
+};
+
+class StrengthGroups : public ::testing::TestWithParam<GroupCase> {};
+
+TEST_P(StrengthGroups, SumsOverDegenerateGroups) {
+    const GroupCase& c = GetParam();
+    const std::vector<double> energies{0, c.split, 10};
+    const auto file = strengthsBlock(0, energies, [](int i, int j) {
+        return std::vector<double>{1.0 * i, 0.5, 0, 0, 0, 0.1 * j};
+    });
+    TransitionStrengths s;
+    const AxisLevels levels = levelsAt(energies);
+    readTransitionStrengthsText("o_neu.dup", file, 0, 3, 1, false, levels, 3, s);
+    const auto& t0 = s.table(StrengthTable::Lz);
+    EXPECT_NEAR(t0[1][1], c.t0_11, 1e-12);
+    EXPECT_NEAR(t0[2][2], c.t0_22, 1e-12);
+    EXPECT_NEAR(t0[3][3], 2.0 / 3 * 9, 1e-12);
+    EXPECT_NEAR(s.maxima[0], c.t0Max, 1e-12);
+    // e5 goes to S-, e6 to S+; no LS element without "o_lsspec.dup"
+    EXPECT_NEAR(s.table(StrengthTable::Sminus)[3][1], 0, 1e-12);
+    EXPECT_NEAR(s.table(StrengthTable::Splus)[3][3], 1.0 / 3 * 0.09, 1e-12);
+    EXPECT_EQ(s.table(StrengthTable::LS)[1][1], 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, StrengthGroups,
+                         ::testing::Values(
+                             // one group: (i, j) in {1, 2}²: 2/3 (1 + 1 + 4 + 4)
+                             GroupCase{"HalfNanoKelvinApart", 5e-10, 2.0 / 3 * 10, 0, 12},
+                             GroupCase{"TwoNanoKelvinApart", 2e-9, 2.0 / 3, 2.0 / 3 * 4, 6}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ReadTransitionStrengths, LsElementOnlyWithLsSpectrumFile) {
+    test::TempDir dir;
+    const std::vector<double> energies{0, 10};
+    const AxisLevels levels = levelsAt(energies);
+    const auto sevenNumbers =
+        strengthsBlock(0, energies, [](int, int) { return std::vector<double>{0, 0, 0, 0, 0, 0}; });
+    const auto eightNumbers = strengthsBlock(
+        0, energies, [](int, int) { return std::vector<double>{0, 0, 0, 0, 0, 0, 0.5}; });
+    TransitionStrengths s;
+    test::writeFile(dir / "o_neu.dup", sevenNumbers);
+    readTransitionStrengths(dir.path(), 0, 2, 1, levels, 2, s);
+    EXPECT_EQ(s.table(StrengthTable::LS)[1][2], 0);
+    test::writeFile(dir / "o_lsspec.dup", "");
+    EXPECT_THROW(readTransitionStrengths(dir.path(), 0, 2, 1, levels, 2, s), InputError);
+    test::writeFile(dir / "o_neu.dup", eightNumbers);
+    readTransitionStrengths(dir.path(), 0, 2, 1, levels, 2, s);
+    EXPECT_NEAR(s.table(StrengthTable::LS)[1][2], 2.0 / 3 * 0.25, 1e-12);
+    EXPECT_NEAR(s.maxima[static_cast<int>(StrengthTable::LS)], 2.0 / 3 * 0.25, 1e-12);
+}
+
+TEST(ReadTransitionStrengths, JBasisFillsOnlyTheJTables) {
+    const std::vector<double> energies{0, 10};
+    const auto file = strengthsBlock(0, energies, [](int, int) {
+        return std::vector<double>{1, 2, 3};
+    });
+    TransitionStrengths s;
+    s.table(StrengthTable::Sz)[1][1] = 5; // stale entry of an earlier result
+    const AxisLevels levels = levelsAt(energies);
+    readTransitionStrengthsText("o_neu.dup", file, 0, 2, 2, false, levels, 2, s);
+    EXPECT_NEAR(s.table(StrengthTable::Lplus)[2][1], 4.0 / 3, 1e-12);
+    EXPECT_NEAR(s.table(StrengthTable::Lminus)[1][2], 3.0, 1e-12);
+    EXPECT_EQ(s.table(StrengthTable::Sz)[1][1], 0);
+}
+
+TEST(ReadTransitionStrengths, UnmatchedEnergiesAndShortBlocksAreDropped) {
+    const std::vector<double> energies{0, 10};
+    std::string file = strengthsBlock(0, energies, [](int, int) {
+        return std::vector<double>{1, 0, 0};
+    });
+    file.resize(file.find("initial", file.find("initial") + 1)); // breaks off after E_2
+    TransitionStrengths s;
+    const AxisLevels levels = levelsAt({0, 99}); // 10 K matches no level
+    EXPECT_NO_THROW(readTransitionStrengthsText("o_neu.dup", file, 0, 2, 2, false, levels, 2, s));
+    EXPECT_NEAR(s.table(StrengthTable::Lz)[1][1], 2.0 / 3, 1e-12);
+    for (int h = 0; h <= kMaxLevels; ++h)
+        EXPECT_EQ(s.table(StrengthTable::Lz)[0][h], 0);
+    EXPECT_NO_THROW(
+        readTransitionStrengthsText("o_neu.dup", file, 0, kMaxLevels + 1, 2, false, levels, 2, s));
+}
+
+TEST(ReadTransitionStrengths, MissingFileIsAnError) {
+    test::TempDir dir;
+    TransitionStrengths s;
+    EXPECT_THROW(readTransitionStrengths(dir.path(), 0, 2, 2, AxisLevels{}, 0, s), InputError);
+}
+
+} // namespace
+} // namespace vintrel
