@@ -96,7 +96,7 @@ TReaderForm::TReaderForm(ViewerFolders folders, QWidget* parent)
                                                    currentResultFolder.toStdString(),
                                                    folders_.dataFolder};
                          },
-                         [this] { przelaczNaParametryResult(); }});
+                         [this] { przelaczNaParametryResult(); }, this});
     qApp->installEventFilter(this);
 }
 

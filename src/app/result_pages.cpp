@@ -1,11 +1,17 @@
 #include "app/result_pages.h"
 
 #include "app/result_page.h"
+#include "levels/detail_forms.h"
+#include "levels/poziomy.h"
 #include "parameters/elem_panel_result_form.h"
 #include "parameters/mini_param_form.h"
 #include "parameters/param_result_form.h"
 #include "parameters/parameters_refresh.h"
 #include "tabs/reader_panel.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
 
 #include <memory>
 
@@ -48,11 +54,65 @@ private:
     TMiniParamForm form_;
 };
 
+// The "energy levels" page with its detail windows; it draws the small parameter view.
+class EnergyLevelsPage : public TResultPage {
+public:
+    EnergyLevelsPage(PageHost host, TMiniParamForm* mini) : host_(std::move(host)) {
+        page_.setDetailForms(&energies_, &vectors_, &scattering_);
+        if (host_.mainWindow)
+            page_.setMainWindow(host_.mainWindow);
+        if (!mini)
+            return;
+        page_.setMiniParamPainter([mini](QPainter& painter, const QRect& area, int opacity) {
+            painter.save();
+            painter.setOpacity(opacity / 255.0);
+            painter.drawImage(area, mini->picture());
+            painter.restore();
+        });
+        page_.setMiniParamMouse([mini](QMouseEvent* event) {
+            if (event->button() != Qt::LeftButton)
+                return;
+            if (event->type() == QEvent::MouseButtonPress) {
+                mini->allMouseDown();
+            } else if (event->type() == QEvent::MouseButtonRelease) {
+                mini->allMouseUp();
+                mini->FormClick();
+            }
+        });
+    }
+
+    QList<QWidget*> hostedPanels() override { return {page_.p0()}; }
+    void initFormForResult() override { page_.UstawViewNaCalosc(); }
+    void wczytajDane(const PageContext&) override {
+        energies_.closeQuietly();
+        vectors_.closeQuietly();
+        page_.setResultLocation(host_.currentResult());
+        page_.resultChanged();
+        page_.czytaj();
+    }
+    bool wheel(QWheelEvent* event) override {
+        page_.scrollByWheel(event->angleDelta().y());
+        return true;
+    }
+    void windowMoved() override { page_.diagram()->update(); }
+
+private:
+    PageHost host_;
+    Tpoziomy page_;
+    TEigenenergyForm energies_;
+    TEigenVectorsForm vectors_;
+    TScatteringForm scattering_;
+};
+
 } // namespace
 
 void registerResultPages(TMyReaderPanel2& panel, const PageHost& host) {
     panel.registerPage(kPageParameters, [host] { return std::make_unique<ParametersPage>(host); });
-    panel.registerCompanion(new MiniParamCompanion(&panel, host));
+    auto* mini = new MiniParamCompanion(&panel, host);
+    panel.registerCompanion(mini);
+    panel.registerPage(kPageEnergy, [host, form = &mini->form()] {
+        return std::make_unique<EnergyLevelsPage>(host, form);
+    });
 }
 
 } // namespace vintrel

@@ -4,6 +4,8 @@
 
 #include <functional>
 
+class QWidget;
+
 namespace vintrel {
 
 class TMyReaderPanel2;
@@ -14,6 +16,8 @@ struct PageHost {
     std::function<ResultLocation()> currentResult;
     /// Jumps to the "parameters" page (`przelaczNaParametryResult`).
     std::function<void()> showParameters;
+    /// The main window, which the detail windows open centred on.
+    QWidget* mainWindow = nullptr;
 };
 
 /// Plugs the page forms into the result panel, one `registerPage` line per page form

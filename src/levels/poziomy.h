@@ -60,6 +60,9 @@ public:
     /// shown on the next display.
     void resultChanged();
 
+    /// Scrolls the diagram as a mouse wheel turned by `angleDelta` (eighths of a degree) does.
+    void scrollByWheel(int angleDelta);
+
     /// The visible window, stored in "g_E.dup" of the result folder.
     void setView(double emax, double emin);
 

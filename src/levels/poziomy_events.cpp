@@ -56,16 +56,19 @@ bool Tpoziomy::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+void Tpoziomy::scrollByWheel(int angleDelta) {
+    const int notches = angleDelta / 120;
+    mod_updown_scale = 2;
+    for (int k = 0; k < std::abs(notches); ++k)
+        scrollStep(notches > 0 ? 1 : -1);
+    mod_updown_scale = 1;
+}
+
 bool Tpoziomy::diagramMouse(QEvent* event) {
     const QEvent::Type type = event->type();
     const int H = FDiagram->height();
     if (type == QEvent::Wheel) {
-        const auto* wheel = static_cast<QWheelEvent*>(event);
-        const int notches = wheel->angleDelta().y() / 120;
-        mod_updown_scale = 2;
-        for (int k = 0; k < std::abs(notches); ++k)
-            scrollStep(notches > 0 ? 1 : -1);
-        mod_updown_scale = 1;
+        scrollByWheel(static_cast<QWheelEvent*>(event)->angleDelta().y());
         return true;
     }
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
