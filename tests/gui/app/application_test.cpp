@@ -1,6 +1,6 @@
 // The application object's last net: an error escaping an event handler is shown in a message
 // box and the event loop goes on.
-#include "viewer_fixture.h"
+#include "support/viewer_fixture.h"
 
 #include "app/messages.h"
 #include "app/viewer_application.h"

@@ -1,4 +1,4 @@
-#include "viewer_fixture.h"
+#include "support/viewer_fixture.h"
 
 #include "app/instance_channel.h"
 #include "app/log.h"

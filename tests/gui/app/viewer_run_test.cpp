@@ -1,4 +1,4 @@
-#include "viewer_fixture.h"
+#include "support/viewer_fixture.h"
 
 #include "app/startup.h"
 #include "support/temp_dir.h"

@@ -3,6 +3,7 @@
 #include "containers/container_format.h"
 #include "containers/import_dialogs.h"
 #include "support/temp_dir.h"
+#include "support/viewer_fixture.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -15,6 +16,7 @@
 #include <functional>
 
 using namespace vintrel;
+using vintrel::test::whenShown;
 
 namespace {
 
@@ -35,19 +37,6 @@ QString makeContainer(const std::filesystem::path& dir, const QStringList& names
 
 QListWidgetItem* line(TLoadPickForm& pick, int i) {
     return pick.CheckListBox1->item(i);
-}
-
-// Runs `action` once `widget` is on screen (a modal dialog is shown only inside exec()).
-void whenShown(QWidget* widget, std::function<void()> action) {
-    auto* timer = new QTimer(widget);
-    QObject::connect(timer, &QTimer::timeout, widget, [widget, timer, action] {
-        if (!widget->isVisible())
-            return;
-        timer->stop();
-        timer->deleteLater();
-        action();
-    });
-    timer->start(10);
 }
 
 void clickBox(QCheckBox* box) {
