@@ -185,10 +185,10 @@ int pack(const std::vector<std::string>& args, std::ostream& out) {
     };
     std::vector<Source> sources;
     for (std::size_t i = 1; i < positional.size(); ++i) {
-        const std::string& spec = positional[i];
-        const auto eq = spec.find('=');
-        std::filesystem::path folder = eq == std::string::npos ? spec : spec.substr(0, eq);
-        std::string name = eq == std::string::npos ? "" : spec.substr(eq + 1);
+        const std::string& argument = positional[i];
+        const auto eq = argument.find('=');
+        std::filesystem::path folder = eq == std::string::npos ? argument : argument.substr(0, eq);
+        std::string name = eq == std::string::npos ? "" : argument.substr(eq + 1);
         if (name.empty()) {
             auto normal = std::filesystem::absolute(folder).lexically_normal();
             if (!normal.has_filename())

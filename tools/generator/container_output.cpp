@@ -16,11 +16,11 @@ std::filesystem::path writeExampleContainer(const ExampleContainer& container,
                          static_cast<std::int32_t>(container.results.size()),
                          container.description);
     int index = 0;
-    for (const ResultSpec& spec : container.results) {
+    for (const ResultRecipe& recipe : container.results) {
         const std::filesystem::path folder =
             workFolder / (container.fileName + "-" + std::to_string(index++));
-        writeResultFolder(generateResult(spec), folder);
-        appendResultRecord(path, folder, spec.name, container.meanField, withOptional);
+        writeResultFolder(generateResult(recipe), folder);
+        appendResultRecord(path, folder, recipe.name, container.meanField, withOptional);
     }
     return path;
 }

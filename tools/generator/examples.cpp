@@ -9,12 +9,12 @@ namespace vintrel::generator {
 
 namespace {
 
-void set(ResultSpec& r, int n, int m, double value) {
+void set(ResultRecipe& r, int n, int m, double value) {
     r.b[coefficientSlot(n, m)] = value;
 }
 
-ResultSpec ceriumResult(const std::string& name, double b40, const std::string& ground) {
-    ResultSpec r;
+ResultRecipe ceriumResult(const std::string& name, double b40, const std::string& ground) {
+    ResultRecipe r;
     r.name = name;
     r.ion = "Ce3+";
     r.baza = 2;
@@ -44,7 +44,7 @@ ExampleContainer ceriumCubic() {
 }
 
 ExampleContainer titaniumTrigonal() {
-    ResultSpec r;
+    ResultRecipe r;
     r.name = "Ti3+ trigonal, spin-orbit, oblique field";
     r.ion = "Ti3+";
     r.baza = 1;
@@ -76,7 +76,7 @@ ExampleContainer titaniumTrigonal() {
 }
 
 ExampleContainer neodymiumMeanField() {
-    ResultSpec r;
+    ResultRecipe r;
     r.name = "Nd3+ tetragonal, mean field";
     r.ion = "Nd3+";
     r.baza = 2;

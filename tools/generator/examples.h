@@ -1,6 +1,6 @@
 #pragma once
 
-#include "result_spec.h"
+#include "result_recipe.h"
 
 #include <string>
 #include <vector>
@@ -12,7 +12,7 @@ struct ExampleContainer {
     std::string fileName;
     bool meanField = false;
     std::string description;
-    std::vector<ResultSpec> results;
+    std::vector<ResultRecipe> results;
 };
 
 /// Ce3+ in a cubic field, |J,Jz> basis, real Hamiltonian; two results with different B_4^0.

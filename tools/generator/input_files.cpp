@@ -40,14 +40,14 @@ std::string rtfEscaped(const std::string& text) {
 
 } // namespace
 
-std::string inputEText(const ResultSpec& spec) {
-    const Ion& ion = ionByLabel(spec.ion);
+std::string inputEText(const ResultRecipe& recipe) {
+    const Ion& ion = ionByLabel(recipe.ion);
     return lines({std::to_string(ion.elementRow), std::to_string(ion.ionisation),
-                  std::string(ion.configuration), std::to_string(spec.baza),
-                  std::to_string(spec.cialo), shortestText(spec.field),
-                  shortestText(spec.fieldAngle), shortestText(spec.fieldAzimuth),
-                  shortestText(spec.lambda), std::to_string(spec.symmetry), flag(spec.meanField),
-                  shortestText(spec.exchange)});
+                  std::string(ion.configuration), std::to_string(recipe.baza),
+                  std::to_string(recipe.cialo), shortestText(recipe.field),
+                  shortestText(recipe.fieldAngle), shortestText(recipe.fieldAzimuth),
+                  shortestText(recipe.lambda), std::to_string(recipe.symmetry),
+                  flag(recipe.meanField), shortestText(recipe.exchange)});
 }
 
 std::string coefficientsText(const Coefficients& c) {

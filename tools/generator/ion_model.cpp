@@ -25,18 +25,18 @@ void fillFromMomenta(IonModel& m, const AngularMomentum& l, const AngularMomentu
     m.jMinus = l.minus + s.minus;
 }
 
-void buildOrbitalSpinBasis(IonModel& m, const ResultSpec& spec) {
+void buildOrbitalSpinBasis(IonModel& m, const ResultRecipe& recipe) {
     const AngularMomentum lFree = angularMomentum(m.term.L, ProjectionOrder::Descending);
     const AngularMomentum sFree = angularMomentum(m.term.S, ProjectionOrder::Descending);
     const AngularMomentum l = embedOuter(lFree, sFree.dimension());
     const AngularMomentum s = embedInner(sFree, lFree.dimension());
     fillFromMomenta(m, l, s);
-    m.crystalField =
-        kron(crystalField(spec.b, lFree), CMatrix::Identity(sFree.dimension(), sFree.dimension()));
-    m.spinOrbit = spec.lambda * (l.x * s.x + l.y * s.y + l.z * s.z);
+    m.crystalField = kron(crystalField(recipe.b, lFree),
+                          CMatrix::Identity(sFree.dimension(), sFree.dimension()));
+    m.spinOrbit = recipe.lambda * (l.x * s.x + l.y * s.y + l.z * s.z);
 }
 
-void buildMultipletBasis(IonModel& m, const ResultSpec& spec) {
+void buildMultipletBasis(IonModel& m, const ResultRecipe& recipe) {
     const AngularMomentum j = angularMomentum(m.term.J, ProjectionOrder::Ascending);
     const double g = m.term.gJ;
     m.j = {j.x, j.y, j.z};
@@ -51,7 +51,7 @@ void buildMultipletBasis(IonModel& m, const ResultSpec& spec) {
     m.sMinus = (g - 1) * j.minus;
     m.lPlus = (2 - g) * j.plus;
     m.lMinus = (2 - g) * j.minus;
-    m.crystalField = crystalField(spec.b, j);
+    m.crystalField = crystalField(recipe.b, j);
     m.spinOrbit = CMatrix::Zero(j.dimension(), j.dimension());
 }
 
@@ -82,20 +82,20 @@ Vector3 fieldComponents(double magnitude, double angle, double azimuth) {
             magnitude * std::cos(angle * rad)};
 }
 
-IonModel buildModel(const ResultSpec& spec) {
-    const Ion& ion = ionByLabel(spec.ion);
+IonModel buildModel(const ResultRecipe& recipe) {
+    const Ion& ion = ionByLabel(recipe.ion);
     IonModel m;
-    m.baza = spec.baza;
-    m.complexHamiltonian = spec.cialo == 2;
+    m.baza = recipe.baza;
+    m.complexHamiltonian = recipe.cialo == 2;
     m.term = groundTerm(ion.configuration);
-    if (spec.baza == 1) {
-        buildOrbitalSpinBasis(m, spec);
-    } else if (spec.baza == 2) {
-        buildMultipletBasis(m, spec);
+    if (recipe.baza == 1) {
+        buildOrbitalSpinBasis(m, recipe);
+    } else if (recipe.baza == 2) {
+        buildMultipletBasis(m, recipe);
     } else {
         throw std::invalid_argument("basis must be 1 or 2");
     }
-    m.field = fieldComponents(spec.field, spec.fieldAngle, spec.fieldAzimuth);
+    m.field = fieldComponents(recipe.field, recipe.fieldAngle, recipe.fieldAzimuth);
     m.zeeman = m.zeemanTerm(m.field);
     if (!m.complexHamiltonian) {
         checkReal(m);
@@ -103,16 +103,16 @@ IonModel buildModel(const ResultSpec& spec) {
     return m;
 }
 
-Coefficients potentialCoefficients(const ResultSpec& spec) {
-    const Ion& ion = ionByLabel(spec.ion);
-    const auto& theta = spec.baza == 1 ? ion.stevensL : ion.stevensJ;
+Coefficients potentialCoefficients(const ResultRecipe& recipe) {
+    const Ion& ion = ionByLabel(recipe.ion);
+    const auto& theta = recipe.baza == 1 ? ion.stevensL : ion.stevensJ;
     Coefficients a{};
     for (int slot = 0; slot < kCoefficientCount; ++slot) {
         const int rank = slotRankIndex(slot).n / 2 - 1;
         const double scale = theta[rank] * ion.radial[rank];
         if (scale != 0.0) {
-            a[slot] = spec.b[slot] / scale;
-        } else if (spec.b[slot] != 0.0) {
+            a[slot] = recipe.b[slot] / scale;
+        } else if (recipe.b[slot] != 0.0) {
             throw std::invalid_argument("a crystal-field parameter of a rank the ion lacks");
         }
     }

@@ -2,7 +2,7 @@
 
 #include "angular_momentum.h"
 #include "ions.h"
-#include "result_spec.h"
+#include "result_recipe.h"
 
 #include <array>
 
@@ -34,9 +34,9 @@ Vector3 fieldComponents(double magnitude, double angle, double azimuth);
 
 /// Builds the model of a result; throws std::invalid_argument when the result is inconsistent
 /// (for example a real Hamiltonian whose terms have imaginary parts).
-IonModel buildModel(const ResultSpec& spec);
+IonModel buildModel(const ResultRecipe& recipe);
 
 /// wsp_A = B_n^m / (theta_n <r^n>) for the basis of the result (0 where theta_n <r^n> is 0).
-Coefficients potentialCoefficients(const ResultSpec& spec);
+Coefficients potentialCoefficients(const ResultRecipe& recipe);
 
 } // namespace vintrel::generator

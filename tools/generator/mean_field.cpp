@@ -95,16 +95,16 @@ Vector3 snapToZero(const IonModel& model, double exchange, double t, const Vecto
     return toEigen(f).norm() < kSolveTolerance ? zero : m;
 }
 
-Vector3 startingMoment(const IonModel& model, const ResultSpec& spec, double t) {
+Vector3 startingMoment(const IonModel& model, const ResultRecipe& recipe, double t) {
     Vector3 best{};
-    double bestF = meanFieldFreeEnergy(model, spec.exchange,
-                                       selfConsistentMoment(model, spec.exchange, t, best), t);
+    double bestF = meanFieldFreeEnergy(model, recipe.exchange,
+                                       selfConsistentMoment(model, recipe.exchange, t, best), t);
     for (int axis = 0; axis < 3; ++axis) {
         Vector3 b = model.field;
-        b[axis] += spec.settings.mfField0;
+        b[axis] += recipe.settings.mfField0;
         const Vector3 m =
-            selfConsistentMoment(model, spec.exchange, t, singleIonMoment(model, b, t));
-        const double f = meanFieldFreeEnergy(model, spec.exchange, m, t);
+            selfConsistentMoment(model, recipe.exchange, t, singleIonMoment(model, b, t));
+        const double f = meanFieldFreeEnergy(model, recipe.exchange, m, t);
         if (f < bestF - 1e-9) {
             bestF = f;
             best = m;
@@ -158,21 +158,22 @@ AnisotropyRow anisotropy(const IonModel& model, const Vector3& molecularField, d
     return row;
 }
 
-MeanFieldStep makeStep(const IonModel& model, const ResultSpec& spec, double t, const Vector3& m) {
+MeanFieldStep makeStep(const IonModel& model, const ResultRecipe& recipe, double t,
+                       const Vector3& m) {
     MeanFieldStep step;
     step.t = t;
     step.m = m;
-    step.molecularField = {spec.exchange * m[0], spec.exchange * m[1], spec.exchange * m[2]};
-    const Vector3 b = totalField(model, spec.exchange, m);
+    step.molecularField = {recipe.exchange * m[0], recipe.exchange * m[1], recipe.exchange * m[2]};
+    const Vector3 b = totalField(model, recipe.exchange, m);
     step.hamiltonian = fieldFreeHamiltonian(model) + model.zeemanTerm(b);
     step.states = diagonalise(step.hamiltonian, false);
     const Matrix3 chi0 = singleIonSusceptibility(model, b, t);
-    const Matrix3 chi = (Matrix3::Identity() - spec.exchange * chi0).inverse() * chi0;
+    const Matrix3 chi = (Matrix3::Identity() - recipe.exchange * chi0).inverse() * chi0;
     step.chi = {chi(0, 0), chi(1, 1), chi(2, 2)};
     step.heat = heatRow(step.states.energies, t);
     const double h = kHeatStep * t;
-    const double sUp = entropyAt(model, spec.exchange, t + h, m);
-    const double sDown = entropyAt(model, spec.exchange, t - h, m);
+    const double sUp = entropyAt(model, recipe.exchange, t + h, m);
+    const double sDown = entropyAt(model, recipe.exchange, t - h, m);
     step.heat.c = t * (sUp - sDown) / (2 * h);
     step.anisotropy = anisotropy(model, step.molecularField, t);
     return step;
@@ -202,15 +203,15 @@ Vector3 selfConsistentMoment(const IonModel& model, double exchange, double t, V
                              " K");
 }
 
-MeanFieldRun runMeanField(const IonModel& model, const ResultSpec& spec) {
+MeanFieldRun runMeanField(const IonModel& model, const ResultRecipe& recipe) {
     const std::vector<double> grid =
-        temperatureGrid(spec.settings.chiTmax, spec.settings.chiPoints);
+        temperatureGrid(recipe.settings.chiTmax, recipe.settings.chiPoints);
     MeanFieldRun run;
-    run.tc = orderingTemperature(model, spec.exchange, grid.front(), grid.back());
-    Vector3 m = startingMoment(model, spec, grid.front());
+    run.tc = orderingTemperature(model, recipe.exchange, grid.front(), grid.back());
+    Vector3 m = startingMoment(model, recipe, grid.front());
     for (double t : grid) {
-        m = selfConsistentMoment(model, spec.exchange, t, m);
-        run.steps.push_back(makeStep(model, spec, t, m));
+        m = selfConsistentMoment(model, recipe.exchange, t, m);
+        run.steps.push_back(makeStep(model, recipe, t, m));
     }
     return run;
 }

@@ -32,7 +32,7 @@ struct MeanFieldRun {
 
 /// Solves the mean-field equations m = -<M> with B_mol = n_ex m on the susceptibility
 /// temperature grid of the result.
-MeanFieldRun runMeanField(const IonModel& model, const ResultSpec& spec);
+MeanFieldRun runMeanField(const IonModel& model, const ResultRecipe& recipe);
 
 /// The self-consistent moment at temperature t, starting from `start`; throws
 /// std::runtime_error when the iteration does not converge.

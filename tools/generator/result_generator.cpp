@@ -18,15 +18,15 @@ AxisSections sectionsOf(const IonModel& model, const CMatrix& h, double probe) {
 }
 
 void addInputFiles(GeneratedResult& r) {
-    r.files["input_e.dup"] = inputEText(r.spec);
-    r.files["input_an.dup"] = coefficientsText(potentialCoefficients(r.spec));
-    r.files["input_bn.dup"] = coefficientsText(r.spec.b);
-    r.files["input_s.dup"] = settingsText(r.spec.settings);
-    r.files["descr.dup"] = descriptionRtf(r.spec.description);
+    r.files["input_e.dup"] = inputEText(r.recipe);
+    r.files["input_an.dup"] = coefficientsText(potentialCoefficients(r.recipe));
+    r.files["input_bn.dup"] = coefficientsText(r.recipe.b);
+    r.files["input_s.dup"] = settingsText(r.recipe.settings);
+    r.files["descr.dup"] = descriptionRtf(r.recipe.description);
 }
 
 void addOrdinaryFiles(GeneratedResult& r) {
-    const CalculationSettings& s = r.spec.settings;
+    const CalculationSettings& s = r.recipe.settings;
     const CMatrix h = r.model.hamiltonian();
     r.sections = sectionsOf(r.model, h, s.fieldComponents);
     r.files["o_E.dup"] = levelBlock(r.model, r.sections, 0, std::nullopt);
@@ -39,7 +39,7 @@ void addOrdinaryFiles(GeneratedResult& r) {
     }
     const std::vector<double> chiGrid = temperatureGrid(s.chiTmax, s.chiPoints);
     for (int a = 0; a < 3; ++a) {
-        r.chi[a] = susceptibility(r.model, a, susceptibilityField(r.spec), chiGrid);
+        r.chi[a] = susceptibility(r.model, a, susceptibilityField(r.recipe), chiGrid);
         r.files[std::string("o_chi_") + kAxes[a] + ".dup"] = chiText(kAxes[a], r.chi[a]);
     }
     for (double t : temperatureGrid(s.spechTmax, s.spechPoints)) {
@@ -56,7 +56,7 @@ void addOrdinaryFiles(GeneratedResult& r) {
 }
 
 void addMeanFieldFiles(GeneratedResult& r) {
-    const MeanFieldRun& run = r.meanField.emplace(runMeanField(r.model, r.spec));
+    const MeanFieldRun& run = r.meanField.emplace(runMeanField(r.model, r.recipe));
     std::string levels;
     std::array<std::vector<ChiRow>, 3> chi;
     std::vector<MomentRow> moments;
@@ -64,7 +64,7 @@ void addMeanFieldFiles(GeneratedResult& r) {
     for (std::size_t k = 0; k < run.steps.size(); ++k) {
         const MeanFieldStep& step = run.steps[k];
         const AxisSections sections =
-            sectionsOf(r.model, step.hamiltonian, r.spec.settings.fieldComponents);
+            sectionsOf(r.model, step.hamiltonian, r.recipe.settings.fieldComponents);
         levels += levelBlock(r.model, sections, static_cast<int>(k), step.t);
         for (int a = 0; a < 3; ++a) {
             chi[a].push_back({step.t, step.chi[a], 1 / step.chi[a], step.chi[a] * step.t});
@@ -86,13 +86,13 @@ void addMeanFieldFiles(GeneratedResult& r) {
 
 } // namespace
 
-GeneratedResult generateResult(const ResultSpec& spec) {
+GeneratedResult generateResult(const ResultRecipe& recipe) {
     GeneratedResult r;
-    r.spec = spec;
-    r.model = buildModel(spec);
+    r.recipe = recipe;
+    r.model = buildModel(recipe);
     r.levels = diagonalise(r.model.hamiltonian(), !r.model.complexHamiltonian);
     addInputFiles(r);
-    if (spec.meanField) {
+    if (recipe.meanField) {
         addMeanFieldFiles(r);
     } else {
         addOrdinaryFiles(r);

@@ -13,7 +13,7 @@ namespace vintrel::generator {
 
 /// The computed numbers of one result and the texts of its member files.
 struct GeneratedResult {
-    ResultSpec spec;
+    ResultRecipe recipe;
     IonModel model;
     /// Eigenstates of the result's Hamiltonian (its own field, no probing field).
     Eigenstates levels;
@@ -27,7 +27,7 @@ struct GeneratedResult {
 };
 
 /// Computes a result and formats all of its member files.
-GeneratedResult generateResult(const ResultSpec& spec);
+GeneratedResult generateResult(const ResultRecipe& recipe);
 
 /// Writes the member files into `folder` (created when missing).
 void writeResultFolder(const GeneratedResult& result, const std::filesystem::path& folder);

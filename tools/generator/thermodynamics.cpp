@@ -12,8 +12,8 @@ std::vector<double> temperatureGrid(double tmax, int points) {
     return t;
 }
 
-double susceptibilityField(const ResultSpec& spec) {
-    return spec.field != 0.0 ? spec.field : spec.settings.fieldChi;
+double susceptibilityField(const ResultRecipe& recipe) {
+    return recipe.field != 0.0 ? recipe.field : recipe.settings.fieldChi;
 }
 
 Vector3 thermalMoment(const IonModel& model, const Eigenstates& states, double t) {

@@ -19,7 +19,7 @@ struct ChiRow {
 
 /// Field magnitude (T) with which chi is evaluated: the result's field, or `field_chi` when
 /// the result has none.
-double susceptibilityField(const ResultSpec& spec);
+double susceptibilityField(const ResultRecipe& recipe);
 
 /// chi along `axis`: the thermal moment along the axis in a field of `fieldT` along the axis
 /// (replacing the result's own field), divided by the field.

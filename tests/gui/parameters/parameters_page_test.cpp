@@ -26,7 +26,7 @@
 #include <memory>
 
 using namespace vintrel;
-using test::ResultSpec;
+using test::ResultRecipe;
 
 namespace {
 
@@ -59,7 +59,7 @@ private slots:
     void screenshots();
 
 private:
-    void show(const ResultSpec& spec, const std::string& name = "Result00");
+    void show(const ResultRecipe& recipe, const std::string& name = "Result00");
     Slots listedRows(bool aColumn) const;
     bool shown(QWidget* widget) const { return widget->isVisibleTo(host_.get()); }
 
@@ -89,8 +89,8 @@ void ParametersPageTest::cleanup() {
     folders_.reset();
 }
 
-void ParametersPageTest::show(const ResultSpec& spec, const std::string& name) {
-    showResultParameters(folders_->write(name, spec), *panel_, *page_);
+void ParametersPageTest::show(const ResultRecipe& recipe, const std::string& name) {
+    showResultParameters(folders_->write(name, recipe), *panel_, *page_);
     QCoreApplication::processEvents();
 }
 
@@ -230,14 +230,14 @@ void ParametersPageTest::groundMultipletLineOfNineHalves() {
 }
 
 void ParametersPageTest::missingBFileCoversTheBColumn() {
-    ResultSpec spec = test::result(82, 1, "4f^1", 1, 2, 0, 0, 0, 0, 12);
-    show(spec);
+    ResultRecipe recipe = test::result(82, 1, "4f^1", 1, 2, 0, 0, 0, 0, 12);
+    show(recipe);
     QVERIFY(shown(page_->PanelNoData));
     QCOMPARE(page_->PanelNoData->text(), QString("B parameters data not found in result file"));
     QCOMPARE(page_->inputB[5].edit->text(), QString("0"));
-    spec.b.assign(27, "0.5");
-    spec.b[5] = "-1.23456789";
-    show(spec, "Result01");
+    recipe.b.assign(27, "0.5");
+    recipe.b[5] = "-1.23456789";
+    show(recipe, "Result01");
     QVERIFY(!shown(page_->PanelNoData));
     QCOMPARE(page_->inputB[5].edit->text(), QString("-1.234568"));
     QCOMPARE(page_->inputB[5].edit->toolTip(), QString("-1.234568"));
@@ -377,7 +377,7 @@ void ParametersPageTest::manyRowsScrollAndRelayoutScrollsBack() {
 void ParametersPageTest::screenshots() {
     struct Example {
         const char* name;
-        ResultSpec spec;
+        ResultRecipe recipe;
         int coordinates;
     };
     std::vector<std::string> a = {"0",    "0", "-85.2", "0", "0",    "0",    "0", "0", "0",
@@ -393,7 +393,7 @@ void ParametersPageTest::screenshots() {
     QDir().mkpath(VINTREL_SCREENSHOT_DIR);
     for (const Example& example : examples) {
         page_->CBcoordinate->setCurrentIndex(example.coordinates);
-        show(example.spec, example.name);
+        show(example.recipe, example.name);
         const QImage shot = page_->PanelAAA->grab().toImage();
         QVERIFY(!shot.isNull());
         const QString file =

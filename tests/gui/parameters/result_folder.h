@@ -10,7 +10,7 @@
 namespace vintrel::test {
 
 /// What a small result folder holds: the lines of "input_e.dup" and the coefficients.
-struct ResultSpec {
+struct ResultRecipe {
     int element = 1;
     int ionisation = 0;
     std::string configuration;
@@ -26,21 +26,21 @@ struct ResultSpec {
 };
 
 /// A result of an ion with its field, spin-orbit constant and symmetry.
-inline ResultSpec result(int element, int ionisation, std::string configuration, int baza,
-                         int cialo, double field, double angle, double azimuth, double lambda,
-                         int symmetry) {
-    ResultSpec spec;
-    spec.element = element;
-    spec.ionisation = ionisation;
-    spec.configuration = std::move(configuration);
-    spec.baza = baza;
-    spec.cialo = cialo;
-    spec.field = field;
-    spec.angle = angle;
-    spec.azimuth = azimuth;
-    spec.lambda = lambda;
-    spec.symmetry = symmetry;
-    return spec;
+inline ResultRecipe result(int element, int ionisation, std::string configuration, int baza,
+                           int cialo, double field, double angle, double azimuth, double lambda,
+                           int symmetry) {
+    ResultRecipe recipe;
+    recipe.element = element;
+    recipe.ionisation = ionisation;
+    recipe.configuration = std::move(configuration);
+    recipe.baza = baza;
+    recipe.cialo = cialo;
+    recipe.field = field;
+    recipe.angle = angle;
+    recipe.azimuth = azimuth;
+    recipe.lambda = lambda;
+    recipe.symmetry = symmetry;
+    return recipe;
 }
 
 /// A working root with one result folder ("Result00") and a data folder with "input_s.df".
@@ -52,24 +52,25 @@ public:
     }
 
     /// Writes the result's files into a fresh folder `name` and gives its location.
-    ResultLocation write(const std::string& name, const ResultSpec& spec) const {
+    ResultLocation write(const std::string& name, const ResultRecipe& recipe) const {
         const auto folder = dir_.path() / "root" / name;
         std::filesystem::create_directories(folder);
         auto line = [](const auto& value) { return value + std::string("\r\n"); };
         auto number = [&](double value) { return line(floatText(value)); };
-        std::string e = line(std::to_string(spec.element)) + line(std::to_string(spec.ionisation)) +
-                        line(spec.configuration) + line(std::to_string(spec.baza)) +
-                        line(std::to_string(spec.cialo)) + number(spec.field) + number(spec.angle) +
-                        number(spec.azimuth) + number(spec.lambda) +
-                        line(std::to_string(spec.symmetry)) + line("0") + line("0");
+        std::string e = line(std::to_string(recipe.element)) +
+                        line(std::to_string(recipe.ionisation)) + line(recipe.configuration) +
+                        line(std::to_string(recipe.baza)) + line(std::to_string(recipe.cialo)) +
+                        number(recipe.field) + number(recipe.angle) + number(recipe.azimuth) +
+                        number(recipe.lambda) + line(std::to_string(recipe.symmetry)) + line("0") +
+                        line("0");
         writeFile(folder / kInputEFile, e);
         std::string a;
         for (int i = 0; i < 27; ++i)
-            a += line(spec.a.empty() ? floatText((i + 1) / 10.0) : spec.a[std::size_t(i)]);
+            a += line(recipe.a.empty() ? floatText((i + 1) / 10.0) : recipe.a[std::size_t(i)]);
         writeFile(folder / kInputAnFile, a);
-        if (!spec.b.empty()) {
+        if (!recipe.b.empty()) {
             std::string b;
-            for (const std::string& value : spec.b)
+            for (const std::string& value : recipe.b)
                 b += line(value);
             writeFile(folder / kInputBnFile, b);
         }

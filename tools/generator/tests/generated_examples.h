@@ -12,8 +12,8 @@ inline const std::vector<GeneratedResult>& generatedExamples() {
     static const std::vector<GeneratedResult> results = [] {
         std::vector<GeneratedResult> all;
         for (const ExampleContainer& c : allExamples()) {
-            for (const ResultSpec& spec : c.results) {
-                all.push_back(generateResult(spec));
+            for (const ResultRecipe& recipe : c.results) {
+                all.push_back(generateResult(recipe));
             }
         }
         return all;
@@ -25,7 +25,7 @@ inline const std::vector<GeneratedResult>& generatedExamples() {
 inline std::vector<const GeneratedResult*> ordinaryExamples() {
     std::vector<const GeneratedResult*> out;
     for (const GeneratedResult& r : generatedExamples()) {
-        if (!r.spec.meanField) {
+        if (!r.recipe.meanField) {
             out.push_back(&r);
         }
     }
@@ -34,7 +34,7 @@ inline std::vector<const GeneratedResult*> ordinaryExamples() {
 
 inline const GeneratedResult& meanFieldExample() {
     for (const GeneratedResult& r : generatedExamples()) {
-        if (r.spec.meanField) {
+        if (r.recipe.meanField) {
             return r;
         }
     }

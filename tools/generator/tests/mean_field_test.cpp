@@ -29,8 +29,8 @@ TEST(MeanField, MomentIsSelfConsistentAndVanishesAboveTc) {
     const MeanFieldRun& run = *r.meanField;
     double previous = 1e9;
     for (const MeanFieldStep& s : run.steps) {
-        const Vector3 b{r.spec.exchange * s.m[0], r.spec.exchange * s.m[1],
-                        r.spec.exchange * s.m[2]};
+        const Vector3 b{r.recipe.exchange * s.m[0], r.recipe.exchange * s.m[1],
+                        r.recipe.exchange * s.m[2]};
         const Vector3 f = singleIonMoment(r.model, b, s.t);
         for (int a = 0; a < 3; ++a) {
             EXPECT_NEAR(f[a], s.m[a], 1e-9) << "T=" << s.t;
@@ -87,10 +87,10 @@ TEST(MeanField, EntropyJumpsNowhereButHeatJumpsAtTc) {
 }
 
 TEST(MeanField, WithoutExchangeThereIsNoOrder) {
-    ResultSpec spec = meanFieldExample().spec;
-    spec.exchange = 0;
-    spec.settings.chiPoints = 5;
-    const MeanFieldRun run = runMeanField(buildModel(spec), spec);
+    ResultRecipe recipe = meanFieldExample().recipe;
+    recipe.exchange = 0;
+    recipe.settings.chiPoints = 5;
+    const MeanFieldRun run = runMeanField(buildModel(recipe), recipe);
     EXPECT_EQ(run.tc, 0.0);
     for (const MeanFieldStep& s : run.steps) {
         EXPECT_EQ(norm(s.m), 0.0);

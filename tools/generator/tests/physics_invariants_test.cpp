@@ -18,29 +18,29 @@ double curieConstant(const GroundTerm& t) {
 
 TEST(PhysicsInvariants, ZeroFieldLevelsOfOddElectronIonsAreKramersDoublets) {
     for (const GeneratedResult& r : generatedExamples()) {
-        ResultSpec spec = r.spec;
-        spec.field = 0;
-        const IonModel model = buildModel(spec);
+        ResultRecipe recipe = r.recipe;
+        recipe.field = 0;
+        const IonModel model = buildModel(recipe);
         const Eigen::VectorXd e = diagonalise(model.hamiltonian(), false).energies;
-        ASSERT_EQ(e.size() % 2, 0) << spec.name;
+        ASSERT_EQ(e.size() % 2, 0) << recipe.name;
         const double scale = 1 + e.cwiseAbs().maxCoeff();
         for (Eigen::Index i = 0; i + 1 < e.size(); i += 2) {
-            EXPECT_NEAR(e(i), e(i + 1), 1e-9 * scale) << spec.name << " level " << i;
+            EXPECT_NEAR(e(i), e(i + 1), 1e-9 * scale) << recipe.name << " level " << i;
         }
     }
 }
 
 TEST(PhysicsInvariants, ExternalFieldLiftsTheKramersDegeneracy) {
     for (const GeneratedResult* r : ordinaryExamples()) {
-        if (r->spec.field != 0) {
-            EXPECT_GT(r->levels.energies(1) - r->levels.energies(0), 0.5) << r->spec.name;
+        if (r->recipe.field != 0) {
+            EXPECT_GT(r->levels.energies(1) - r->levels.energies(0), 0.5) << r->recipe.name;
         }
     }
 }
 
 TEST(PhysicsInvariants, HighTemperatureSusceptibilityReachesTheCurieLimit) {
     for (const GeneratedResult& r : generatedExamples()) {
-        if (r.spec.baza != 2) {
+        if (r.recipe.baza != 2) {
             continue;
         }
         const double curie = curieConstant(r.model.term);
@@ -48,21 +48,21 @@ TEST(PhysicsInvariants, HighTemperatureSusceptibilityReachesTheCurieLimit) {
         for (int axis = 0; axis < 3; ++axis) {
             const auto rows = susceptibility(r.model, axis, 0.01, {1e5});
             average += rows[0].chiT / 3;
-            EXPECT_NEAR(rows[0].chiT, curie, 2e-3 * curie) << r.spec.name << " axis " << axis;
+            EXPECT_NEAR(rows[0].chiT, curie, 2e-3 * curie) << r.recipe.name << " axis " << axis;
         }
-        EXPECT_NEAR(average, curie, 1e-4 * curie) << r.spec.name;
+        EXPECT_NEAR(average, curie, 1e-4 * curie) << r.recipe.name;
     }
 }
 
 TEST(PhysicsInvariants, ShippedSusceptibilityIsPositiveAndBelowTheFreeIonCurieLaw) {
     for (const GeneratedResult* r : ordinaryExamples()) {
         for (int axis = 0; axis < 3; ++axis) {
-            ASSERT_EQ(static_cast<int>(r->chi[axis].size()), r->spec.settings.chiPoints);
+            ASSERT_EQ(static_cast<int>(r->chi[axis].size()), r->recipe.settings.chiPoints);
             for (const ChiRow& row : r->chi[axis]) {
-                EXPECT_GT(row.chi, 0) << r->spec.name;
+                EXPECT_GT(row.chi, 0) << r->recipe.name;
                 EXPECT_NEAR(row.inverse * row.chi, 1.0, 1e-12);
-                if (r->spec.baza == 2) {
-                    EXPECT_LT(row.chiT, 1.001 * curieConstant(r->model.term)) << r->spec.name;
+                if (r->recipe.baza == 2) {
+                    EXPECT_LT(row.chiT, 1.001 * curieConstant(r->model.term)) << r->recipe.name;
                 }
             }
         }
@@ -73,7 +73,7 @@ TEST(PhysicsInvariants, SpecificHeatIsNeverNegative) {
     for (const GeneratedResult& r : generatedExamples()) {
         ASSERT_FALSE(r.heat.empty());
         for (const HeatRow& row : r.heat) {
-            EXPECT_GE(row.c, 0) << r.spec.name << " T=" << row.t;
+            EXPECT_GE(row.c, 0) << r.recipe.name << " T=" << row.t;
         }
     }
 }
@@ -87,24 +87,24 @@ TEST(PhysicsInvariants, EntropyGoesFromGroundDegeneracyToAllPopulatedStates) {
             ground += e(i) - e(0) < 1e-6 ? 1 : 0;
         }
         const HeatRow cold = heatRow(e, 0.01);
-        EXPECT_NEAR(cold.s, kGasConstant * std::log(ground), 1e-6) << r->spec.name;
+        EXPECT_NEAR(cold.s, kGasConstant * std::log(ground), 1e-6) << r->recipe.name;
         const double tMax = r->heat.back().t;
         int withinTmax = 0;
         for (int i = 0; i < n; ++i) {
             withinTmax += e(i) - e(0) < tMax ? 1 : 0;
         }
         const double states = std::exp(r->heat.back().s / kGasConstant);
-        EXPECT_GE(states, withinTmax - 1e-9) << r->spec.name;
-        EXPECT_LE(states, n + 1e-9) << r->spec.name;
+        EXPECT_GE(states, withinTmax - 1e-9) << r->recipe.name;
+        EXPECT_LE(states, n + 1e-9) << r->recipe.name;
         const double span = e(n - 1) - e(0);
-        EXPECT_NEAR(heatRow(e, 1000 * span).s, kGasConstant * std::log(n), 1e-3) << r->spec.name;
+        EXPECT_NEAR(heatRow(e, 1000 * span).s, kGasConstant * std::log(n), 1e-3) << r->recipe.name;
     }
 }
 
 TEST(PhysicsInvariants, EntropyIncreasesWithTemperature) {
     for (const GeneratedResult& r : generatedExamples()) {
         for (std::size_t i = 1; i < r.heat.size(); ++i) {
-            EXPECT_GE(r.heat[i].s, r.heat[i - 1].s - 1e-9) << r.spec.name;
+            EXPECT_GE(r.heat[i].s, r.heat[i - 1].s - 1e-9) << r.recipe.name;
         }
     }
 }
@@ -124,13 +124,13 @@ TEST(PhysicsInvariants, TwoLevelSchemeGivesTheSchottkyAnomaly) {
 
 TEST(PhysicsInvariants, CubicCeriumHasQuartetAndDoubletSplitByAFewHundredKelvin) {
     for (const GeneratedResult* r : ordinaryExamples()) {
-        if (r->spec.ion != "Ce3+") {
+        if (r->recipe.ion != "Ce3+") {
             continue;
         }
         const Eigen::VectorXd e = r->levels.energies.array() - r->levels.energies(0);
         const bool quartetLowest = e(3) < 1e-9;
         const double gap = quartetLowest ? e(4) : e(2);
-        EXPECT_NEAR(gap, 360 * std::abs(r->spec.b[coefficientSlot(4, 0)]), 1e-6);
+        EXPECT_NEAR(gap, 360 * std::abs(r->recipe.b[coefficientSlot(4, 0)]), 1e-6);
         EXPECT_GT(gap, 100);
         EXPECT_LT(gap, 1000);
         EXPECT_NEAR(e(5), gap, 1e-6);

@@ -47,10 +47,10 @@ TEST(ResultFiles, HamiltonianFileSumHasTheLevelsOfTheResult) {
         const Eigen::MatrixXd sum = blocks[0] + blocks[1] + blocks[2];
         const CMatrix h =
             complex ? complexFromRealForm(sum, n) : CMatrix(sum.cast<std::complex<double>>());
-        EXPECT_LT((h - r->model.hamiltonian()).cwiseAbs().maxCoeff(), 1e-8) << r->spec.name;
+        EXPECT_LT((h - r->model.hamiltonian()).cwiseAbs().maxCoeff(), 1e-8) << r->recipe.name;
         const Eigen::VectorXd e = diagonalise(h, !complex).energies;
         for (int i = 0; i < n; ++i) {
-            EXPECT_NEAR(e(i), r->levels.energies(i), 1e-6) << r->spec.name;
+            EXPECT_NEAR(e(i), r->levels.energies(i), 1e-6) << r->recipe.name;
         }
         if (complex) {
             // The real form holds every level twice.
@@ -62,12 +62,12 @@ TEST(ResultFiles, HamiltonianFileSumHasTheLevelsOfTheResult) {
             }
         }
         // The z section of "o_E.dup" adds only the small probing field.
-        const double bound = kBohrMagnetonK * r->spec.settings.fieldComponents *
+        const double bound = kBohrMagnetonK * r->recipe.settings.fieldComponents *
                              r->model.moment[2].cwiseAbs().rowwise().sum().maxCoeff();
         const std::vector<double> z = zSectionEnergies(*r);
         ASSERT_EQ(static_cast<int>(z.size()), n);
         for (int i = 0; i < n; ++i) {
-            EXPECT_NEAR(z[i], e(i), bound + 1e-6) << r->spec.name;
+            EXPECT_NEAR(z[i], e(i), bound + 1e-6) << r->recipe.name;
         }
     }
 }
@@ -91,11 +91,11 @@ TEST(ResultFiles, HamiltonianFileFollowsTheViewersBasisOrder) {
          {-2.5 * mu * 6 / 7, -1.5 * mu * 6 / 7, -0.5 * mu * 6 / 7, 0.5 * mu * 6 / 7,
           1.5 * mu * 6 / 7, 2.5 * mu * 6 / 7}}};
     for (const Case& c : cases) {
-        ResultSpec spec;
-        spec.ion = c.ion;
-        spec.baza = c.baza;
-        spec.field = 1;
-        const IonModel model = buildModel(spec);
+        ResultRecipe recipe;
+        recipe.ion = c.ion;
+        recipe.baza = c.baza;
+        recipe.field = 1;
+        const IonModel model = buildModel(recipe);
         const int n = model.dimension();
         ASSERT_EQ(n, static_cast<int>(c.zeemanDiagonal.size()));
         const auto blocks = parseHamiltonianText(hamiltonianText(model), n);
@@ -146,7 +146,7 @@ TEST(ResultFiles, NeutronFileEnergiesMatchTheLevelFileTextExactly) {
         const auto lines = splitLines(r->files.at("o_neu.dup"));
         ASSERT_EQ(lines.at(0), "*0*");
         ASSERT_EQ(static_cast<int>(lines.size()), 1 + n * (n + 3));
-        const std::size_t values = r->spec.baza == 2 ? 4 : 8;
+        const std::size_t values = r->recipe.baza == 2 ? 4 : 8;
         for (int i = 0; i < n; ++i) {
             const std::size_t block = 1 + i * (n + 3);
             EXPECT_EQ(firstWord(levelLines[z + 1 + i]), firstWord(lines[block]));
@@ -164,7 +164,7 @@ TEST(ResultFiles, TransitionListIsSortedAndJoinsRealLevels) {
         const auto lines = splitLines(r->files.at("o_spectro.dup"));
         ASSERT_GT(lines.size(), 1u);
         double previous = 0;
-        const std::size_t columns = r->spec.baza == 2 ? 5 : 8;
+        const std::size_t columns = r->recipe.baza == 2 ? 5 : 8;
         for (std::size_t k = 1; k < lines.size(); ++k) {
             const auto v = numbersOf(lines[k]);
             ASSERT_EQ(v.size(), columns) << lines[k];
@@ -179,7 +179,7 @@ TEST(ResultFiles, TransitionListIsSortedAndJoinsRealLevels) {
             }
             EXPECT_TRUE(matches) << lines[k];
         }
-        if (r->spec.baza == 1) {
+        if (r->recipe.baza == 1) {
             EXPECT_EQ(splitLines(r->files.at("o_lsspec.dup")).size(), lines.size());
         } else {
             EXPECT_EQ(r->files.count("o_lsspec.dup"), 0u);
@@ -231,11 +231,11 @@ std::vector<std::vector<double>> transitionsFromNeutronFile(const std::string& t
 
 TEST(ResultFiles, TransitionListIsWhatTheViewerWouldDeriveFromTheNeutronFile) {
     for (const GeneratedResult* r : ordinaryExamples()) {
-        const int count = r->spec.baza == 2 ? 3 : 6;
+        const int count = r->recipe.baza == 2 ? 3 : 6;
         const auto expected =
             transitionsFromNeutronFile(r->files.at("o_neu.dup"), r->model.dimension(), count);
         const auto lines = splitLines(r->files.at("o_spectro.dup"));
-        ASSERT_EQ(lines.size(), expected.size() + 1) << r->spec.name;
+        ASSERT_EQ(lines.size(), expected.size() + 1) << r->recipe.name;
         for (std::size_t k = 0; k < expected.size(); ++k) {
             const auto v = numbersOf(lines[k + 1]);
             ASSERT_EQ(v.size(), expected[k].size());
@@ -254,12 +254,12 @@ TEST(ResultFiles, InputFilesHaveTheirLineCountsAndConsistentCoefficients) {
         const auto b = splitLines(r.files.at("input_bn.dup"));
         ASSERT_EQ(a.size(), 27u);
         ASSERT_EQ(b.size(), 27u);
-        const Ion& ion = ionByLabel(r.spec.ion);
-        const auto& theta = r.spec.baza == 1 ? ion.stevensL : ion.stevensJ;
+        const Ion& ion = ionByLabel(r.recipe.ion);
+        const auto& theta = r.recipe.baza == 1 ? ion.stevensL : ion.stevensJ;
         for (int slot = 0; slot < kCoefficientCount; ++slot) {
             const int rank = slotRankIndex(slot).n / 2 - 1;
             const double bValue = numbersOf(b[slot]).at(0);
-            EXPECT_DOUBLE_EQ(bValue, r.spec.b[slot]);
+            EXPECT_DOUBLE_EQ(bValue, r.recipe.b[slot]);
             EXPECT_NEAR(numbersOf(a[slot]).at(0) * theta[rank] * ion.radial[rank], bValue,
                         1e-12 * (1 + std::abs(bValue)));
         }
@@ -271,7 +271,7 @@ TEST(ResultFiles, MeanFieldLevelFileHasOneBlockPerTemperatureStep) {
     const GeneratedResult& r = meanFieldExample();
     const auto lines = splitLines(r.files.at("o_E.dup"));
     const auto& steps = r.meanField->steps;
-    ASSERT_EQ(static_cast<int>(steps.size()), r.spec.settings.chiPoints);
+    ASSERT_EQ(static_cast<int>(steps.size()), r.recipe.settings.chiPoints);
     std::size_t at = 0;
     for (std::size_t k = 0; k < steps.size(); ++k) {
         const std::string marker = "x" + std::to_string(k) + "x ";
@@ -295,8 +295,8 @@ TEST(ResultFiles, EveryMandatoryMemberIsProduced) {
         "o_chi_y.dup", "o_chi_z.dup",  "o_E.dup",      "o_spc.dup",   "descr.dup",
         "d_temp.dup",  "d_moment.dup", "d_aniso.dup"};
     for (const GeneratedResult& r : generatedExamples()) {
-        for (const std::string& name : r.spec.meanField ? meanField : ordinary) {
-            ASSERT_EQ(r.files.count(name), 1u) << r.spec.name << ": " << name;
+        for (const std::string& name : r.recipe.meanField ? meanField : ordinary) {
+            ASSERT_EQ(r.files.count(name), 1u) << r.recipe.name << ": " << name;
             EXPECT_GT(r.files.at(name).size(), 10u) << name;
         }
     }

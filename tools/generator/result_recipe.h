@@ -35,7 +35,7 @@ struct CalculationSettings {
 };
 
 /// Everything that defines one generated result.
-struct ResultSpec {
+struct ResultRecipe {
     std::string name;
     /// Plain text of the description; paragraphs separated by '\n'.
     std::string description;
