@@ -30,8 +30,15 @@ bool InstanceChannel::handOver(const QString& path, int timeoutMs) const {
     socket.write(path.toUtf8() + '\n');
     if (!socket.waitForBytesWritten(timeoutMs))
         return false;
-    socket.waitForReadyRead(timeoutMs);
-    return true;
+    return socket.waitForReadyRead(timeoutMs) && socket.read(1) == QByteArray(1, kAck);
+}
+
+bool InstanceChannel::isServed(int timeoutMs) const {
+    QLocalSocket socket;
+    socket.connectToServer(name_);
+    const bool served = socket.waitForConnected(timeoutMs);
+    socket.abort();
+    return served;
 }
 
 bool InstanceChannel::listen(QString* error) {

@@ -20,6 +20,8 @@ public:
 
     /// Tries to hand `path` to a running copy. True when one took it (this copy should end).
     bool handOver(const QString& path, int timeoutMs = 3000) const;
+    /// True when a running copy listens on the channel (nothing is handed over).
+    bool isServed(int timeoutMs = 500) const;
     /// Starts listening as the first copy; false (with `error`) when the channel cannot be made.
     bool listen(QString* error = nullptr);
 

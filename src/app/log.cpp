@@ -29,12 +29,15 @@ std::string formatNow(const char* pattern) {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
+    static const std::locale user = [] {
+        try {
+            return std::locale("");
+        } catch (const std::runtime_error&) {
+            return std::locale::classic();
+        }
+    }();
     std::ostringstream out;
-    try {
-        out.imbue(std::locale(""));
-    } catch (const std::runtime_error&) {
-        out.imbue(std::locale::classic());
-    }
+    out.imbue(user);
     out << std::put_time(&local, pattern);
     return out.str();
 }

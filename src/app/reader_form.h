@@ -75,6 +75,13 @@ public:
     /// cancelled or it ended with an error.
     bool lastImportOk = false;
 
+private:
+    /// One import of `openDataFile`.
+    void importOne(const QString& path);
+    bool importing_ = false;
+    QStringList pendingFiles_;
+
+public:
     QString currentResultFolder;
     bool lastClickOnPages = false;
 

@@ -7,6 +7,7 @@
 #include "resultdata/result_variables.h"
 
 #include <QFileDialog>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -53,6 +54,20 @@ void TReaderForm::removeResultFolders(const QStringList& folders) const {
 }
 
 void TReaderForm::openDataFile(const QString& path) {
+    // The log lets window messages run during an import, so the Open command or a second copy
+    // can ask for another file meanwhile; it waits until this import is done.
+    if (importing_) {
+        pendingFiles_ << path;
+        return;
+    }
+    importing_ = true;
+    importOne(path);
+    importing_ = false;
+    if (!pendingFiles_.isEmpty())
+        QTimer::singleShot(0, this, [this] { openDataFile(pendingFiles_.takeFirst()); });
+}
+
+void TReaderForm::importOne(const QString& path) {
     TSuperTabs& strip = *MyReaderPanel->Zakladki;
     QStringList openTabs;
     for (int i = 0; i < strip.TabCount(); ++i)
@@ -89,6 +104,7 @@ void TReaderForm::openDataFile(const QString& path) {
             // A result whose inputs cannot be read gets no tab, nor do the ones after it.
             removeResultFolders(outcome.folders.mid(i));
             currentResultFolder.clear();
+            lastImportOk = false;
             break;
         }
         const TKind kind = sharedVariables().dynamic_calc ? TKind::tkDynamic : TKind::tkResult;

@@ -1,5 +1,6 @@
 #include "app/result_pages.h"
 
+#include "app/messages.h"
 #include "app/result_page.h"
 #include "levels/detail_forms.h"
 #include "levels/poziomy.h"
@@ -26,7 +27,8 @@ public:
 
     QList<QWidget*> hostedPanels() override { return {form_.PanelAAA}; }
     void wczytajDane(const PageContext&) override {
-        showResultParameters(host_.currentResult(), panel_, form_);
+        runGuarded(host_.mainWindow,
+                   [this] { showResultParameters(host_.currentResult(), panel_, form_); });
     }
     void resultAdded(const PageContext&) override { form_.disableAllInputs(); }
 
@@ -84,11 +86,15 @@ public:
     QList<QWidget*> hostedPanels() override { return {page_.p0()}; }
     void initFormForResult() override { page_.UstawViewNaCalosc(); }
     void wczytajDane(const PageContext&) override {
-        energies_.closeQuietly();
-        vectors_.closeQuietly();
-        page_.setResultLocation(host_.currentResult());
-        page_.resultChanged();
-        page_.czytaj();
+        // The detail windows show the previous result: they close, and their toggles with them.
+        energies_.close();
+        vectors_.close();
+        scattering_.close();
+        runGuarded(host_.mainWindow, [this] {
+            page_.setResultLocation(host_.currentResult());
+            page_.resultChanged();
+            page_.czytaj();
+        });
     }
     bool wheel(QWheelEvent* event) override {
         page_.scrollByWheel(event->angleDelta().y());

@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStyleFactory>
+#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -93,9 +94,21 @@ int runViewer(int argc, char** argv) {
     const bool batch = !options.exportFolder.isEmpty();
     setMessagesToStandardError(batch);
 
+    InstanceChannel channel(options.channel.isEmpty() ? InstanceChannel::defaultName()
+                                                      : options.channel);
+    // A batch run beside a running viewer must not clear that viewer's result folders: it works
+    // in a folder of its own.
+    QTemporaryDir batchRoot;
+    const bool beside = batch && channel.isServed();
+    if (beside && !batchRoot.isValid()) {
+        std::fprintf(stderr, "vintrel: cannot create a temporary working folder\n");
+        return 1;
+    }
+
     // Module start-up: working root, current folder, log.
-    const ViewerFolders folders{workingRoot(),
-                                std::filesystem::path(app.applicationDirPath().toStdString())};
+    const ViewerFolders folders{
+        beside ? std::filesystem::path(batchRoot.path().toStdString()) / "Vintrel" : workingRoot(),
+        std::filesystem::path(app.applicationDirPath().toStdString())};
     QDir::setCurrent(app.applicationDirPath());
     configureLog(folders.workingRoot, {[] { QCoreApplication::processEvents(); },
                                        [](const std::string& text) {
@@ -104,8 +117,6 @@ int runViewer(int argc, char** argv) {
     runModuleStartup(folders.workingRoot);
 
     // The single-instance rule; a batch run keeps to itself.
-    InstanceChannel channel(options.channel.isEmpty() ? InstanceChannel::defaultName()
-                                                      : options.channel);
     if (!batch) {
         if (channel.handOver(options.file))
             return 0;

@@ -243,6 +243,9 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     } catch (const FileError& e) {
         err << terminalText(e.what()) << "\n";
         return kExitRefused;
+    } catch (const std::exception& e) {
+        err << "vintrel-cli: " << e.what() << "\n";
+        return kExitRefused;
     }
 }
 

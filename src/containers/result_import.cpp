@@ -3,18 +3,20 @@
 #include "app/log.h"
 #include "app/working_folders.h"
 #include "resultdata/codepage.h"
+#include "resultdata/file_utils.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 
 namespace vintrel {
 
 namespace {
 
+// Only A to Z fold; the bytes of other letters compare as they are, whatever the locale.
 std::string lowerAscii(std::string text) {
     for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
     return text;
 }
 
@@ -56,7 +58,7 @@ void walkMembers(ContainerReader& reader, const std::string& resultName,
             target.close();
         }
         if (picked && (group.number == 1 || group.number == 6))
-            copyFileBytes(folderPath / "descr.dup", folderPath / "descr.sav");
+            copyFileTo(folderPath / "descr.dup", folderPath / "descr.sav");
     }
 }
 
@@ -150,23 +152,6 @@ ExtractOutcome extractResults(ContainerReader& reader, const std::filesystem::pa
         }
     }
     return outcome;
-}
-
-void copyFileBytes(const std::filesystem::path& from, const std::filesystem::path& to) {
-    BinaryFile source = BinaryFile::open(from, BinaryFile::Mode::Read);
-    if (!source.isOpen())
-        throw FileError("Cannot open file " + from.string());
-    BinaryFile target = BinaryFile::open(to, BinaryFile::Mode::CreateTruncate);
-    if (!target.isOpen())
-        throw FileError("Cannot create file " + to.string());
-    char buffer[8192];
-    for (;;) {
-        const std::size_t n = source.readSome(buffer, sizeof buffer);
-        if (n == 0)
-            break;
-        target.write(buffer, n);
-    }
-    target.close();
 }
 
 } // namespace vintrel

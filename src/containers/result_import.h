@@ -59,8 +59,4 @@ struct ExtractOutcome {
 ExtractOutcome extractResults(ContainerReader& reader, const std::filesystem::path& workingRoot,
                               const ExtractRequest& request);
 
-/// Byte copy of `from` to `to`, replacing `to`; throws FileError ("Cannot open file …",
-/// "Cannot create file …").
-void copyFileBytes(const std::filesystem::path& from, const std::filesystem::path& to);
-
 } // namespace vintrel

@@ -25,7 +25,12 @@ bool LevelFileCache::refresh(const std::filesystem::path& folder, int block, int
     const Stamp stamp = stampOf(folder, block, N, complexHamiltonian);
     if (stamp_ && *stamp_ == stamp)
         return false;
+    // Nothing of the previous file may outlive it: a missing file, an impossible N or a read
+    // that fails part-way leaves empty tables.
     stamp_.reset();
+    tables_ = {};
+    range_.reset();
+    outcome_ = {};
     if (stamp.exists) {
         const std::string content = readWholeFile(stamp.file);
         const std::string name = stamp.file.string();

@@ -83,7 +83,6 @@ void TMiniParamForm::wczytajDane() {
 
 void TMiniParamForm::schowaj() {
     hide();
-    QCoreApplication::processEvents();
 }
 
 QImage TMiniParamForm::picture() {

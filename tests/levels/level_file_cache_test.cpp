@@ -30,14 +30,17 @@ TEST(LevelFileCache, ReadsAgainOnlyWhenTheFileOrRequestChanges) {
     EXPECT_EQ(cache.tables().axis(Axis::z).E[2], 30.5);
 }
 
-TEST(LevelFileCache, MissingFileKeepsWhatWasRead) {
+TEST(LevelFileCache, MissingFileLeavesNoLevels) {
     test::TempDir dir;
     test::writeFile(dir / "o_E.dup", test::levelBlock(0, {{0}, {10}}, false, {}));
     LevelFileCache cache;
     cache.refresh(dir.path(), 0, 2, false);
+    EXPECT_EQ(cache.tables().axis(Axis::z).E[2], 10);
+    // A result without "o_E.dup" must not show the levels of the one before it.
     std::filesystem::remove(dir / "o_E.dup");
     cache.refresh(dir.path(), 0, 2, false);
-    EXPECT_EQ(cache.tables().axis(Axis::z).E[2], 10);
+    EXPECT_EQ(cache.tables().axis(Axis::z).E[2], 0);
+    EXPECT_FALSE(cache.range().has_value());
 }
 
 } // namespace

@@ -139,6 +139,7 @@ private slots:
     void secondCopyHandsItsFileOver();
     void aboutShowsTheStartTab();
     void pageFormsAreCalledInTheirOrders();
+    void fileArrivingDuringAnImportWaitsForIt();
 
 private:
     TMyReaderPanel2& panel() { return *form->panel(); }
@@ -460,7 +461,10 @@ void ReaderFormTest::secondCopyHandsItsFileOver() {
     QVERIFY(!form->isMinimized());
 
     // Without a file the first copy only comes to the front.
-    QVERIFY(InstanceChannel(name).handOver(QString()));
+    QProcess bare;
+    bare.start(QStringLiteral(VINTREL_VIEWER_PATH), {QStringLiteral("--channel"), name});
+    QTRY_VERIFY_WITH_TIMEOUT(bare.state() == QProcess::NotRunning, 10000);
+    QCOMPARE(bare.exitCode(), 0);
     QTest::qWait(50);
     QCOMPARE(results().TabCount(), 2);
 }
@@ -519,6 +523,27 @@ void ReaderFormTest::pageFormsAreCalledInTheirOrders() {
     clickTab(results(), 1);
     QCOMPARE(entries(journal, "load"), (QStringList{"load 0", "load 1", "load 2", "load 3",
                                                     "load 5", "load 6", "load 7", "load 8"}));
+}
+
+void ReaderFormTest::fileArrivingDuringAnImportWaitsForIt() {
+    const QString first = test::makeContainer(dir->path(), "first.zrvn", {"A", "B"});
+    const QString second = test::makeContainer(dir->path(), "second.zrvn", {"C"});
+    // The second file arrives while the first import lets window messages run.
+    bool asked = false;
+    configureLog(root, {[&] {
+                            if (!asked) {
+                                asked = true;
+                                form->openDataFile(second);
+                            }
+                            QCoreApplication::processEvents();
+                        },
+                        {}});
+    form->pickAllResults = true;
+    form->openDataFile(first);
+    QTRY_COMPARE(tabNames(results()), (QStringList{"load file", "A", "B", "C"}));
+    form->pickAllResults = false;
+    for (int i = 1; i < results().TabCount(); ++i)
+        QVERIFY(fs::exists(root / results().Tabs(i)->ResDir().toStdString() / "o_E.dup"));
 }
 
 QTEST_MAIN(ReaderFormTest)

@@ -1,5 +1,6 @@
 #include "support/viewer_fixture.h"
 
+#include "app/instance_channel.h"
 #include "app/startup.h"
 #include "support/temp_dir.h"
 
@@ -27,6 +28,7 @@ private slots:
     void exportOfARefusedContainerFails();
     void startUpClearsTheLastRunAndLogsInOrder();
     void badCommandLineIsRefused();
+    void batchRunBesideARunningViewerKeepsItsFolders();
 
 private:
     int run(const QStringList& arguments, QString* errors = nullptr) {
@@ -35,7 +37,8 @@ private:
         environment.insert(QStringLiteral("XDG_DATA_HOME"),
                            QString::fromStdString((dir->path() / "xdg").string()));
         viewer.setProcessEnvironment(environment);
-        viewer.start(QStringLiteral(VINTREL_VIEWER_PATH), arguments);
+        viewer.start(QStringLiteral(VINTREL_VIEWER_PATH),
+                     QStringList{QStringLiteral("--channel"), channel()} + arguments);
         if (!viewer.waitForFinished(60000)) {
             viewer.kill();
             return -1;
@@ -43,6 +46,9 @@ private:
         if (errors)
             *errors = QString::fromLocal8Bit(viewer.readAllStandardError());
         return viewer.exitCode();
+    }
+    QString channel() const {
+        return QStringLiteral("vintrel-run-test-%1").arg(QCoreApplication::applicationPid());
     }
     QString out() const { return QString::fromStdString((dir->path() / "pages").string()); }
 
@@ -115,6 +121,19 @@ void ViewerRunTest::badCommandLineIsRefused() {
     QCOMPARE(run({"--size", "wide"}), 2);
     QCOMPARE(run({"--bogus"}), 2);
     QCOMPARE(run({"--export-pages", out()}), 2);
+}
+
+void ViewerRunTest::batchRunBesideARunningViewerKeepsItsFolders() {
+    fs::create_directories(root / "Result05");
+    test::writeFile(root / "Result05" / "o_E.dup", "the running viewer's result");
+    InstanceChannel running(channel());
+    QVERIFY(running.listen());
+    const QString plain = test::makeContainer(dir->path(), "plain.zrvn", {"A"});
+    QCOMPARE(run({"--export-pages", out(), plain}), 0);
+    QCOMPARE(QDir(out()).entryList({QStringLiteral("*.png")}).size(), 10);
+    QCOMPARE(test::readFile(root / "Result05" / "o_E.dup"),
+             std::string("the running viewer's result"));
+    QVERIFY(!fs::exists(root / "Result00"));
 }
 
 QTEST_MAIN(ViewerRunTest)
