@@ -1,7 +1,7 @@
 // Paint time of the energy-level diagram for the largest ground term (66 levels).
+#include "base/number_pattern.h"
 #include "levels/level_diagram_painter.h"
 #include "levels/level_tables.h"
-#include "resultdata/number_pattern.h"
 
 #include <QGuiApplication>
 #include <QImage>

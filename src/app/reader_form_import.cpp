@@ -1,8 +1,8 @@
 #include "app/reader_form.h"
 
-#include "app/messages.h"
-#include "app/working_folders.h"
+#include "base/working_folders.h"
 #include "containers/import_dialogs.h"
+#include "controls/messages.h"
 #include "resultdata/input_files.h"
 #include "resultdata/result_variables.h"
 

@@ -1,7 +1,7 @@
 #include "app/reader_form.h"
 
-#include "app/messages.h"
-#include "app/working_folders.h"
+#include "base/working_folders.h"
+#include "controls/messages.h"
 #include "controls/my_button.h"
 #include "resultdata/input_files.h"
 #include "resultdata/result_variables.h"

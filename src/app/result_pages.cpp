@@ -1,7 +1,6 @@
 #include "app/result_pages.h"
 
-#include "app/messages.h"
-#include "app/result_page.h"
+#include "controls/messages.h"
 #include "levels/detail_forms.h"
 #include "levels/poziomy.h"
 #include "parameters/elem_panel_result_form.h"
@@ -9,6 +8,7 @@
 #include "parameters/param_result_form.h"
 #include "parameters/parameters_refresh.h"
 #include "tabs/reader_panel.h"
+#include "tabs/result_page.h"
 
 #include <QMouseEvent>
 #include <QPainter>

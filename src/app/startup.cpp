@@ -1,7 +1,7 @@
 #include "app/startup.h"
 
-#include "app/log.h"
-#include "app/working_folders.h"
+#include "base/log.h"
+#include "base/working_folders.h"
 
 namespace vintrel {
 

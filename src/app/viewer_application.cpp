@@ -1,6 +1,6 @@
 #include "app/viewer_application.h"
 
-#include "app/messages.h"
+#include "controls/messages.h"
 
 namespace vintrel {
 

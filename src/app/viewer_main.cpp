@@ -1,13 +1,13 @@
 #include "app/viewer_main.h"
 
 #include "app/instance_channel.h"
-#include "app/log.h"
-#include "app/messages.h"
 #include "app/page_export.h"
 #include "app/reader_form.h"
 #include "app/startup.h"
 #include "app/viewer_application.h"
+#include "base/log.h"
 #include "controls/fonts.h"
+#include "controls/messages.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -1,8 +1,9 @@
 #include "cli/cli.h"
 
+#include "base/atomic_file.h"
+#include "base/codepage.h"
 #include "containers/container_format.h"
 #include "containers/result_import.h"
-#include "resultdata/codepage.h"
 
 #include <cstdio>
 #include <ostream>
@@ -200,14 +201,16 @@ int pack(const std::vector<std::string>& args, std::ostream& out) {
             throw FileError("Cannot open folder " + folder.string());
         sources.push_back({folder, name});
     }
-    const std::filesystem::path target = positional[0];
-    writeContainerHeader(target, meanField, withOptional, static_cast<std::int32_t>(sources.size()),
-                         utf8ToCp1252(description));
-    for (const Source& source : sources) {
-        appendResultRecord(target, source.folder, utf8ToCp1252(source.name), meanField,
-                           withOptional);
+    // Written beside the target and moved over it at the end: a failure leaves the old file.
+    AtomicFile target(positional[0]);
+    writeContainerHeader(target.temporaryPath(), meanField, withOptional,
+                         static_cast<std::int32_t>(sources.size()), utf8ToCp1252(description));
+    for (const Source& source : sources)
+        appendResultRecord(target.temporaryPath(), source.folder, utf8ToCp1252(source.name),
+                           meanField, withOptional);
+    target.commit();
+    for (const Source& source : sources)
         out << source.name << " <- " << source.folder.string() << "\n";
-    }
     return kExitOk;
 }
 

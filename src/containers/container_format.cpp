@@ -1,6 +1,6 @@
 #include "containers/container_format.h"
 
-#include "app/log.h"
+#include "base/log.h"
 
 #include <algorithm>
 #include <thread>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "containers/binary_file.h"
+#include "base/binary_file.h"
 
 #include <chrono>
 #include <cstdint>

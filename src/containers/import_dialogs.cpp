@@ -1,9 +1,9 @@
 #include "containers/import_dialogs.h"
 
-#include "app/log.h"
-#include "app/messages.h"
+#include "base/codepage.h"
+#include "base/log.h"
 #include "containers/result_import.h"
-#include "resultdata/codepage.h"
+#include "controls/messages.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -1,9 +1,9 @@
 #include "containers/result_import.h"
 
-#include "app/log.h"
-#include "app/working_folders.h"
-#include "resultdata/codepage.h"
-#include "resultdata/file_utils.h"
+#include "base/codepage.h"
+#include "base/file_utils.h"
+#include "base/log.h"
+#include "base/working_folders.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,5 +1,7 @@
 #include "controls/markup.h"
 
+#include "base/rounding.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -25,17 +27,6 @@ int heightOfA(const MarkupSurface& surface, const MarkupFont& font) {
 }
 
 } // namespace
-
-int rnd(double value) {
-    const double lower = std::floor(value);
-    const double fraction = value - lower;
-    if (fraction > 0.5)
-        return static_cast<int>(lower) + 1;
-    if (fraction < 0.5)
-        return static_cast<int>(lower);
-    const int even = static_cast<int>(lower);
-    return even % 2 == 0 ? even : even + 1;
-}
 
 char16_t symbolToUnicode(char16_t code) {
     static constexpr std::array<char16_t, 26> upper = {
@@ -77,7 +68,7 @@ void drawMarkup(MarkupSurface& surface, const MarkupFont& baseFont, std::u16stri
     MarkupFont font = baseFont;
     int penX = x0;
     int y = y0;
-    int dy = rnd(0.2 * heightOfA(surface, font));
+    int dy = roundHalfEven(0.2 * heightOfA(surface, font));
     int ax = 0;
     Mode mode = Mode::normal;
     for (std::size_t i = 0; i < caption.size();) {
@@ -86,18 +77,18 @@ void drawMarkup(MarkupSurface& surface, const MarkupFont& baseFont, std::u16stri
         i += length;
         switch (c.front()) {
         case u'^':
-            font.size = rnd(font.size * 0.7);
-            dy = rnd(0.1 * heightOfA(surface, font));
+            font.size = roundHalfEven(font.size * 0.7);
+            dy = roundHalfEven(0.1 * heightOfA(surface, font));
             mode = Mode::script;
             continue;
         case u'_':
-            font.size = rnd(font.size * 0.7);
-            dy = rnd(0.9 * heightOfA(surface, font));
+            font.size = roundHalfEven(font.size * 0.7);
+            dy = roundHalfEven(0.9 * heightOfA(surface, font));
             mode = Mode::script;
             continue;
         case u'!':
             font.name = std::string(kSymbolFontName);
-            font.size = rnd(font.size * 1.2);
+            font.size = roundHalfEven(font.size * 1.2);
             dy = 0;
             mode = Mode::symbol;
             continue;
@@ -128,7 +119,7 @@ void drawMarkup(MarkupSurface& surface, const MarkupFont& baseFont, std::u16stri
         if (draw) {
             surface.writeText(font, penX + ax, y + dy, c, false);
             if (mode == Mode::ring) {
-                font.size = rnd(font.size * 0.6);
+                font.size = roundHalfEven(font.size * 0.6);
                 ax = (w - surface.textWidth(font, u"o")) / 2;
                 surface.writeText(font, penX + ax, y, u"o", false);
                 mode = Mode::normal;
@@ -139,7 +130,7 @@ void drawMarkup(MarkupSurface& surface, const MarkupFont& baseFont, std::u16stri
         penX += w;
         font = baseFont;
         ax = 0;
-        dy = rnd(0.2 * heightOfA(surface, font));
+        dy = roundHalfEven(0.2 * heightOfA(surface, font));
     }
 }
 
@@ -150,7 +141,7 @@ void drawVerticalMarkup(MarkupSurface& surface, const MarkupFont& baseFont,
     thickness = 0;
     MarkupFont font = baseFont;
     int penY = y0;
-    int dx = rnd(0.2 * heightOfA(surface, font));
+    int dx = roundHalfEven(0.2 * heightOfA(surface, font));
     Mode mode = Mode::normal;
     for (std::size_t i = 0; i < caption.size();) {
         const std::size_t length = characterLength(caption, i);
@@ -159,16 +150,16 @@ void drawVerticalMarkup(MarkupSurface& surface, const MarkupFont& baseFont,
         switch (c.front()) {
         case u'^':
         case u'_':
-            font.size = rnd(baseFont.size * 0.7);
-            dx = c.front() == u'^' ? 0 : rnd(0.9 * heightOfA(surface, font));
+            font.size = roundHalfEven(baseFont.size * 0.7);
+            dx = c.front() == u'^' ? 0 : roundHalfEven(0.9 * heightOfA(surface, font));
             mode = Mode::script;
             penY -= 1;
             extent += 1;
             continue;
         case u'!':
             font.name = std::string(kSymbolFontName);
-            font.size = rnd(font.size * 1.1);
-            dx = rnd(0.1 * heightOfA(surface, font));
+            font.size = roundHalfEven(font.size * 1.1);
+            dx = roundHalfEven(0.1 * heightOfA(surface, font));
             mode = Mode::symbol;
             continue;
         default:
@@ -191,7 +182,7 @@ void drawVerticalMarkup(MarkupSurface& surface, const MarkupFont& baseFont,
         thickness = std::max(thickness, dx + h);
         extent += w;
         font = baseFont;
-        dx = rnd(0.2 * heightOfA(surface, font));
+        dx = roundHalfEven(0.2 * heightOfA(surface, font));
     }
 }
 
@@ -206,7 +197,7 @@ int drawButtonCaption(MarkupSurface& surface, const MarkupFont& font, std::u16st
         const std::u16string_view c = caption.substr(i, length);
         i += length;
         if (c.front() == u'^' || c.front() == u'_') {
-            current.size = rnd(current.size * 0.7);
+            current.size = roundHalfEven(current.size * 0.7);
             y = c.front() == u'^' ? baseY - 3 : baseY + 3;
             mode = Mode::script;
             continue;

@@ -5,9 +5,6 @@
 
 namespace vintrel {
 
-/// Rounds to the nearest integer, halves going to the even neighbour.
-int rnd(double value);
-
 /// A font as the caption interpreters see it: a family name and a size in points. The style
 /// and colour stay with the surface.
 struct MarkupFont {

@@ -1,6 +1,6 @@
 #include "controls/my_trackbar.h"
 
-#include "controls/markup.h"
+#include "base/rounding.h"
 #include "controls/pictures.h"
 
 #include <QMouseEvent>
@@ -78,7 +78,7 @@ void TMyTrackBar::SetMax(int max) {
 int TMyTrackBar::thumbX(int position) const {
     if (FMax == FMin)
         return 0;
-    return rnd(double(width() - thumbWidth()) * (position - FMin) / (FMax - FMin));
+    return roundHalfEven(double(width() - thumbWidth()) * (position - FMin) / (FMax - FMin));
 }
 
 void TMyTrackBar::dragTo(int x) {
@@ -87,7 +87,7 @@ void TMyTrackBar::dragTo(int x) {
     const long long span = FMax - FMin;
     const long long leftX = static_cast<long long>(width()) * (FPositionLeft - FMin) / span;
     const long long rightX = static_cast<long long>(width()) * (FPositionRight - FMin) / span;
-    const int value = FMin + rnd(double(x) * double(span) / width());
+    const int value = FMin + roundHalfEven(double(x) * double(span) / width());
     if (std::llabs(leftX - x) < std::llabs(rightX - x))
         SetPositionLeft(value);
     else

@@ -1,10 +1,10 @@
 #include "controls/my_updown.h"
 
+#include "base/number_pattern.h"
+#include "base/number_text.h"
 #include "controls/fonts.h"
 #include "controls/pictures.h"
 #include "controls/theme.h"
-#include "resultdata/number_pattern.h"
-#include "resultdata/number_text.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "controls/panel_animation.h"
 
-#include "controls/markup.h"
+#include "base/rounding.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -10,13 +10,13 @@
 namespace vintrel {
 
 int nextShrinkWidth(int width, int target, bool& done) {
-    const int next = rnd(width / 1.4);
+    const int next = roundHalfEven(width / 1.4);
     done = next <= target;
     return done ? target : next;
 }
 
 int nextGrowWidth(int width, int target, bool& done) {
-    const int next = std::max(rnd(width * 1.4), width + 1);
+    const int next = std::max(roundHalfEven(width * 1.4), width + 1);
     done = next >= target;
     return done ? target : next;
 }

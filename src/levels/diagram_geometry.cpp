@@ -1,6 +1,7 @@
 #include "levels/diagram_geometry.h"
 
-#include "resultdata/number_pattern.h"
+#include "base/number_pattern.h"
+#include "base/rounding.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,18 +23,6 @@ int clampToInt(double x) {
 }
 
 } // namespace
-
-int roundHalfEven(double x) {
-    if (!std::isfinite(x))
-        return 0;
-    const double clamped = std::clamp(x, -2e9, 2e9);
-    const double lower = std::floor(clamped);
-    const double diff = clamped - lower;
-    double result = lower;
-    if (diff > 0.5 || (diff == 0.5 && std::fmod(lower, 2.0) != 0))
-        result = lower + 1;
-    return static_cast<int>(result);
-}
 
 int levelToY(double E, const ViewWindow& w, int H) {
     const double denominator = w.view_emin - w.view_emax;

@@ -6,9 +6,6 @@
 
 namespace vintrel {
 
-/// x rounded to the nearest integer, halves to the even neighbour.
-int roundHalfEven(double x);
-
 /// The energy window of the level diagram: the level range of the result (K, absolute) and
 /// the visible window (K, relative to estart); view_emax is drawn at the top.
 struct ViewWindow {

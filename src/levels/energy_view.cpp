@@ -1,10 +1,9 @@
 #include "levels/energy_view.h"
 
-#include "containers/binary_file.h"
-#include "resultdata/number_pattern.h"
+#include "base/atomic_file.h"
+#include "base/number_pattern.h"
 
 #include <algorithm>
-#include <fstream>
 
 namespace vintrel {
 
@@ -14,11 +13,7 @@ void writeEnergyView(const std::filesystem::path& folder, double maximum, double
                              "    min        max\r\n" +
                              formatFloatDot("0.0000", minimum) + " " +
                              formatFloatDot("0.0000", maximum) + "\r\n";
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out << text;
-    out.close();
-    if (!out)
-        throw FileError("Cannot create file " + file.string());
+    writeFileAtomically(file, text);
 }
 
 void EnergyView::setRange(double estart, double eend) {

@@ -1,8 +1,8 @@
 #include "levels/level_diagram_painter.h"
 
+#include "base/number_pattern.h"
 #include "controls/fonts.h"
 #include "controls/markup.h"
-#include "resultdata/number_pattern.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>

@@ -1,8 +1,8 @@
 #include "levels/level_tables.h"
 
+#include "base/number_pattern.h"
 #include "resultdata/dup_reader.h"
 #include "resultdata/element_table.h"
-#include "resultdata/number_pattern.h"
 #include "resultdata/term_values.h"
 
 #include <algorithm>

@@ -1,6 +1,7 @@
 #include "levels/poziomy.h"
 
-#include "app/messages.h"
+#include "base/number_pattern.h"
+#include "controls/messages.h"
 #include "controls/my_button.h"
 #include "controls/my_combobox.h"
 #include "controls/my_label.h"
@@ -8,7 +9,6 @@
 #include "controls/panel_animation.h"
 #include "levels/detail_forms.h"
 #include "levels/detail_texts.h"
-#include "resultdata/number_pattern.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #include "parameters/element_panel_model.h"
 
+#include "base/number_text.h"
 #include "resultdata/configuration_text.h"
-#include "resultdata/number_text.h"
 
 #include <array>
 #include <cmath>

@@ -1,8 +1,8 @@
 #include "parameters/parameter_texts.h"
 
+#include "base/number_pattern.h"
+#include "base/number_text.h"
 #include "parameters/coefficient_rows.h"
-#include "resultdata/number_pattern.h"
-#include "resultdata/number_text.h"
 
 namespace vintrel {
 

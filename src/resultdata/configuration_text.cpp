@@ -1,6 +1,6 @@
 #include "resultdata/configuration_text.h"
 
-#include "resultdata/number_text.h"
+#include "base/number_text.h"
 
 #include <array>
 

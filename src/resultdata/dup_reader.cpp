@@ -1,6 +1,6 @@
 #include "resultdata/dup_reader.h"
 
-#include "resultdata/number_text.h"
+#include "base/number_text.h"
 
 #include <fstream>
 #include <limits>

@@ -1,8 +1,8 @@
 #include "resultdata/input_files.h"
 
+#include "base/file_utils.h"
 #include "resultdata/dup_reader.h"
 #include "resultdata/element_table.h"
-#include "resultdata/file_utils.h"
 #include "resultdata/term_values.h"
 
 namespace vintrel {

@@ -1,8 +1,8 @@
 #include "resultdata/ion_radii.h"
 
+#include "base/file_utils.h"
+#include "base/number_text.h"
 #include "resultdata/dup_reader.h"
-#include "resultdata/file_utils.h"
-#include "resultdata/number_text.h"
 
 #include <limits>
 

@@ -1,6 +1,6 @@
 #include "resultdata/term_values.h"
 
-#include "resultdata/number_text.h"
+#include "base/number_text.h"
 
 #include <cmath>
 #include <numbers>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/result_page.h"
+#include "tabs/result_page.h"
 #include "tabs/super_tabs.h"
 
 #include <QPixmap>

@@ -1,7 +1,7 @@
 #include "containers/result_import.h"
 
-#include "app/log.h"
-#include "app/working_folders.h"
+#include "base/log.h"
+#include "base/working_folders.h"
 #include "containers/container_bytes.h"
 #include "support/temp_dir.h"
 

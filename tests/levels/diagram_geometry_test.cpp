@@ -1,5 +1,7 @@
 #include "levels/diagram_geometry.h"
 
+#include "base/rounding.h"
+
 #include <gtest/gtest.h>
 
 namespace vintrel {
@@ -11,16 +13,6 @@ ViewWindow windowOf(double estart, double eend, double emin, double emax) {
 
 int digitWidth(int count) {
     return 6 * static_cast<int>(std::to_string(count).size());
-}
-
-TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
-    EXPECT_EQ(roundHalfEven(0.5), 0);
-    EXPECT_EQ(roundHalfEven(1.5), 2);
-    EXPECT_EQ(roundHalfEven(2.5), 2);
-    EXPECT_EQ(roundHalfEven(-0.5), 0);
-    EXPECT_EQ(roundHalfEven(-1.5), -2);
-    EXPECT_EQ(roundHalfEven(2.4999), 2);
-    EXPECT_EQ(roundHalfEven(-2.6), -3);
 }
 
 TEST(LevelToY, WindowEndsOnFixedRowsAndFarLevelsClamped) {

@@ -1,6 +1,6 @@
 #include "levels/energy_view.h"
 
-#include "containers/binary_file.h"
+#include "base/binary_file.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>

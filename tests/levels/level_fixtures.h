@@ -1,6 +1,6 @@
 #pragma once
 
-#include "resultdata/number_pattern.h"
+#include "base/number_pattern.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 #include "levels/transition_strengths.h"
 
+#include "base/number_pattern.h"
 #include "resultdata/dup_reader.h"
-#include "resultdata/number_pattern.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>

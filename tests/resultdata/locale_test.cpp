@@ -1,7 +1,7 @@
+#include "base/format_dot.h"
+#include "base/number_pattern.h"
+#include "base/number_text.h"
 #include "resultdata/dup_reader.h"
-#include "resultdata/format_dot.h"
-#include "resultdata/number_pattern.h"
-#include "resultdata/number_text.h"
 
 #include <gtest/gtest.h>
 

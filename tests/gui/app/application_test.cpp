@@ -2,8 +2,8 @@
 // box and the event loop goes on.
 #include "support/viewer_fixture.h"
 
-#include "app/messages.h"
 #include "app/viewer_application.h"
+#include "controls/messages.h"
 
 #include <QTest>
 #include <QTimer>

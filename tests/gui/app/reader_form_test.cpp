@@ -1,11 +1,11 @@
 #include "support/viewer_fixture.h"
 
 #include "app/instance_channel.h"
-#include "app/log.h"
-#include "app/messages.h"
 #include "app/reader_form.h"
 #include "app/start_panel.h"
+#include "base/log.h"
 #include "containers/import_dialogs.h"
+#include "controls/messages.h"
 #include "controls/my_button.h"
 #include "support/temp_dir.h"
 

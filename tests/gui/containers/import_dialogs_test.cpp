@@ -1,7 +1,7 @@
-#include "app/log.h"
-#include "app/messages.h"
+#include "base/log.h"
 #include "containers/container_format.h"
 #include "containers/import_dialogs.h"
+#include "controls/messages.h"
 #include "support/temp_dir.h"
 #include "support/viewer_fixture.h"
 

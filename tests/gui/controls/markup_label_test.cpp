@@ -1,5 +1,6 @@
 // The markup labels with the viewer's real fonts: extents from the layout rules and the font
 // metrics, placement in the box and the disabled look.
+#include "base/rounding.h"
 #include "controls/fonts.h"
 #include "controls/markup.h"
 #include "controls/my_label.h"
@@ -38,10 +39,10 @@ int h(int size) {
 }
 /// Line top to character top of plain, lowered and raised characters.
 int plainOffset() {
-    return rnd(0.2 * h(kSize));
+    return roundHalfEven(0.2 * h(kSize));
 }
 int script() {
-    return rnd(kSize * 0.7);
+    return roundHalfEven(kSize * 0.7);
 }
 
 QSize layout(const QString& caption) {
@@ -63,8 +64,8 @@ private slots:
         QTest::addColumn<int>("height");
         const int s = script();
         const int plain = plainOffset() + h(kSize);
-        const int lowered = rnd(0.9 * h(s)) + h(s);
-        const int raised = rnd(0.1 * h(s)) + h(s);
+        const int lowered = roundHalfEven(0.9 * h(s)) + h(s);
+        const int raised = roundHalfEven(0.1 * h(s)) + h(s);
         QTest::newRow("a_0^-^6") << "a_0^-^6"
                                  << w('a', kSize) + 1 + w('0', s) + 1 + w('-', s) + 1 + w('6', s)
                                  << std::max({plain, lowered, raised});
@@ -82,7 +83,7 @@ private slots:
             << std::max(w(QStringLiteral("paramagnetic"), kSize),
                         w(QStringLiteral("      state"), kSize))
             << h(kSize) + plain;
-        const int symbol = rnd(kSize * 1.2);
+        const int symbol = roundHalfEven(kSize * 1.2);
         QTest::newRow("!m_B") << "!m_B" << w(QChar(0x03BC), symbol) + 1 + 1 + w('B', s)
                               << std::max(h(symbol), lowered);
     }
@@ -98,8 +99,9 @@ private slots:
     void symbolCharactersAreGreekLetters() {
         // "m" and its Symbol letter differ in width in the sans family, so the width tells
         // which one was measured.
-        QVERIFY(w('m', rnd(kSize * 1.2)) != w(QChar(0x03BC), rnd(kSize * 1.2)));
-        QCOMPARE(layout(QStringLiteral("!c")).width(), w(QChar(0x03C7), rnd(kSize * 1.2)) + 1);
+        QVERIFY(w('m', roundHalfEven(kSize * 1.2)) != w(QChar(0x03BC), roundHalfEven(kSize * 1.2)));
+        QCOMPARE(layout(QStringLiteral("!c")).width(),
+                 w(QChar(0x03C7), roundHalfEven(kSize * 1.2)) + 1);
     }
 
     void emptyCaptionAutoSizesToNothing() {
@@ -155,7 +157,7 @@ private slots:
         const int s = script();
         const int along = w('B', kSize) + 1 + w('e', s) + 1 + w('x', s) + 1 + w('t', s) + 1 +
                           w(QStringLiteral("||z"), kSize);
-        const int across = std::max(plainOffset() + h(kSize), rnd(0.9 * h(s)) + h(s));
+        const int across = std::max(plainOffset() + h(kSize), roundHalfEven(0.9 * h(s)) + h(s));
         QCOMPARE(label.size(), QSize(across, along));
     }
 

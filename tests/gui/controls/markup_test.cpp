@@ -1,4 +1,5 @@
 // The caption interpreters on a surface with simple, known metrics.
+#include "base/rounding.h"
 #include "controls/markup.h"
 
 #include <QTest>
@@ -57,23 +58,6 @@ class MarkupTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void roundsHalvesToEven_data() {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("2.5") << 2.5 << 2;
-        QTest::newRow("3.5") << 3.5 << 4;
-        QTest::newRow("-2.5") << -2.5 << -2;
-        QTest::newRow("2.4") << 2.4 << 2;
-        QTest::newRow("2.6") << 2.6 << 3;
-        QTest::newRow("-2.6") << -2.6 << -3;
-        QTest::newRow("15 x 0.7") << 15 * 0.7 << 10;
-    }
-    void roundsHalvesToEven() {
-        QFETCH(double, value);
-        QFETCH(int, expected);
-        QCOMPARE(rnd(value), expected);
-    }
-
     void symbolLettersBecomeGreek_data() {
         QTest::addColumn<QChar>("code");
         QTest::addColumn<QChar>("greek");
@@ -93,9 +77,9 @@ private slots:
     }
 
     void lowersAndRaisesWithOnePixelGaps() {
-        // a (10 wide, 20 high, baseline offset rnd(0.2 * 20) = 4), then 0, - and 6 at size 7:
-        // each one pixel right of the previous, 0 lowered by rnd(0.9 * 14) = 13, - and 6
-        // raised by rnd(0.1 * 14) = 1.
+        // a (10 wide, 20 high, baseline offset roundHalfEven(0.2 * 20) = 4), then 0, - and 6 at
+        // size 7: each one pixel right of the previous, 0 lowered by roundHalfEven(0.9 * 14) = 13,
+        // - and 6 raised by roundHalfEven(0.1 * 14) = 1.
         FakeSurface surface;
         const Extent e = measure(surface, u"a_0^-^6", true);
         QCOMPARE(e.width, 10 + 3 * (1 + 7));
@@ -138,7 +122,7 @@ private slots:
     void twoCaretsShrinkTwice() {
         FakeSurface surface;
         measure(surface, u"x^^y", true);
-        QCOMPARE(surface.writes[1].font.size, rnd(rnd(10 * 0.7) * 0.7));
+        QCOMPARE(surface.writes[1].font.size, roundHalfEven(roundHalfEven(10 * 0.7) * 0.7));
     }
 
     void sizesRoundHalvesToEven() {
@@ -158,7 +142,7 @@ private slots:
     }
 
     void symbolCharacterIsLargerAndOnePixelWider() {
-        // !m: Symbol at rnd(1.2 * 10) = 12, 14 + 1 wide, not lowered; _B: lowered B at 7.
+        // !m: Symbol at roundHalfEven(1.2 * 10) = 12, 14 + 1 wide, not lowered; _B: lowered B at 7.
         FakeSurface surface;
         const Extent e = measure(surface, u"!m_B", true);
         QCOMPARE(surface.writes[0].font.name, std::string(kSymbolFontName));
@@ -235,7 +219,7 @@ private slots:
         drawVerticalMarkup(surface, kBase, u"!cT", true, 0, 0, extent, thickness);
         QCOMPARE(surface.writes[0].font.name, std::string(kSymbolFontName));
         QCOMPARE(surface.writes[0].font.size, 11);
-        QCOMPARE(surface.writes[0].x, rnd(0.1 * 22));
+        QCOMPARE(surface.writes[0].x, roundHalfEven(0.1 * 22));
         QCOMPARE(surface.writes[1].font, kBase);
         QCOMPARE(extent, 13 + 10);
     }

@@ -1,7 +1,7 @@
 // The energy-level page of one result folder, saved as a picture for review:
 //   vintrel-levels-shot WORKING_ROOT RESULT_FOLDER OUT.png [z|x|y] [K|meV|1/cm]
-#include "app/messages.h"
 #include "controls/fonts.h"
+#include "controls/messages.h"
 #include "controls/my_combobox.h"
 #include "levels/poziomy.h"
 #include "resultdata/input_files.h"

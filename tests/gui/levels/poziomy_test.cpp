@@ -1,11 +1,11 @@
-#include "app/messages.h"
+#include "base/number_pattern.h"
+#include "controls/messages.h"
 #include "controls/my_button.h"
 #include "controls/my_combobox.h"
 #include "controls/my_label.h"
 #include "level_fixtures.h"
 #include "levels/detail_forms.h"
 #include "levels/poziomy.h"
-#include "resultdata/number_pattern.h"
 #include "resultdata/result_variables.h"
 #include "support/temp_dir.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/number_text.h"
 #include "resultdata/input_files.h"
-#include "resultdata/number_text.h"
 #include "support/temp_dir.h"
 
 #include <string>

@@ -1,4 +1,4 @@
-#include "app/messages.h"
+#include "controls/messages.h"
 
 #include <QApplication>
 #include <QMessageBox>

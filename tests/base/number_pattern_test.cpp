@@ -1,4 +1,4 @@
-#include "resultdata/number_pattern.h"
+#include "base/number_pattern.h"
 
 #include <gtest/gtest.h>
 

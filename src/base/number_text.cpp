@@ -1,6 +1,6 @@
-#include "resultdata/number_text.h"
+#include "base/number_text.h"
 
-#include "resultdata/decimal_digits.h"
+#include "base/decimal_digits.h"
 
 #include <algorithm>
 #include <charconv>

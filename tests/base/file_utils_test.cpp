@@ -1,6 +1,6 @@
-#include "resultdata/file_utils.h"
+#include "base/file_utils.h"
 
-#include "containers/binary_file.h"
+#include "base/binary_file.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>

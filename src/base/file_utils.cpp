@@ -1,6 +1,7 @@
-#include "resultdata/file_utils.h"
+#include "base/file_utils.h"
 
-#include "containers/binary_file.h"
+#include "base/atomic_file.h"
+#include "base/binary_file.h"
 
 #include <fstream>
 
@@ -14,27 +15,19 @@ void copyFileTo(const fs::path& source, const fs::path& target) {
     std::ifstream in(source, std::ios::binary);
     if (!in || fs::is_directory(source, ec))
         throw FileError("Cannot open file " + source.string());
-    fs::path partial = destination;
-    partial += ".part";
+    AtomicFile file(destination);
     {
-        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
+        std::ofstream out(file.temporaryPath(), std::ios::binary | std::ios::trunc);
         if (!out)
             throw FileError("Cannot create file " + destination.string());
         char buffer[64 * 1024];
         while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
             out.write(buffer, in.gcount());
-        out.flush();
-        if (!out || in.bad()) {
-            out.close();
-            fs::remove(partial, ec);
+        out.close();
+        if (!out || in.bad())
             throw FileError("Cannot create file " + destination.string());
-        }
     }
-    fs::rename(partial, destination, ec);
-    if (ec) {
-        fs::remove(partial, ec);
-        throw FileError("Cannot create file " + destination.string());
-    }
+    file.commit();
 }
 
 fs::path copyWhenMissing(const fs::path& dataFolder, const fs::path& workingRoot,

@@ -1,4 +1,4 @@
-#include "app/log.h"
+#include "base/log.h"
 
 #include "support/temp_dir.h"
 

@@ -1,7 +1,7 @@
-#include "resultdata/number_pattern.h"
+#include "base/number_pattern.h"
 
-#include "resultdata/decimal_digits.h"
-#include "resultdata/number_text.h"
+#include "base/decimal_digits.h"
+#include "base/number_text.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "resultdata/codepage.h"
+#include "base/codepage.h"
 
 namespace vintrel {
 

@@ -1,4 +1,4 @@
-#include "containers/binary_file.h"
+#include "base/binary_file.h"
 
 #include <cerrno>
 #include <cstring>

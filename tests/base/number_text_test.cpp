@@ -1,5 +1,5 @@
-#include "resultdata/format_dot.h"
-#include "resultdata/number_text.h"
+#include "base/format_dot.h"
+#include "base/number_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "app/working_folders.h"
+#include "base/working_folders.h"
 
-#include "app/log.h"
+#include "base/log.h"
 
 #include <cstdlib>
 

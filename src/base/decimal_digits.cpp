@@ -1,4 +1,4 @@
-#include "resultdata/decimal_digits.h"
+#include "base/decimal_digits.h"
 
 #include <charconv>
 #include <cmath>
