@@ -4,9 +4,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# Everything the build and the test command use; clang's libFuzzer and sanitizer runtimes
+# (libclang-rt-14-dev) are only recommended by clang and must be named.
 packages=(
     cmake ninja-build g++ pkg-config
-    libgtest-dev libgmock-dev libbenchmark-dev clang
+    libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev libglu1-mesa-dev
     libeigen3-dev xvfb xauth fonts-dejavu-core fonts-liberation2
 )
@@ -22,6 +24,9 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
+# A compiler cache, when the machine has one, makes rebuilds in fresh clones quick.
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 build_dir=${VINTREL_BUILD_DIR:-build}
-cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
 cmake --build "$build_dir"

@@ -14,7 +14,7 @@ function(vintrel_add_gui_test name)
     else()
         add_test(NAME ${name} COMMAND $<TARGET_FILE:${name}>)
     endif()
-    set_tests_properties(${name} PROPERTIES LABELS gui ENVIRONMENT "QT_QPA_PLATFORM=xcb")
+    set_tests_properties(${name} PROPERTIES LABELS gui TIMEOUT 180 ENVIRONMENT "QT_QPA_PLATFORM=xcb")
 endfunction()
 
 file(GLOB gui_test_dirs LIST_DIRECTORIES true ${CMAKE_CURRENT_SOURCE_DIR}/gui/*)
