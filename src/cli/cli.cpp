@@ -2,6 +2,8 @@
 
 #include "base/atomic_file.h"
 #include "base/codepage.h"
+#include "base/data_table.h"
+#include "cli/data_command.h"
 #include "containers/container_format.h"
 #include "containers/result_import.h"
 
@@ -16,11 +18,9 @@ constexpr const char* kUsage =
     "usage: vintrel-cli info FILE [--json]\n"
     "       vintrel-cli extract FILE DIR [--result NAME]... [--no-optional]\n"
     "       vintrel-cli pack OUT FOLDER[=NAME]... [--mean-field] [--optional] "
-    "[--description TEXT]\n";
-
-struct UsageError {
-    std::string text;
-};
+    "[--description TEXT]\n"
+    "       vintrel-cli data levels SOURCE [--result NAME] [--axis z|x|y] [--tolerance K]\n"
+    "       vintrel-cli data parameters SOURCE [--result NAME]\n";
 
 std::string jsonString(const std::string& utf8) {
     std::string out = "\"";
@@ -236,9 +236,14 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return extract(rest, out);
         if (args[0] == "pack")
             return pack(rest, out);
+        if (args[0] == "data")
+            return dataCommand(rest, programFolder(), out);
         throw UsageError{"unknown command: " + args[0]};
     } catch (const UsageError& e) {
         err << "vintrel-cli: " << e.text << "\n" << kUsage;
+        return kExitUsage;
+    } catch (const DataRequestError& e) {
+        err << "vintrel-cli: " << e.what() << "\n";
         return kExitUsage;
     } catch (const ContainerRefused& e) {
         err << terminalText(e.what()) << "\n";

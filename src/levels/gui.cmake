@@ -4,4 +4,5 @@ target_sources(vintrel_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/poziomy.cpp
     ${CMAKE_CURRENT_LIST_DIR}/poziomy_actions.cpp
     ${CMAKE_CURRENT_LIST_DIR}/poziomy_events.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/poziomy_export.cpp
 )

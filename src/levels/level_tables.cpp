@@ -12,8 +12,6 @@ namespace vintrel {
 
 namespace {
 
-constexpr double kSameEnergy = 1e-9;
-
 std::string jTextOf(double J) {
     const int twoJ = static_cast<int>(std::lround(2 * J));
     if (twoJ % 2 == 0)
@@ -196,10 +194,10 @@ std::optional<EnergyRange> scanEnergyRange(const std::filesystem::path& folder, 
     return scanRange(reader, block, N, complexHamiltonian);
 }
 
-int findLevelIndex(const AxisLevels& levels, int count, double E) {
+int findLevelIndex(const AxisLevels& levels, int count, double E, double tolerance) {
     const int last = std::clamp(count, 0, kMaxLevels);
     for (int i = 1; i <= last; ++i)
-        if (std::fabs(levels.E[i] - E) <= kSameEnergy)
+        if (std::fabs(levels.E[i] - E) <= tolerance)
             return i;
     return 0;
 }

@@ -117,9 +117,13 @@ std::optional<EnergyRange> scanEnergyRange(const std::filesystem::path& folder, 
 EnergyRange scanEnergyRangeText(const std::string& name, std::string_view content, int block, int N,
                                 bool complexHamiltonian);
 
-/// The first level 1 … count of the axis whose energy is within 1e-9 of E; 0 when none is.
-/// Members of a group of equal energies all map to the group's first level.
-int findLevelIndex(const AxisLevels& levels, int count, double E);
+/// Levels whose energies differ by at most this much (K) count as one level.
+inline constexpr double kSameLevelEnergy = 1e-9;
+
+/// The first level 1 … count of the axis whose energy is within `tolerance` of E; 0 when none
+/// is. Members of a group of equal energies all map to the group's first level.
+int findLevelIndex(const AxisLevels& levels, int count, double E,
+                   double tolerance = kSameLevelEnergy);
 
 /// Number 1 of each data line of the z section of block 0 (fewer when the section is short).
 std::vector<double> readGroundAxisEnergies(const std::filesystem::path& folder, int N);

@@ -223,6 +223,11 @@ void Tpoziomy::buildBottomBar() {
     FOverlayScroll->hide();
     row->addWidget(FOverlayScroll, 1);
     row->addStretch(0);
+    MyButton_export =
+        makeButton(FBottomBar, QStringLiteral("Export data\u2026"),
+                   QStringLiteral("Save the levels of this axis as a CSV table"), 90, false);
+    row->addWidget(MyButton_export);
+    connect(MyButton_export, &TMyButton::OnClick, this, &Tpoziomy::exportData);
     connect(FOverlayScroll, &QScrollBar::valueChanged, this, [this] { FDiagram->update(); });
 }
 

@@ -60,6 +60,10 @@ public:
     /// shown on the next display.
     void resultChanged();
 
+    /// "Export data…": the levels of the axis on show, as `vintrel-cli data levels` gives them
+    /// (levelDataTable at the default tolerance), written to a file the user chooses.
+    void exportData();
+
     /// Scrolls the diagram as a mouse wheel turned by `angleDelta` (eighths of a degree) does.
     void scrollByWheel(int angleDelta);
 
@@ -108,6 +112,7 @@ public:
     TMyButton* eigenvaluesButton() const { return MyButton_eigenvalues; }
     TMyButton* eigenvectorsButton() const { return MyButton_eigenvectors; }
     TMyButton* scatteringButton() const { return MyButton_scattering; }
+    TMyButton* exportButton() const { return MyButton_export; }
     TMyButton* zoomInfoButton() const { return MyButton_zoomInfo; }
     TMyButton* helpButton() const { return MyButton_help; }
     TMyComboBox* unitBox() const { return ComboBoxEnergyUnit; }
@@ -191,6 +196,7 @@ private:
     TMyButton* MyButton_eigenvalues = nullptr;
     TMyButton* MyButton_eigenvectors = nullptr;
     TMyButton* MyButton_scattering = nullptr;
+    TMyButton* MyButton_export = nullptr;
     QLabel* FTransitionsNote = nullptr;
     TMyLabel* FColumnHeader = nullptr;
     TMyLabel* FValuesLabel = nullptr;

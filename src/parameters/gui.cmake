@@ -6,6 +6,7 @@ target_sources(vintrel_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/mini_param_form.h
     ${CMAKE_CURRENT_LIST_DIR}/param_result_form.cpp
     ${CMAKE_CURRENT_LIST_DIR}/param_result_form.h
+    ${CMAKE_CURRENT_LIST_DIR}/param_result_export.cpp
     ${CMAKE_CURRENT_LIST_DIR}/param_result_layout.cpp
     ${CMAKE_CURRENT_LIST_DIR}/parameter_captions.cpp
     ${CMAKE_CURRENT_LIST_DIR}/parameter_captions.h

@@ -1,5 +1,6 @@
 #include "parameters/param_result_form.h"
 
+#include "controls/my_button.h"
 #include "controls/my_combobox.h"
 #include "controls/my_label.h"
 #include "parameters/coefficient_rows.h"
@@ -126,6 +127,8 @@ void TParamResultForm::placeCefFooter() {
                         below + PanelHcef->height() + LabelNote->height() + 30);
     PanelNoData->setGeometry(ScrollBox1->x(), ScrollBox1->y(), 185, ScrollBox1->height());
     PanelNoData->raise();
+    ButtonExport->move(groupboxCEF->width() - ButtonExport->width() - 10,
+                       PanelHcef->y() + (PanelHcef->height() - ButtonExport->height()) / 2);
 }
 
 void TParamResultForm::arrangeParameterGroups() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "resultdata/input_files.h"
+
 #include <QWidget>
 
 #include <array>
@@ -14,6 +16,7 @@ namespace vintrel {
 
 class TElemPanelResultForm;
 class TFormulaCaption;
+class TMyButton;
 class TMyComboBox;
 class TMyLabel;
 class TValueEdit;
@@ -56,6 +59,11 @@ public:
     void CBcoordinateChangeResults(int index);
     /// Gives the page's focus to its panel (a click on the spin-orbit formula).
     void FocusOnPanel();
+    /// Where the current result's files are (for "Export data…").
+    void setResultLocation(const ResultLocation& location) { FLocation = location; }
+    /// "Export data…": the listed coefficients, as `vintrel-cli data parameters` gives them
+    /// (parameterDataTable), written to a file the user chooses.
+    void exportData();
 
     /// Called once by the element panel: it lives in `PanelForUnit5`.
     void setElementPanel(TElemPanelResultForm* panel) { elementPanel_ = panel; }
@@ -76,6 +84,7 @@ public:
     QLabel* PanelNoData = nullptr;
     TMyLabel* LabelNote = nullptr;
     TFormulaCaption* PanelHcef = nullptr;
+    TMyButton* ButtonExport = nullptr;
     QWidget* PanelgbSpinOrbitMagField = nullptr;
     QGroupBox* gbSpinOrbit = nullptr;
     TValueEdit* EditLambda = nullptr;
@@ -118,6 +127,7 @@ private:
     void placeCefFooter();
 
     TElemPanelResultForm* elementPanel_ = nullptr;
+    ResultLocation FLocation;
 };
 
 } // namespace vintrel

@@ -2,6 +2,7 @@
 #include "parameters/param_result_form.h"
 
 #include "controls/fonts.h"
+#include "controls/my_button.h"
 #include "controls/my_combobox.h"
 #include "controls/my_label.h"
 #include "controls/pictures.h"
@@ -130,6 +131,15 @@ void TParamResultForm::buildCefGroup() {
                       {QStringLiteral(" \u27E8r"), QStringLiteral("n"), {}},
                       {QStringLiteral("\u27E9 O"), QStringLiteral("m"), QStringLiteral("n")}});
     PanelHcef->move(114, 0);
+
+    ButtonExport = new TMyButton(groupboxCEF);
+    ButtonExport->setObjectName(QStringLiteral("ButtonExport"));
+    loadGlyphSet(*ButtonExport, QStringLiteral("button"));
+    ButtonExport->SetStretch(true);
+    ButtonExport->SetCaption(QStringLiteral("Export data\u2026"));
+    ButtonExport->setToolTip(QStringLiteral("Save the listed coefficients as a CSV table"));
+    ButtonExport->setFixedSize(90, 23);
+    connect(ButtonExport, &TMyButton::OnClick, this, &TParamResultForm::exportData);
 }
 
 void TParamResultForm::buildRows() {

@@ -15,6 +15,7 @@ void showResultParameters(const ResultLocation& location, TElemPanelResultForm& 
     panel.pressIonButton(vars.ionisation);
     loadResultInputs(location);
     panel.disableIonButtons();
+    page.setResultLocation(location);
     page.wczytajDane(location.workingRoot / location.resultFolder);
     page.rearrangeInputs();
 }

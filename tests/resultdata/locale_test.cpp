@@ -1,3 +1,4 @@
+#include "base/data_table.h"
 #include "base/format_dot.h"
 #include "base/number_pattern.h"
 #include "base/number_text.h"
@@ -57,4 +58,12 @@ TEST_F(CommaLocale, FileNumbersKeepTheDot) {
     DupReader in("f", "0.25 rest\n1.5 2.5\n");
     EXPECT_DOUBLE_EQ(in.readReal(), 0.25);
     EXPECT_EQ(in.readRow(2), (std::vector<double>{1.5, 2.5}));
+}
+
+TEST_F(CommaLocale, DataTablesKeepTheDot) {
+    DataTable table;
+    table.comment("tolerance", roundTripText(0.25));
+    table.columns = {"E [K]"};
+    table.rows.push_back({1234.5});
+    EXPECT_EQ(table.toCsv(), "# tolerance: 0.25\nE [K]\n1234.5\n");
 }

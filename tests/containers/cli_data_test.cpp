@@ -1,0 +1,237 @@
+// `vintrel-cli data`: the tables of a result's pages, from a container or a result folder.
+#include "cli/cli.h"
+
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <map>
+#include <sstream>
+
+using namespace vintrel;
+using vintrel::test::TempDir;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kSourceDir = VINTREL_SOURCE_DIR;
+const std::string kCerium = (kSourceDir / "examples" / "Ce-cubic.zrvn").string();
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliRun cli(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    const int status = runCli(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+// The rows of a CSV text without its comment lines and header, split at the commas.
+std::vector<std::vector<std::string>> csvRows(const std::string& csv) {
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream in(csv);
+    std::string line;
+    bool header = true;
+    while (std::getline(in, line)) {
+        if (line.rfind("# ", 0) == 0)
+            continue;
+        if (header) {
+            header = false;
+            continue;
+        }
+        std::vector<std::string> cells;
+        std::istringstream fields(line);
+        std::string cell;
+        while (std::getline(fields, cell, ','))
+            cells.push_back(cell);
+        rows.push_back(cells);
+    }
+    return rows;
+}
+
+std::vector<std::string> column(const std::string& csv, std::size_t index) {
+    std::vector<std::string> cells;
+    for (const auto& row : csvRows(csv))
+        cells.push_back(index < row.size() ? row[index] : "");
+    return cells;
+}
+
+// Every entry under a folder with its size and modification time.
+std::map<std::string, std::pair<std::uintmax_t, fs::file_time_type>>
+snapshot(const fs::path& root) {
+    std::map<std::string, std::pair<std::uintmax_t, fs::file_time_type>> entries;
+    for (const auto& entry : fs::recursive_directory_iterator(root))
+        entries[fs::relative(entry.path(), root).string()] = {
+            entry.is_regular_file() ? entry.file_size() : 0, entry.last_write_time()};
+    return entries;
+}
+
+// The Ce example unpacked into `dir`/Result00 (Γ8 ground) and Result01 (Γ7 ground).
+void extractCerium(const fs::path& dir) {
+    ASSERT_EQ(cli({"extract", kCerium, dir.string()}).status, 0);
+}
+
+} // namespace
+
+TEST(CliData, CeriumLevelsInThreeUnitsAndTwoGroupsAtOneKelvin) {
+    // The installed tool itself: it finds "input_s.df" beside its own executable.
+    const std::string command =
+        std::string("'") + VINTREL_CLI_PATH + "' data levels '" + kCerium + "' --tolerance 1 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string csv;
+    char buffer[4096];
+    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        csv.append(buffer, n);
+    ASSERT_EQ(pclose(pipe), 0) << csv;
+
+    EXPECT_EQ(csv.rfind("# result: Ce3+ cubic Gamma8 ground\n# ion: Ce3+\n", 0), 0u) << csv;
+    EXPECT_NE(csv.find("\n# axis: z\n# tolerance: 1\n"
+                       "level,E [K],E-E0 [K],E-E0 [meV],E-E0 [1/cm],group,<L_z>,<S_z>,<J_z>\n"),
+              std::string::npos)
+        << csv;
+    const auto rows = csvRows(csv);
+    ASSERT_EQ(rows.size(), 6u) << csv;
+    EXPECT_EQ(column(csv, 0), (std::vector<std::string>{"1", "2", "3", "4", "5", "6"}));
+    EXPECT_EQ(column(csv, 5), (std::vector<std::string>{"1", "1", "1", "1", "2", "2"}));
+    EXPECT_EQ(rows[0][1], "-180.105568");
+    EXPECT_EQ(rows[0][2], "0");
+    EXPECT_NEAR(std::stod(rows[4][2]), 540.057602, 1e-9);
+    EXPECT_NEAR(std::stod(rows[4][3]), 540.057602 / 11.60451911, 1e-9);
+    EXPECT_NEAR(std::stod(rows[4][4]), 540.057602 * 0.695, 1e-9);
+    EXPECT_EQ(rows[5][6], "0.952922");
+    EXPECT_EQ(rows[5][7], "-0.119115");
+
+    // At the default tolerance the probe field's 0.2 K splitting separates every level.
+    const CliRun fine = cli({"data", "levels", kCerium});
+    ASSERT_EQ(fine.status, 0) << fine.err;
+    EXPECT_NE(fine.out.find("# tolerance: 1e-09\n"), std::string::npos);
+    EXPECT_EQ(column(fine.out, 5), (std::vector<std::string>{"1", "2", "3", "4", "5", "6"}));
+    EXPECT_EQ(fine.err, "");
+}
+
+TEST(CliData, ResultChoosesAmongTheStoredResults) {
+    const CliRun second = cli({"data", "levels", kCerium, "--result", "Ce3+ cubic Gamma7 ground"});
+    ASSERT_EQ(second.status, 0) << second.err;
+    EXPECT_EQ(second.out.rfind("# result: Ce3+ cubic Gamma7 ground\n", 0), 0u);
+    const CliRun first = cli({"data", "levels", kCerium});
+    EXPECT_NE(column(second.out, 1), column(first.out, 1));
+
+    const CliRun parameters =
+        cli({"data", "parameters", kCerium, "--result", "Ce3+ cubic Gamma7 ground"});
+    ASSERT_EQ(parameters.status, 0) << parameters.err;
+    EXPECT_EQ(parameters.out.rfind("# result: Ce3+ cubic Gamma7 ground\n", 0), 0u);
+    EXPECT_EQ(column(parameters.out, 0), (std::vector<std::string>{"10", "12", "13", "14"}));
+
+    const CliRun unknown = cli({"data", "levels", kCerium, "--result", "Gamma9"});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_NE(unknown.err.find("no result named \"Gamma9\""), std::string::npos);
+}
+
+TEST(CliData, ResultFolderGivesTheSameTableUnderItsOwnName) {
+    TempDir dir;
+    extractCerium(dir.path());
+    const CliRun fromFolder = cli({"data", "levels", (dir / "Result00").string(), "--axis", "x"});
+    const CliRun fromContainer = cli({"data", "levels", kCerium, "--axis", "x"});
+    ASSERT_EQ(fromFolder.status, 0) << fromFolder.err;
+    EXPECT_EQ(fromFolder.out.rfind("# result: Result00\n", 0), 0u);
+    const auto body = [](const std::string& csv) { return csv.substr(csv.find('\n')); };
+    EXPECT_EQ(body(fromFolder.out), body(fromContainer.out));
+    EXPECT_NE(fromFolder.out.find("<L_x>,<S_x>,<J_x>\n"), std::string::npos);
+}
+
+TEST(CliData, WrongRequestsAreUsageErrors) {
+    TempDir dir;
+    extractCerium(dir.path());
+    const std::string folder = (dir / "Result00").string();
+    const std::vector<std::vector<std::string>> cases = {
+        {"data"},
+        {"data", "levels"},
+        {"data", "spectra", kCerium},
+        {"data", "levels", kCerium, "extra"},
+        {"data", "levels", kCerium, "--axis"},
+        {"data", "levels", kCerium, "--axis", "q"},
+        {"data", "levels", kCerium, "--axis", "y"}, // a real Hamiltonian has no y section
+        {"data", "levels", kCerium, "--tolerance", "-1"},
+        {"data", "levels", kCerium, "--tolerance", "1,5"},
+        {"data", "levels", kCerium, "--tolerance", "nan"},
+        {"data", "levels", kCerium, "--frobnicate"},
+        {"data", "parameters", kCerium, "--axis", "z"},
+        {"data", "parameters", kCerium, "--tolerance", "1"},
+        {"data", "levels", folder, "--result", "Ce3+ cubic Gamma8 ground"},
+        {"data", "levels", (kSourceDir / "examples" / "Nd-meanfield.mfa").string()},
+    };
+    for (const auto& args : cases) {
+        const CliRun run = cli(args);
+        std::string line;
+        for (const auto& arg : args)
+            line += arg + " ";
+        EXPECT_EQ(run.status, 2) << line << "\n" << run.err;
+        EXPECT_EQ(run.err.rfind("vintrel-cli: ", 0), 0u) << line << "\n" << run.err;
+        EXPECT_EQ(run.out, "") << line;
+    }
+}
+
+TEST(CliData, MissingAndDamagedFilesNameTheSource) {
+    TempDir dir;
+    extractCerium(dir.path());
+    const fs::path folder = dir / "Result00";
+
+    const CliRun missing = cli({"data", "levels", (dir / "none.zrvn").string()});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "Cannot open file:\n" + (dir / "none.zrvn").string() + "\n");
+
+    test::writeFile(dir / "bad.zrvn", "ZRVX and not a container");
+    EXPECT_EQ(cli({"data", "parameters", (dir / "bad.zrvn").string()}).status, 1);
+
+    fs::remove(dir / "Result01" / "o_E.dup");
+    const CliRun noLevels = cli({"data", "levels", (dir / "Result01").string()});
+    EXPECT_EQ(noLevels.status, 1);
+    EXPECT_EQ(noLevels.err, "Cannot open file " + (dir / "Result01" / "o_E.dup").string() + "\n");
+    EXPECT_EQ(noLevels.out, "");
+
+    std::string levels = test::readFile(folder / "o_E.dup");
+    levels.replace(levels.find("-180.028788"), 11, "-180.0x8788");
+    test::writeFile(folder / "o_E.dup", levels);
+    const CliRun damaged = cli({"data", "levels", folder.string()});
+    EXPECT_EQ(damaged.status, 1);
+    EXPECT_EQ(damaged.err.rfind((folder / "o_E.dup").string() + ", line ", 0), 0u) << damaged.err;
+
+    fs::remove(folder / "input_an.dup");
+    const CliRun noCoefficients = cli({"data", "parameters", folder.string()});
+    EXPECT_EQ(noCoefficients.status, 1);
+    EXPECT_NE(noCoefficients.err.find((folder / "input_an.dup").string()), std::string::npos)
+        << noCoefficients.err;
+}
+
+TEST(CliData, NeverWritesIntoTheSourceAndLeavesNoTemporaryFolder) {
+    TempDir dir;
+    extractCerium(dir.path());
+    test::writeFile(dir / "copy.zrvn", test::readFile(kCerium));
+    // The folders lack what the viewer would add: no plot range, no shipped settings beside them.
+    fs::remove(dir / "Result00" / "g_E.dup");
+    fs::remove(dir / "Result01" / "o_spectro.dup");
+    TempDir temporary;
+    const test::ScopedEnv tmpdir("TMPDIR", temporary.path().string());
+    const auto before = snapshot(dir.path());
+
+    const std::vector<std::vector<std::string>> runs = {
+        {"data", "levels", (dir / "Result00").string()},
+        {"data", "levels", (dir / "Result01").string(), "--axis", "x", "--tolerance", "0.5"},
+        {"data", "parameters", (dir / "Result00").string()},
+        {"data", "levels", (dir / "copy.zrvn").string(), "--result", "Ce3+ cubic Gamma7 ground"},
+        {"data", "parameters", (dir / "copy.zrvn").string()},
+        {"data", "levels", (dir / "Result00").string(), "--axis", "y"}, // refused
+    };
+    for (const auto& args : runs) {
+        const CliRun run = cli(args);
+        EXPECT_TRUE(run.status == 0 || run.status == 2) << args[2] << ": " << run.err;
+        EXPECT_EQ(snapshot(dir.path()), before) << args[1] << " " << args[2];
+        EXPECT_TRUE(fs::is_empty(temporary.path())) << args[1] << " " << args[2];
+    }
+}
