@@ -137,6 +137,7 @@ private slots:
     void brokenContainersShowTheirErrorAndAddNoTab_data();
     void brokenContainersShowTheirErrorAndAddNoTab();
     void secondCopyHandsItsFileOver();
+    void secondCopyHandsARelativePathOverWhole();
     void aboutShowsTheStartTab();
     void pageFormsAreCalledInTheirOrders();
     void fileArrivingDuringAnImportWaitsForIt();
@@ -467,6 +468,34 @@ void ReaderFormTest::secondCopyHandsItsFileOver() {
     QCOMPARE(bare.exitCode(), 0);
     QTest::qWait(50);
     QCOMPARE(results().TabCount(), 2);
+}
+
+void ReaderFormTest::secondCopyHandsARelativePathOverWhole() {
+    // The second copy runs in another folder than the first: it hands over the path as the
+    // user meant it, against the folder it was started from.
+    const fs::path start = dir->path() / "shell";
+    fs::create_directories(start);
+    const QString path = test::makeContainer(dir->path() / "boxes", "handed.zrvn", {"Handed"});
+
+    const QString name =
+        QStringLiteral("vintrel-relative-test-%1").arg(QCoreApplication::applicationPid());
+    InstanceChannel first(name);
+    QVERIFY(first.listen());
+    QStringList handed;
+    connect(&first, &InstanceChannel::openRequested, form.get(),
+            [&](const QString& file) { handed << file; });
+    connect(&first, &InstanceChannel::openRequested, form.get(), &TReaderForm::WMOpenFile);
+    form->pickAllResults = true;
+
+    QProcess second;
+    second.setWorkingDirectory(QString::fromStdString(start.string()));
+    second.start(QStringLiteral(VINTREL_VIEWER_PATH),
+                 {QStringLiteral("--channel"), name, QStringLiteral("../boxes/./handed.zrvn")});
+    QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, 10000);
+    QCOMPARE(second.exitCode(), 0);
+    QTRY_COMPARE(tabNames(results()), (QStringList{"load file", "Handed"}));
+    QCOMPARE(handed, QStringList{path});
+    QCOMPARE(results().Tabs(1)->FileName(), path);
 }
 
 void ReaderFormTest::aboutShowsTheStartTab() {
