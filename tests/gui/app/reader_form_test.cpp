@@ -68,7 +68,7 @@ void clickBox(QCheckBox* box) {
 /// A page form that writes every call into a shared journal.
 class JournalPage : public TResultPage {
 public:
-    JournalPage(int index, QStringList& journal) : index_(index), journal_(journal) {
+    JournalPage(PageId id, QStringList& journal) : index_(pageNumber(id)), journal_(journal) {
         panel_ = std::make_unique<QWidget>();
         journal_ << QStringLiteral("create %1").arg(index_);
     }
@@ -268,16 +268,16 @@ void ReaderFormTest::pageTabsFollowTheResultKind() {
     QCOMPARE(pages().ActiveTab(), 0);
     clickTab(pages(), 8);
     QCOMPARE(panel().Content_Results->ActivePage, 8);
-    QVERIFY(panel().resultPages[8]->isVisible());
+    QVERIFY(panel().resultPage(PageId::Entropy)->isVisible());
 
     clickTab(results(), 2);
     QCOMPARE(pages().ActiveTab(), 13);
-    QVERIFY(panel().resultPages[13]->isVisible());
-    QVERIFY(!panel().resultPages[8]->isVisible());
+    QVERIFY(panel().resultPage(PageId::MagneticSusD)->isVisible());
+    QVERIFY(!panel().resultPage(PageId::Entropy)->isVisible());
     QCOMPARE(panel().Content_Results->parentWidget(), panel().Content->Pages[2]);
     clickTab(results(), 1);
     QCOMPARE(pages().ActiveTab(), 8);
-    QVERIFY(panel().resultPages[8]->isVisible());
+    QVERIFY(panel().resultPage(PageId::Entropy)->isVisible());
 
     clickTab(results(), 0);
     QVERIFY(!panel().Content_Results->isVisible());
@@ -510,16 +510,17 @@ void ReaderFormTest::aboutShowsTheStartTab() {
 
 void ReaderFormTest::pageFormsAreCalledInTheirOrders() {
     QStringList journal;
-    for (int i = 0; i < kPageCount; ++i)
-        panel().registerPage(i,
-                             [i, &journal] { return std::make_unique<JournalPage>(i, journal); });
+    for (const ResultPageRow& row : kResultPages)
+        panel().registerPage(
+            row.id, [id = row.id, &journal] { return std::make_unique<JournalPage>(id, journal); });
     // The ordinary graph and level pages wait for the first ordinary result.
     QCOMPARE(entries(journal, "create"),
              (QStringList{"create 0", "create 1", "create 2", "create 9", "create 10", "create 11",
                           "create 12", "create 13", "create 14", "create 15", "create 16",
                           "create 17", "create 18"}));
-    QWidget* hosted = panel().resultPages[kPageEnergyD]->findChild<QWidget*>(
-        QString(), Qt::FindDirectChildrenOnly);
+    QWidget* hosted = panel()
+                          .resultPage(PageId::EnergyD)
+                          ->findChild<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     QVERIFY(hosted);
 
     journal.clear();
@@ -530,14 +531,14 @@ void ReaderFormTest::pageFormsAreCalledInTheirOrders() {
     QVERIFY(entries(journal, "create").contains("create 4"));
 
     journal.clear();
-    clickTab(pages(), kPageSpectroscopy);
-    clickTab(pages(), kPageEnergy);
-    clickTab(pages(), kPageSpectroscopy);
+    clickTab(pages(), panel().tabIndexOf(PageId::Spectroscopy));
+    clickTab(pages(), panel().tabIndexOf(PageId::Energy));
+    clickTab(pages(), panel().tabIndexOf(PageId::Spectroscopy));
     QCOMPARE(journal, (QStringList{"load 4 first", "shown 4", "shown 3", "shown 4"}));
 
-    clickTab(pages(), kPageEnergy);
+    clickTab(pages(), panel().tabIndexOf(PageId::Energy));
     journal.clear();
-    QWidget* target = panel().resultPages[kPageEnergy];
+    QWidget* target = panel().resultPage(PageId::Energy);
     QWheelEvent wheel(QPointF(20, 20), target->mapToGlobal(QPointF(20, 20)), QPoint(),
                       QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(target, &wheel);
