@@ -216,7 +216,7 @@ void TReaderForm::DeleteTab1Click() {
     if (!tab || !isResult(tab->Kind()))
         return;
     const QString folder = tab->ResDir();
-    int next = 0;
+    int next = panel.startTabIndex();
     for (int i = index - 1; i >= 0; --i)
         if (strip.Tabs(i)->Visible()) {
             next = i;
@@ -248,8 +248,9 @@ void TReaderForm::DeleteTabMenuClick() {
 
 void TReaderForm::AboutVintrel1Click() {
     TSuperTabs& strip = *MyReaderPanel->Zakladki;
-    strip.Tabs(0)->setVisible(true);
-    strip.SetCurrentTab(0, 0);
+    const int start = MyReaderPanel->startTabIndex();
+    strip.Tabs(start)->setVisible(true);
+    strip.SetCurrentTab(start, 0);
     ZakladkiClick(&strip, Qt::LeftButton);
 }
 

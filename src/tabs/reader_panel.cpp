@@ -245,6 +245,12 @@ TMyReaderPanel2::TMyReaderPanel2(QWidget* parent, QWidget* startPanel)
     layoutPanel();
 }
 
+int TMyReaderPanel2::startTabIndex() const {
+    const auto page =
+        std::find(Content->Pages.begin(), Content->Pages.end(), Panel1->parentWidget());
+    return page == Content->Pages.end() ? 0 : static_cast<int>(page - Content->Pages.begin());
+}
+
 void TMyReaderPanel2::addPlaceholders() {
     for (const ResultPageRow& row : kResultPages) {
         auto* note = new QLabel(

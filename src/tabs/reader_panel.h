@@ -138,6 +138,10 @@ public:
     void companionsResultChanged();
     void companionsLoad();
 
+    /// Where the start tab "load file" is in the result strip now: the tab whose page holds
+    /// the start panel (tabs can be dragged).
+    int startTabIndex() const;
+
     /// The page to show when a new result tab is added.
     PageId defaultActiveTab = PageId::None;
     QWidget* Panel1;

@@ -506,6 +506,30 @@ void ReaderFormTest::aboutShowsTheStartTab() {
     QCOMPARE(results().ActiveTab(), 0);
     QVERIFY(form->Panel1->isVisible());
     QVERIFY(!panel().Content_Results->isVisible());
+
+    // The start tab is found wherever it was dragged to.
+    importAll(test::makeContainer(dir->path(), "two.zrvn", {"B"}));
+    const QPoint from = centreOf(results(), 2);
+    const QPoint to = centreOf(results(), 0);
+    QTest::mousePress(&results(), Qt::LeftButton, {}, from);
+    for (int x = from.x() - 20; x > to.x(); x -= 20)
+        QTest::mouseMove(&results(), QPoint(x, 12));
+    QTest::mouseMove(&results(), to);
+    QTest::mouseRelease(&results(), Qt::LeftButton, {}, to);
+    QCOMPARE(tabNames(results()), (QStringList{"B", "load file", "A"}));
+    results().Tabs(1)->setVisible(false);
+    form->AboutVintrel1->trigger();
+    QVERIFY(results().Tabs(1)->Visible());
+    QCOMPARE(results().ActiveTab(), 1);
+    QVERIFY(form->Panel1->isVisible());
+    QVERIFY(!panel().Content_Results->isVisible());
+
+    clickTab(results(), 0);
+    form->DeleteTabMenuClick(); // no visible tab before "B": the start tab comes
+    QCOMPARE(tabNames(results()), (QStringList{"load file", "A"}));
+    QCOMPARE(results().ActiveTab(), 0);
+    QCOMPARE(form->currentResultFolder, QString());
+    QVERIFY(form->Panel1->isVisible());
 }
 
 void ReaderFormTest::pageFormsAreCalledInTheirOrders() {
