@@ -124,7 +124,8 @@ private:
     void showFileLabels(const TTab& tab);
     void loadCurrentInputs();
     void showPageStrip(bool shown);
-    int shownPage() const;
+    /// The page on show while a result is current, else `PageId::None`.
+    PageId shownPage() const;
     void WMWindowPosChanged();
     bool routeWheel(QWheelEvent* event);
     std::vector<std::string> resultFoldersOnDisk() const;

@@ -60,17 +60,15 @@ void TReaderForm::ShowResults(const QString& tabName, const QString& fileName, T
     panel.resultAdded(kind, index);
 
     TSuperTabs& pages = *panel.Zakladki_Results;
-    panel.defaultActiveTab =
-        kind == TKind::tkResult
-            ? pages.GetTabIndex(QStringLiteral("parameters"), TKind::tkControl)
-            : pages.GetTabIndex(QStringLiteral("energy (MF)"), TKind::tkDynamic);
+    panel.defaultActiveTab = firstPage(kind);
     // The strip and the memory of the page last chosen for the kind agree from here on.
     (kind == TKind::tkResult ? panel.actResInput : panel.actResOutput) = panel.defaultActiveTab;
     showPageStrip(true);
     strip.SetCurrentTab(index, -1);
     panel.Content->ShowOnly(index);
-    pages.SetCurrentTab(panel.defaultActiveTab, -1);
-    panel.Content_Results->ShowOnly(panel.defaultActiveTab);
+    const int pageTab = panel.tabIndexOf(panel.defaultActiveTab);
+    pages.SetCurrentTab(pageTab, -1);
+    panel.Content_Results->ShowOnly(pageTab);
     MyButton_CloseAll->setEnabled(true);
     show();
 }
@@ -106,7 +104,7 @@ void TReaderForm::resultTabChosen(TTab& tab) {
     const bool ordinary = tab.Kind() == TKind::tkResult;
     pages.HideTabsType(kindBit(ordinary ? TKind::tkDynamic : TKind::tkControl));
     pages.SetVisibleTab0();
-    pages.SetCurrentTab(ordinary ? panel.actResInput : panel.actResOutput, -1);
+    pages.SetCurrentTab(panel.tabIndexOf(ordinary ? panel.actResInput : panel.actResOutput), -1);
     MyButton_PRINT->setEnabled(true);
     MyButtonSave->setEnabled(!tab.Saved());
 
@@ -117,14 +115,15 @@ void TReaderForm::resultTabChosen(TTab& tab) {
     loadCurrentInputs();
 
     const int resultTab = panel.Zakladki->ActiveTab();
+    const PageId shown = panel.pageAt(pages.ActiveTab());
     if (ordinary)
-        panel.refreshOrdinaryPages(resultTab, pages.ActiveTab());
+        panel.refreshOrdinaryPages(resultTab, shown);
     panel.placeResultPages(resultTab);
     showPageStrip(true);
     if (ordinary)
-        panel.ordinaryPagesShown(resultTab, pages.ActiveTab());
+        panel.ordinaryPagesShown(resultTab, shown);
     else
-        panel.refreshMeanFieldPages(resultTab, pages.ActiveTab());
+        panel.refreshMeanFieldPages(resultTab, shown);
 }
 
 void TReaderForm::loadCurrentInputs() {
@@ -137,11 +136,13 @@ void TReaderForm::showPageStrip(bool shown) {
     MyReaderPanel->Content_Results->setVisible(shown);
 }
 
-int TReaderForm::shownPage() const {
+PageId TReaderForm::shownPage() const {
     const TTab* active = MyReaderPanel->Zakladki->Tabs(MyReaderPanel->Zakladki->ActiveTab());
     if (!active || !isResult(active->Kind()) || !MyReaderPanel->Content_Results->isVisible())
-        return -1;
-    return MyReaderPanel->Zakladki_Results->ActiveTab();
+        return PageId::None;
+    const PageId page = MyReaderPanel->pageAt(MyReaderPanel->Zakladki_Results->ActiveTab());
+    // Only a page of the current result's kind can be on show.
+    return isPage(page) && pageRow(page).resultKind == active->Kind() ? page : PageId::None;
 }
 
 void TReaderForm::Zakladki_ResultsClick(TSuperTabs*, Qt::MouseButton Button) {
@@ -149,7 +150,8 @@ void TReaderForm::Zakladki_ResultsClick(TSuperTabs*, Qt::MouseButton Button) {
     TSuperTabs& pages = *panel.Zakladki_Results;
     if (pages.TabCount() > 0) {
         panel.hideCompanions();
-        const int page = pages.ActiveTab();
+        const int pageTab = pages.ActiveTab();
+        const PageId page = panel.pageAt(pageTab);
         const int resultTab = panel.Zakladki->ActiveTab();
         const TTab* result = panel.Zakladki->Tabs(resultTab);
         if (result && result->Kind() == TKind::tkResult)
@@ -157,12 +159,11 @@ void TReaderForm::Zakladki_ResultsClick(TSuperTabs*, Qt::MouseButton Button) {
         else if (result && result->Kind() == TKind::tkDynamic)
             panel.actResOutput = page;
         if (result && isResult(result->Kind())) {
-            if (page == kPageSpectroscopy)
-                panel.loadSpectroscopy(resultTab);
+            panel.loadWhenShown(page, resultTab);
             if (TResultPage* form = panel.pageForm(page))
                 form->pageShown({result->Kind(), resultTab, true, false});
         }
-        panel.Content_Results->ShowOnly(page);
+        panel.Content_Results->ShowOnly(pageTab);
     }
     RenameTab1->setEnabled(false);
     DeleteTab1->setEnabled(false);
@@ -215,7 +216,7 @@ void TReaderForm::DeleteTab1Click() {
     if (!tab || !isResult(tab->Kind()))
         return;
     const QString folder = tab->ResDir();
-    int next = 0;
+    int next = panel.startTabIndex();
     for (int i = index - 1; i >= 0; --i)
         if (strip.Tabs(i)->Visible()) {
             next = i;
@@ -236,10 +237,7 @@ void TReaderForm::DeleteTab1Click() {
     strip.RemoveTab(index);
     panel.Content->RemovePage(index);
     panel.Content->ShowOnly(strip.ActiveTab());
-    if (panel.spectroTab == index)
-        panel.spectroTab = -1;
-    else if (panel.spectroTab > index)
-        --panel.spectroTab;
+    panel.forgetResult(folder);
 }
 
 void TReaderForm::DeleteTabMenuClick() {
@@ -250,32 +248,31 @@ void TReaderForm::DeleteTabMenuClick() {
 
 void TReaderForm::AboutVintrel1Click() {
     TSuperTabs& strip = *MyReaderPanel->Zakladki;
-    strip.Tabs(0)->setVisible(true);
-    strip.SetCurrentTab(0, 0);
+    const int start = MyReaderPanel->startTabIndex();
+    strip.Tabs(start)->setVisible(true);
+    strip.SetCurrentTab(start, 0);
     ZakladkiClick(&strip, Qt::LeftButton);
 }
 
 void TReaderForm::przelaczNaParametryResult() {
     TSuperTabs& pages = *MyReaderPanel->Zakladki_Results;
-    pages.Tabs(kPageParameters)->setVisible(true);
-    pages.SetCurrentTab(kPageParameters, -1);
+    const int parameters = MyReaderPanel->tabIndexOf(PageId::Parameters);
+    if (parameters < 0)
+        return;
+    pages.Tabs(parameters)->setVisible(true);
+    pages.SetCurrentTab(parameters, -1);
     Zakladki_ResultsClick(&pages, Qt::LeftButton);
 }
 
 bool TReaderForm::routeWheel(QWheelEvent* event) {
-    const int page = shownPage();
-    const TTab* active = MyReaderPanel->Zakladki->Tabs(MyReaderPanel->Zakladki->ActiveTab());
-    if (!active)
-        return false;
-    const bool levels = (active->Kind() == TKind::tkResult && page == kPageEnergy) ||
-                        (active->Kind() == TKind::tkDynamic && page == kPageEnergyD);
-    TResultPage* form = levels ? MyReaderPanel->pageForm(page) : nullptr;
+    const PageId page = shownPage();
+    TResultPage* form = pageHas(page, kTakesWheel) ? MyReaderPanel->pageForm(page) : nullptr;
     return form && form->wheel(event);
 }
 
 void TReaderForm::WMWindowPosChanged() {
-    const int page = shownPage();
-    if (page == kPageEnergy || (page >= kPageMagneticSus && page <= kPageEntropy))
+    const PageId page = shownPage();
+    if (pageHas(page, kDrawsMiniParam))
         if (TResultPage* form = MyReaderPanel->pageForm(page))
             form->windowMoved();
 }

@@ -113,10 +113,11 @@ private:
 } // namespace
 
 void registerResultPages(TMyReaderPanel2& panel, const PageHost& host) {
-    panel.registerPage(kPageParameters, [host] { return std::make_unique<ParametersPage>(host); });
+    panel.registerPage(PageId::Parameters,
+                       [host] { return std::make_unique<ParametersPage>(host); });
     auto* mini = new MiniParamCompanion(&panel, host);
     panel.registerCompanion(mini);
-    panel.registerPage(kPageEnergy, [host, form = &mini->form()] {
+    panel.registerPage(PageId::Energy, [host, form = &mini->form()] {
         return std::make_unique<EnergyLevelsPage>(host, form);
     });
 }

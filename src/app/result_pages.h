@@ -21,7 +21,7 @@ struct PageHost {
 };
 
 /// Plugs the page forms into the result panel, one `registerPage` line per page form
-/// (see app/result_page.h). Pages without a form stay empty.
+/// (see tabs/result_page.h). Pages without a form stay empty.
 void registerResultPages(TMyReaderPanel2& panel, const PageHost& host);
 
 } // namespace vintrel

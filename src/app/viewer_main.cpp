@@ -45,7 +45,7 @@ std::filesystem::path workingRoot() {
 
 } // namespace
 
-ViewerOptions parseViewerOptions(const QStringList& arguments) {
+ViewerOptions parseViewerOptions(const QStringList& arguments, const QString& startFolder) {
     ViewerOptions options;
     QStringList files;
     for (int i = 0; i < arguments.size(); ++i) {
@@ -74,8 +74,13 @@ ViewerOptions parseViewerOptions(const QStringList& arguments) {
             files << argument;
         }
     }
+    const QDir start(startFolder);
+    const auto absolute = [&start](const QString& path) {
+        return path.isEmpty() ? path : QDir::cleanPath(start.absoluteFilePath(path));
+    };
     if (!files.isEmpty())
-        options.file = files.front();
+        options.file = absolute(files.front());
+    options.exportFolder = absolute(options.exportFolder);
     if (!options.exportFolder.isEmpty() && options.file.isEmpty())
         options.error = QStringLiteral("--export-pages needs a container to open");
     return options;
@@ -85,7 +90,9 @@ int runViewer(int argc, char** argv) {
     VintrelApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vintrel"));
     QApplication::setApplicationDisplayName(QStringLiteral("Vintrel"));
-    const ViewerOptions options = parseViewerOptions(app.arguments().mid(1));
+    // Paths on the command line belong to the folder the user started from, which is the
+    // current folder only until the module start-up below.
+    const ViewerOptions options = parseViewerOptions(app.arguments().mid(1), QDir::currentPath());
     if (!options.error.isEmpty()) {
         std::fprintf(stderr, "vintrel: %s\n", qPrintable(options.error));
         std::fprintf(stderr, "usage: vintrel [--size WxH] [--export-pages DIR] [FILE]\n");

@@ -12,19 +12,6 @@
 
 namespace vintrel {
 
-const std::array<PageTabRow, kPageCount> kPageTabs = {{
-    {"parameters", TKind::tkControl},      {"Hamiltonian", TKind::tkControl},
-    {"CEF view", TKind::tkControl},        {"energy levels", TKind::tkControl},
-    {"spectroscopy", TKind::tkControl},    {"magnetic sus.", TKind::tkControl},
-    {"inverse sus.", TKind::tkControl},    {"specific heat", TKind::tkControl},
-    {"entropy", TKind::tkControl},         {"description", TKind::tkControl},
-    {"energy (MF)", TKind::tkDynamic},     {"visualizer (MF)", TKind::tkDynamic},
-    {"moment (MF)", TKind::tkDynamic},     {"mag. susc. (MF)", TKind::tkDynamic},
-    {"inv. susc. (MF)", TKind::tkDynamic}, {"anisotropy (MF)", TKind::tkDynamic},
-    {"spec. heat (MF)", TKind::tkDynamic}, {"entropy (MF)", TKind::tkDynamic},
-    {"description", TKind::tkDynamic},
-}};
-
 namespace {
 
 /// The frame pictures, in the order they are kept.
@@ -45,18 +32,6 @@ enum FramePiece {
     kLeft,
     kBottomLeft
 };
-
-/// Pages of the ordinary and mean-field results, in their refresh orders.
-const std::vector<int> kOrdinaryOrder = {kPageParameters,   kPageHamiltonian, kPagePotentials,
-                                         kPageEnergy,       kPageMagneticSus, kPageInverseSus,
-                                         kPageSpecificHeat, kPageEntropy,     kPageSpectroscopy};
-const std::vector<int> kMeanFieldOrder = {kPagePotVisD,       kPageMomentD,     kPageEnergyD,
-                                          kPageMagneticSusD,  kPageInverseSusD, kPageAnisotropyD,
-                                          kPageSpecificHeatD, kPageEntropyD};
-
-bool madeOnFirstUse(int index) {
-    return index >= kPageEnergy && index <= kPageEntropy;
-}
 
 } // namespace
 
@@ -170,12 +145,11 @@ TCommonPanel2::TCommonPanel2(QWidget* parent) : QWidget(parent) {
     connect(Zakladki, &TSuperTabs::OnSwitchTabs, this, &TCommonPanel2::ZamienContent);
     connect(Zakladki_Results, &TSuperTabs::OnSwitchTabs, this, &TCommonPanel2::ZamienContent);
 
-    for (int i = 0; i < kPageCount; ++i) {
-        Zakladki_Results->AddSimpleTab(QString::fromLatin1(kPageTabs[i].caption),
-                                       kPageTabs[i].kind);
-        resultPages[static_cast<std::size_t>(i)] = Content_Results->AddPage();
-        if (i == 0)
-            ResultIndex_Parameters = Zakladki_Results->ActiveTab();
+    for (const ResultPageRow& row : kResultPages) {
+        const int index = Zakladki_Results->AddSimpleTab(QString::fromLatin1(row.caption),
+                                                         pageTabKind(row.resultKind));
+        Zakladki_Results->Tabs(index)->setPageId(row.id);
+        resultPages_[static_cast<std::size_t>(pageNumber(row.id))] = Content_Results->AddPage();
     }
     Zakladki_Results->SetVisibleTab0();
     for (int i = 0; i < 10; ++i)
@@ -204,6 +178,22 @@ void TCommonPanel2::placeResultPages(int index) {
     if (Content_Results->parentWidget() != page)
         Content_Results->setParent(page);
     Content_Results->setVisible(visible);
+}
+
+PageId TCommonPanel2::pageAt(int index) const {
+    const TTab* tab = Zakladki_Results->Tabs(index);
+    return tab ? tab->pageId() : PageId::None;
+}
+
+int TCommonPanel2::tabIndexOf(PageId id) const {
+    for (int index = 0; index < Zakladki_Results->TabCount(); ++index)
+        if (Zakladki_Results->Tabs(index)->pageId() == id)
+            return index;
+    return -1;
+}
+
+TContentPage* TCommonPanel2::resultPage(PageId id) const {
+    return isPage(id) ? resultPages_[static_cast<std::size_t>(pageNumber(id))] : nullptr;
 }
 
 void TCommonPanel2::layoutPanel() {
@@ -250,113 +240,133 @@ TMyReaderPanel2::TMyReaderPanel2(QWidget* parent, QWidget* startPanel)
     startPage->show();
     Content->ActivePage = 0;
     addPlaceholders();
-    actResInput = Zakladki_Results->GetTabIndex(QStringLiteral("parameters"), TKind::tkControl);
-    actResOutput = Zakladki_Results->GetTabIndex(QStringLiteral("energy (MF)"), TKind::tkDynamic);
+    actResInput = firstPage(TKind::tkResult);
+    actResOutput = firstPage(TKind::tkDynamic);
     layoutPanel();
 }
 
+int TMyReaderPanel2::startTabIndex() const {
+    const auto page =
+        std::find(Content->Pages.begin(), Content->Pages.end(), Panel1->parentWidget());
+    return page == Content->Pages.end() ? 0 : static_cast<int>(page - Content->Pages.begin());
+}
+
 void TMyReaderPanel2::addPlaceholders() {
-    for (int i = 0; i < kPageCount; ++i) {
+    for (const ResultPageRow& row : kResultPages) {
         auto* note = new QLabel(
             QStringLiteral("<p style='font-size:13pt'>%1</p>"
                            "<p>This page of the result is not available in this version.</p>")
-                .arg(QString::fromLatin1(kPageTabs[i].caption)),
-            resultPages[static_cast<std::size_t>(i)]);
+                .arg(QString::fromLatin1(row.caption)),
+            resultPage(row.id));
         note->setAlignment(Qt::AlignCenter);
         QPalette palette = note->palette();
         palette.setColor(QPalette::WindowText, theme::kShadow);
         note->setPalette(palette);
         TContentPage::fillPage(note);
-        placeholders_[static_cast<std::size_t>(i)] = note;
+        placeholders_[static_cast<std::size_t>(pageNumber(row.id))] = note;
     }
 }
 
-void TMyReaderPanel2::registerPage(int index, PageFactory factory) {
-    if (index < 0 || index >= kPageCount)
+TMyReaderPanel2::PageSlot& TMyReaderPanel2::slot(PageId id) {
+    return slots_[static_cast<std::size_t>(pageNumber(id))];
+}
+
+void TMyReaderPanel2::registerPage(PageId id, PageFactory factory) {
+    if (!isPage(id))
         return;
-    placeholders_[static_cast<std::size_t>(index)]->hide();
-    PageSlot& slot = slots_[static_cast<std::size_t>(index)];
-    slot.factory = std::move(factory);
-    slot.form.reset();
-    slot.used = false;
-    if (!madeOnFirstUse(index))
-        createForm(index);
+    placeholders_[static_cast<std::size_t>(pageNumber(id))]->hide();
+    PageSlot& page = slot(id);
+    page.factory = std::move(factory);
+    page.form.reset();
+    page.used = false;
+    page.loadedFor.clear();
+    if (pageRow(id).made == FormMade::WithPanel)
+        createForm(id);
 }
 
 void TMyReaderPanel2::registerCompanion(TResultCompanion* companion) {
     companions_.push_back(companion);
 }
 
-void TMyReaderPanel2::createForm(int index) {
-    PageSlot& slot = slots_[static_cast<std::size_t>(index)];
-    if (slot.form || !slot.factory)
+void TMyReaderPanel2::createForm(PageId id) {
+    PageSlot& page = slot(id);
+    if (page.form || !page.factory)
         return;
-    slot.form = slot.factory();
-    if (!slot.form)
+    page.form = page.factory();
+    if (!page.form)
         return;
-    TContentPage* page = resultPages[static_cast<std::size_t>(index)];
-    const QList<QWidget*> panels = slot.form->hostedPanels();
+    const QList<QWidget*> panels = page.form->hostedPanels();
     for (QWidget* panel : panels) {
-        panel->setParent(page);
+        panel->setParent(resultPage(id));
         panel->show();
     }
     if (!panels.isEmpty())
         TContentPage::fillPage(panels.front());
-    slot.form->initFormForResult();
+    page.form->initFormForResult();
 }
 
-TResultPage* TMyReaderPanel2::pageForm(int index) const {
-    if (index < 0 || index >= kPageCount)
-        return nullptr;
-    return slots_[static_cast<std::size_t>(index)].form.get();
+TResultPage* TMyReaderPanel2::pageForm(PageId id) const {
+    return isPage(id) ? slots_[static_cast<std::size_t>(pageNumber(id))].form.get() : nullptr;
 }
 
-void TMyReaderPanel2::refreshInOrder(const std::vector<int>& order, TKind kind, int resultTab,
-                                     int shownPage) {
-    for (int index : order) {
-        if (index == kPageSpectroscopy)
-            continue; // loaded only when shown, below
-        createForm(index);
-        PageSlot& slot = slots_[static_cast<std::size_t>(index)];
-        if (!slot.form)
+void TMyReaderPanel2::refreshPages(TKind kind, int resultTab, PageId shown) {
+    for (PageId id : refreshOrder(kind)) {
+        createForm(id);
+        if (pageRow(id).has(kLoadsWhenShown)) {
+            if (id == shown)
+                loadWhenShown(id, resultTab);
             continue;
-        slot.form->wczytajDane({kind, resultTab, index == shownPage, !slot.used});
-        slot.used = true;
+        }
+        PageSlot& page = slot(id);
+        if (!page.form)
+            continue;
+        page.form->wczytajDane({kind, resultTab, id == shown, !page.used});
+        page.used = true;
     }
+    // Forms made on first use that take no part in the refresh are made all the same.
+    for (const ResultPageRow& row : kResultPages)
+        if (row.resultKind == kind && row.made == FormMade::OnFirstUse)
+            createForm(row.id);
 }
 
-void TMyReaderPanel2::refreshOrdinaryPages(int resultTab, int shownPage) {
-    refreshInOrder(kOrdinaryOrder, TKind::tkResult, resultTab, shownPage);
-    createForm(kPageSpectroscopy);
-    if (shownPage == kPageSpectroscopy)
-        loadSpectroscopy(resultTab);
+void TMyReaderPanel2::refreshOrdinaryPages(int resultTab, PageId shown) {
+    refreshPages(TKind::tkResult, resultTab, shown);
     companionsLoad();
 }
 
-void TMyReaderPanel2::loadSpectroscopy(int resultTab) {
-    createForm(kPageSpectroscopy);
-    PageSlot& spectro = slots_[kPageSpectroscopy];
-    if (!spectro.form || spectroTab == resultTab)
+void TMyReaderPanel2::refreshMeanFieldPages(int resultTab, PageId shown) {
+    refreshPages(TKind::tkDynamic, resultTab, shown);
+}
+
+void TMyReaderPanel2::loadWhenShown(PageId id, int resultTab) {
+    const TTab* result = Zakladki->Tabs(resultTab);
+    if (!result || !pageHas(id, kLoadsWhenShown) || pageRow(id).resultKind != result->Kind())
         return;
-    spectro.form->wczytajDane({TKind::tkResult, resultTab, true, !spectro.used});
-    spectro.used = true;
-    spectroTab = resultTab;
+    createForm(id);
+    PageSlot& page = slot(id);
+    if (!page.form || (!page.loadedFor.isEmpty() && page.loadedFor == result->ResDir()))
+        return;
+    page.form->wczytajDane({result->Kind(), resultTab, true, !page.used});
+    page.used = true;
+    page.loadedFor = result->ResDir();
 }
 
-void TMyReaderPanel2::refreshMeanFieldPages(int resultTab, int shownPage) {
-    refreshInOrder(kMeanFieldOrder, TKind::tkDynamic, resultTab, shownPage);
+void TMyReaderPanel2::forgetResult(const QString& folder) {
+    for (PageSlot& page : slots_)
+        if (page.loadedFor == folder)
+            page.loadedFor.clear();
 }
 
-void TMyReaderPanel2::ordinaryPagesShown(int resultTab, int shownPage) {
-    for (int index : kOrdinaryOrder)
-        if (TResultPage* form = pageForm(index))
-            form->resultShown({TKind::tkResult, resultTab, index == shownPage, false});
+void TMyReaderPanel2::ordinaryPagesShown(int resultTab, PageId shown) {
+    for (PageId id : refreshOrder(TKind::tkResult))
+        if (TResultPage* form = pageForm(id))
+            form->resultShown({TKind::tkResult, resultTab, id == shown, false});
 }
 
 void TMyReaderPanel2::resultAdded(TKind kind, int resultTab) {
-    for (PageSlot& slot : slots_)
-        if (slot.form)
-            slot.form->resultAdded({kind, resultTab, false, false});
+    for (PageSlot& page : slots_)
+        if (page.form)
+            page.form->resultAdded({kind, resultTab, false, false});
 }
 
 void TMyReaderPanel2::hideCompanions() {

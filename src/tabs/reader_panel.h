@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tabs/result_page.h"
+#include "tabs/result_page_table.h"
 #include "tabs/super_tabs.h"
 
 #include <QPixmap>
@@ -12,37 +13,6 @@
 #include <vector>
 
 namespace vintrel {
-
-/// Page indices of the page strip, in strip order.
-enum ResultPageIndex {
-    kPageParameters,
-    kPageHamiltonian,
-    kPagePotentials,
-    kPageEnergy,
-    kPageSpectroscopy,
-    kPageMagneticSus,
-    kPageInverseSus,
-    kPageSpecificHeat,
-    kPageEntropy,
-    kPageDescription,
-    kPageEnergyD,
-    kPagePotVisD,
-    kPageMomentD,
-    kPageMagneticSusD,
-    kPageInverseSusD,
-    kPageAnisotropyD,
-    kPageSpecificHeatD,
-    kPageEntropyD,
-    kPageDescriptionD,
-    kPageCount
-};
-
-/// Caption and kind of every page tab, by page index.
-struct PageTabRow {
-    const char* caption;
-    TKind kind;
-};
-extern const std::array<PageTabRow, kPageCount> kPageTabs;
 
 /// A page of a page stack: a plain panel that fills the stack and paints its colour. Child
 /// widgets marked with `fillPage` are kept filling it.
@@ -90,7 +60,8 @@ protected:
 
 /// The result panel: the result strip `Zakladki` over its pages `Content`, and the page strip
 /// `Zakladki_Results` over the result pages `Content_Results`, which moves into the current
-/// result's page. Paints a frame around `Content`.
+/// result's page. Paints a frame around `Content`. Each page tab carries the identity of its
+/// page; pages are found by it, never by their place in the strip, since tabs can be dragged.
 class TCommonPanel2 : public QWidget {
     Q_OBJECT
 public:
@@ -103,15 +74,20 @@ public:
     /// Lays out the two stacks.
     virtual void layoutPanel();
 
+    /// The page behind the page tab at `index` (`PageId::None` when out of range).
+    PageId pageAt(int index) const;
+    /// Where the tab of page `id` is in the page strip now; −1 when there is none.
+    int tabIndexOf(PageId id) const;
+    /// The page of `Content_Results` that belongs to page `id`; it follows its tab.
+    TContentPage* resultPage(PageId id) const;
+
     TContent* Content;
     TSuperTabs* Zakladki;
     TContent* Content_Results;
     TSuperTabs* Zakladki_Results;
-    std::array<TContentPage*, kPageCount> resultPages{};
-    int ResultIndex_Parameters = 0;
-    int spectroTab = -1;
-    int actResInput = 0;
-    int actResOutput = 0;
+    /// The page last chosen for ordinary results and for mean-field results.
+    PageId actResInput = PageId::None;
+    PageId actResOutput = PageId::None;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -119,6 +95,8 @@ protected:
 
 private:
     std::array<QPixmap, 10> frame_;
+    /// The pages of `Content_Results` by page identity.
+    std::array<TContentPage*, kPageCount> resultPages_{};
 };
 
 /// Makes a page form, hidden, with its panels ready to be moved.
@@ -132,21 +110,27 @@ public:
     /// `startPanel` is moved into the start tab's page.
     TMyReaderPanel2(QWidget* parent, QWidget* startPanel);
 
-    /// Plugs the form of page `index` in. The forms of the ordinary result pages 3 to 8 are
-    /// made when the first ordinary result is shown, every other at once.
-    void registerPage(int index, PageFactory factory);
+    /// Plugs the form of page `id` in. It is made at once or when the first result of the
+    /// page's kind is shown, as the page table says.
+    void registerPage(PageId id, PageFactory factory);
     /// Adds a form that follows the current result (element panel, small parameter window).
     void registerCompanion(TResultCompanion* companion);
 
-    /// The form of page `index`, null while there is none.
-    TResultPage* pageForm(int index) const;
-    /// Refreshes the pages of an ordinary / a mean-field result in their fixed orders.
-    void refreshOrdinaryPages(int resultTab, int shownPage);
-    void refreshMeanFieldPages(int resultTab, int shownPage);
-    /// Loads the spectroscopy page for the result tab unless it was loaded for it last.
-    void loadSpectroscopy(int resultTab);
+    /// The form of page `id`, null while there is none.
+    TResultPage* pageForm(PageId id) const;
+    /// Refreshes the pages of an ordinary / a mean-field result in the refresh order of its
+    /// kind; `shown` is the page on show.
+    void refreshOrdinaryPages(int resultTab, PageId shown);
+    void refreshMeanFieldPages(int resultTab, PageId shown);
+    /// Loads page `id` for the result tab when the page loads only while shown and was not last
+    /// loaded for that result (spectroscopy). The result is known by its folder, so the rule
+    /// holds when result tabs are dragged.
+    void loadWhenShown(PageId id, int resultTab);
+    /// Forgets that pages were loaded for the result in `folder`: its tab goes, and a later
+    /// result may get the same folder.
+    void forgetResult(const QString& folder);
     /// Tells the pages of an ordinary result that its pages are on show.
-    void ordinaryPagesShown(int resultTab, int shownPage);
+    void ordinaryPagesShown(int resultTab, PageId shown);
     /// Tells every page form that a result was added.
     void resultAdded(TKind kind, int resultTab);
     /// The companions' `schowaj`, `resultChanged` and `wczytajDane`.
@@ -154,7 +138,12 @@ public:
     void companionsResultChanged();
     void companionsLoad();
 
-    int defaultActiveTab = 0;
+    /// Where the start tab "load file" is in the result strip now: the tab whose page holds
+    /// the start panel (tabs can be dragged).
+    int startTabIndex() const;
+
+    /// The page to show when a new result tab is added.
+    PageId defaultActiveTab = PageId::None;
     QWidget* Panel1;
 
 private:
@@ -162,10 +151,13 @@ private:
         PageFactory factory;
         std::unique_ptr<TResultPage> form;
         bool used = false;
+        /// The folder of the result the page was last loaded for (pages that load when shown).
+        QString loadedFor;
     };
-    void createForm(int index);
+    PageSlot& slot(PageId id);
+    void createForm(PageId id);
     void addPlaceholders();
-    void refreshInOrder(const std::vector<int>& order, TKind kind, int resultTab, int shownPage);
+    void refreshPages(TKind kind, int resultTab, PageId shown);
 
     std::array<PageSlot, kPageCount> slots_;
     /// What an empty page shows until its form is plugged in.

@@ -22,14 +22,15 @@ struct PageContext {
 };
 
 /// The one interface between the result panel and a page form. A page form is a hidden
-/// QWidget form that implements this; the panel moves its panels into the page of its index
-/// and calls the operations below in the documented refresh orders. Every operation but
-/// `hostedPanels` has an empty default, so a page implements only what it needs.
+/// QWidget form that implements this; the panel moves its panels into the page of its
+/// identity and calls the operations below in the refresh orders of the page table
+/// (tabs/result_page_table.h). Every operation but `hostedPanels` has an empty default, so a
+/// page implements only what it needs.
 ///
 /// Plugging a page in is one line in `registerResultPages` (app/result_pages.cpp):
-///   panel.registerPage(kPageEnergy, [] { return std::make_unique<TpoziomyPage>(); });
-/// Forms of "energy levels", "spectroscopy" and the ordinary graph pages are created when the
-/// first ordinary result is shown; every other form is created when it is registered.
+///   panel.registerPage(PageId::Energy, [] { return std::make_unique<TpoziomyPage>(); });
+/// The page table says whether the form is made then or when the first result of its kind is
+/// shown ("energy levels", "spectroscopy" and the ordinary graph pages).
 class TResultPage {
 public:
     virtual ~TResultPage() = default;

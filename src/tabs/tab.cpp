@@ -30,6 +30,7 @@ void TTab::swapWith(TTab& other) {
     std::swap(FKind, other.FKind);
     std::swap(FSaved, other.FSaved);
     std::swap(FHintText, other.FHintText);
+    std::swap(FPageId, other.FPageId);
 }
 
 void TTab::repaintParent() const {

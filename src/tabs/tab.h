@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tabs/page_id.h"
 #include "tabs/tab_kind.h"
 
 #include <QString>
@@ -37,6 +38,10 @@ public:
     /// Description of that container.
     QString FileDescr() const { return FFileDescr; }
     void setFileDescr(const QString& description) { FFileDescr = description; }
+    /// The result page behind a page tab (`PageId::None` for other tabs). It stays with the
+    /// tab when tabs are dragged, so the owner finds a page by it, never by a place.
+    PageId pageId() const { return FPageId; }
+    void setPageId(PageId id) { FPageId = id; }
     /// The strip that owns the tab.
     TSuperTabs* Parent() const { return FParent; }
 
@@ -57,6 +62,7 @@ private:
     QString FHintText;
     QString FFileName;
     QString FFileDescr;
+    PageId FPageId = PageId::None;
 };
 
 } // namespace vintrel

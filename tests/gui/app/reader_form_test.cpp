@@ -68,7 +68,7 @@ void clickBox(QCheckBox* box) {
 /// A page form that writes every call into a shared journal.
 class JournalPage : public TResultPage {
 public:
-    JournalPage(int index, QStringList& journal) : index_(index), journal_(journal) {
+    JournalPage(PageId id, QStringList& journal) : index_(pageNumber(id)), journal_(journal) {
         panel_ = std::make_unique<QWidget>();
         journal_ << QStringLiteral("create %1").arg(index_);
     }
@@ -137,6 +137,7 @@ private slots:
     void brokenContainersShowTheirErrorAndAddNoTab_data();
     void brokenContainersShowTheirErrorAndAddNoTab();
     void secondCopyHandsItsFileOver();
+    void secondCopyHandsARelativePathOverWhole();
     void aboutShowsTheStartTab();
     void pageFormsAreCalledInTheirOrders();
     void fileArrivingDuringAnImportWaitsForIt();
@@ -267,16 +268,16 @@ void ReaderFormTest::pageTabsFollowTheResultKind() {
     QCOMPARE(pages().ActiveTab(), 0);
     clickTab(pages(), 8);
     QCOMPARE(panel().Content_Results->ActivePage, 8);
-    QVERIFY(panel().resultPages[8]->isVisible());
+    QVERIFY(panel().resultPage(PageId::Entropy)->isVisible());
 
     clickTab(results(), 2);
     QCOMPARE(pages().ActiveTab(), 13);
-    QVERIFY(panel().resultPages[13]->isVisible());
-    QVERIFY(!panel().resultPages[8]->isVisible());
+    QVERIFY(panel().resultPage(PageId::MagneticSusD)->isVisible());
+    QVERIFY(!panel().resultPage(PageId::Entropy)->isVisible());
     QCOMPARE(panel().Content_Results->parentWidget(), panel().Content->Pages[2]);
     clickTab(results(), 1);
     QCOMPARE(pages().ActiveTab(), 8);
-    QVERIFY(panel().resultPages[8]->isVisible());
+    QVERIFY(panel().resultPage(PageId::Entropy)->isVisible());
 
     clickTab(results(), 0);
     QVERIFY(!panel().Content_Results->isVisible());
@@ -469,6 +470,34 @@ void ReaderFormTest::secondCopyHandsItsFileOver() {
     QCOMPARE(results().TabCount(), 2);
 }
 
+void ReaderFormTest::secondCopyHandsARelativePathOverWhole() {
+    // The second copy runs in another folder than the first: it hands over the path as the
+    // user meant it, against the folder it was started from.
+    const fs::path start = dir->path() / "shell";
+    fs::create_directories(start);
+    const QString path = test::makeContainer(dir->path() / "boxes", "handed.zrvn", {"Handed"});
+
+    const QString name =
+        QStringLiteral("vintrel-relative-test-%1").arg(QCoreApplication::applicationPid());
+    InstanceChannel first(name);
+    QVERIFY(first.listen());
+    QStringList handed;
+    connect(&first, &InstanceChannel::openRequested, form.get(),
+            [&](const QString& file) { handed << file; });
+    connect(&first, &InstanceChannel::openRequested, form.get(), &TReaderForm::WMOpenFile);
+    form->pickAllResults = true;
+
+    QProcess second;
+    second.setWorkingDirectory(QString::fromStdString(start.string()));
+    second.start(QStringLiteral(VINTREL_VIEWER_PATH),
+                 {QStringLiteral("--channel"), name, QStringLiteral("../boxes/./handed.zrvn")});
+    QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, 10000);
+    QCOMPARE(second.exitCode(), 0);
+    QTRY_COMPARE(tabNames(results()), (QStringList{"load file", "Handed"}));
+    QCOMPARE(handed, QStringList{path});
+    QCOMPARE(results().Tabs(1)->FileName(), path);
+}
+
 void ReaderFormTest::aboutShowsTheStartTab() {
     importAll(test::makeContainer(dir->path(), "one.zrvn", {"A"}));
     results().Tabs(0)->setVisible(false);
@@ -477,20 +506,45 @@ void ReaderFormTest::aboutShowsTheStartTab() {
     QCOMPARE(results().ActiveTab(), 0);
     QVERIFY(form->Panel1->isVisible());
     QVERIFY(!panel().Content_Results->isVisible());
+
+    // The start tab is found wherever it was dragged to.
+    importAll(test::makeContainer(dir->path(), "two.zrvn", {"B"}));
+    const QPoint from = centreOf(results(), 2);
+    const QPoint to = centreOf(results(), 0);
+    QTest::mousePress(&results(), Qt::LeftButton, {}, from);
+    for (int x = from.x() - 20; x > to.x(); x -= 20)
+        QTest::mouseMove(&results(), QPoint(x, 12));
+    QTest::mouseMove(&results(), to);
+    QTest::mouseRelease(&results(), Qt::LeftButton, {}, to);
+    QCOMPARE(tabNames(results()), (QStringList{"B", "load file", "A"}));
+    results().Tabs(1)->setVisible(false);
+    form->AboutVintrel1->trigger();
+    QVERIFY(results().Tabs(1)->Visible());
+    QCOMPARE(results().ActiveTab(), 1);
+    QVERIFY(form->Panel1->isVisible());
+    QVERIFY(!panel().Content_Results->isVisible());
+
+    clickTab(results(), 0);
+    form->DeleteTabMenuClick(); // no visible tab before "B": the start tab comes
+    QCOMPARE(tabNames(results()), (QStringList{"load file", "A"}));
+    QCOMPARE(results().ActiveTab(), 0);
+    QCOMPARE(form->currentResultFolder, QString());
+    QVERIFY(form->Panel1->isVisible());
 }
 
 void ReaderFormTest::pageFormsAreCalledInTheirOrders() {
     QStringList journal;
-    for (int i = 0; i < kPageCount; ++i)
-        panel().registerPage(i,
-                             [i, &journal] { return std::make_unique<JournalPage>(i, journal); });
+    for (const ResultPageRow& row : kResultPages)
+        panel().registerPage(
+            row.id, [id = row.id, &journal] { return std::make_unique<JournalPage>(id, journal); });
     // The ordinary graph and level pages wait for the first ordinary result.
     QCOMPARE(entries(journal, "create"),
              (QStringList{"create 0", "create 1", "create 2", "create 9", "create 10", "create 11",
                           "create 12", "create 13", "create 14", "create 15", "create 16",
                           "create 17", "create 18"}));
-    QWidget* hosted = panel().resultPages[kPageEnergyD]->findChild<QWidget*>(
-        QString(), Qt::FindDirectChildrenOnly);
+    QWidget* hosted = panel()
+                          .resultPage(PageId::EnergyD)
+                          ->findChild<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     QVERIFY(hosted);
 
     journal.clear();
@@ -501,14 +555,14 @@ void ReaderFormTest::pageFormsAreCalledInTheirOrders() {
     QVERIFY(entries(journal, "create").contains("create 4"));
 
     journal.clear();
-    clickTab(pages(), kPageSpectroscopy);
-    clickTab(pages(), kPageEnergy);
-    clickTab(pages(), kPageSpectroscopy);
+    clickTab(pages(), panel().tabIndexOf(PageId::Spectroscopy));
+    clickTab(pages(), panel().tabIndexOf(PageId::Energy));
+    clickTab(pages(), panel().tabIndexOf(PageId::Spectroscopy));
     QCOMPARE(journal, (QStringList{"load 4 first", "shown 4", "shown 3", "shown 4"}));
 
-    clickTab(pages(), kPageEnergy);
+    clickTab(pages(), panel().tabIndexOf(PageId::Energy));
     journal.clear();
-    QWidget* target = panel().resultPages[kPageEnergy];
+    QWidget* target = panel().resultPage(PageId::Energy);
     QWheelEvent wheel(QPointF(20, 20), target->mapToGlobal(QPointF(20, 20)), QPoint(),
                       QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(target, &wheel);

@@ -5,6 +5,7 @@
 #include "support/temp_dir.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QTest>
@@ -29,10 +30,14 @@ private slots:
     void startUpClearsTheLastRunAndLogsInOrder();
     void badCommandLineIsRefused();
     void batchRunBesideARunningViewerKeepsItsFolders();
+    void relativePathsBelongToTheStartFolder();
 
 private:
-    int run(const QStringList& arguments, QString* errors = nullptr) {
+    int run(const QStringList& arguments, QString* errors = nullptr,
+            const fs::path& startFolder = {}) {
         QProcess viewer;
+        if (!startFolder.empty())
+            viewer.setWorkingDirectory(QString::fromStdString(startFolder.string()));
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_DATA_HOME"),
                            QString::fromStdString((dir->path() / "xdg").string()));
@@ -134,6 +139,21 @@ void ViewerRunTest::batchRunBesideARunningViewerKeepsItsFolders() {
     QCOMPARE(test::readFile(root / "Result05" / "o_E.dup"),
              std::string("the running viewer's result"));
     QVERIFY(!fs::exists(root / "Result00"));
+}
+
+void ViewerRunTest::relativePathsBelongToTheStartFolder() {
+    // The viewer makes its own folder the current one; the user's relative paths still mean
+    // what they meant in the user's shell.
+    const fs::path start = dir->path() / "here";
+    fs::create_directories(start);
+    test::makeContainer(dir->path() / "boxes", "plain.zrvn", {"A"});
+    QString errors;
+    QCOMPARE(run({"--export-pages", "shots/pages", "../boxes/plain.zrvn"}, &errors, start), 0);
+    const QDir shots(QString::fromStdString((start / "shots" / "pages").string()));
+    QCOMPARE(shots.entryList({QStringLiteral("*.png")}).size(), 10);
+    QVERIFY(shots.exists(QStringLiteral("A-0-parameters.png")));
+    const QDir beside(QFileInfo(QStringLiteral(VINTREL_VIEWER_PATH)).absolutePath());
+    QVERIFY(!beside.exists(QStringLiteral("shots")));
 }
 
 QTEST_MAIN(ViewerRunTest)

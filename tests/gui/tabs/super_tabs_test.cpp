@@ -157,6 +157,8 @@ void SuperTabsTest::dragRaisesOneSwitchPerStep() {
     auto strip = shownStrip(800, 6);
     if (hidden >= 0)
         strip->Tabs(hidden)->setVisible(false);
+    for (int i = 0; i < strip->TabCount(); ++i)
+        strip->Tabs(i)->setPageId(static_cast<vintrel::PageId>(i));
     QSignalSpy switches(strip.get(), &TSuperTabs::OnSwitchTabs);
     QSignalSpy clicks(strip.get(), &TSuperTabs::OnClick);
 
@@ -176,6 +178,9 @@ void SuperTabsTest::dragRaisesOneSwitchPerStep() {
         QCOMPARE(switches.at(i).at(2).toInt(), steps[i].second);
     }
     QCOMPARE(captions(*strip), order);
+    for (int i = 0; i < strip->TabCount(); ++i) // the page identity travels with the caption
+        QCOMPARE(QStringLiteral("tab %1").arg(vintrel::pageNumber(strip->Tabs(i)->pageId())),
+                 order[i]);
     QCOMPARE(strip->ActiveTab(), 4);
     QCOMPARE(strip->DropTarget(), -1);
     QCOMPARE(clicks.count(), 1);
