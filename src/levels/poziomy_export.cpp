@@ -9,27 +9,11 @@
 
 namespace vintrel {
 
-namespace {
-
-// The name of the result tab whose folder is `folder` (the result's stored name as the tab
-// shows it); the folder's own name when the page is not in a result panel.
-QString resultTabName(const QWidget* page, const std::string& folder) {
-    const QString resDir = QString::fromStdString(folder);
-    for (const QWidget* w = page; w; w = w->parentWidget())
-        if (const auto* panel = qobject_cast<const TCommonPanel2*>(w))
-            for (int i = 0; i < panel->Zakladki->TabCount(); ++i)
-                if (panel->Zakladki->Tabs(i)->ResDir() == resDir)
-                    return panel->Zakladki->Tabs(i)->TabName();
-    return resDir;
-}
-
-} // namespace
-
 void Tpoziomy::exportData() {
     if (FLocation.resultFolder.empty())
         return;
     runGuarded(FPanel, [this] {
-        const QString name = resultTabName(FPanel, FLocation.resultFolder);
+        const QString name = TCommonPanel2::resultTabName(FPanel, FLocation.resultFolder);
         LevelDataOptions options;
         options.axis = FAxis;
         const DataTable table = levelDataTable(FLocation, name.toStdString(), options);

@@ -196,6 +196,16 @@ TContentPage* TCommonPanel2::resultPage(PageId id) const {
     return isPage(id) ? resultPages_[static_cast<std::size_t>(pageNumber(id))] : nullptr;
 }
 
+QString TCommonPanel2::resultTabName(const QWidget* page, const std::string& folder) {
+    const QString resDir = QString::fromStdString(folder);
+    for (const QWidget* w = page; w; w = w->parentWidget())
+        if (const auto* panel = qobject_cast<const TCommonPanel2*>(w))
+            for (int i = 0; i < panel->Zakladki->TabCount(); ++i)
+                if (panel->Zakladki->Tabs(i)->ResDir() == resDir)
+                    return panel->Zakladki->Tabs(i)->TabName();
+    return resDir;
+}
+
 void TCommonPanel2::layoutPanel() {
     Content->setGeometry(3, 9, width() - 8, height() - 18);
 }

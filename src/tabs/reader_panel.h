@@ -10,6 +10,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace vintrel {
@@ -73,6 +74,10 @@ public:
     void placeResultPages(int index);
     /// Lays out the two stacks.
     virtual void layoutPanel();
+
+    /// The name of the result tab whose folder is `folder`, as the tab shows it, looked up in
+    /// the panel that holds `page`; the folder's own name when the page is in no panel.
+    static QString resultTabName(const QWidget* page, const std::string& folder);
 
     /// The page behind the page tab at `index` (`PageId::None` when out of range).
     PageId pageAt(int index) const;
