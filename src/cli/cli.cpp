@@ -14,13 +14,20 @@ namespace vintrel {
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: vintrel-cli info FILE [--json]\n"
-    "       vintrel-cli extract FILE DIR [--result NAME]... [--no-optional]\n"
-    "       vintrel-cli pack OUT FOLDER[=NAME]... [--mean-field] [--optional] "
-    "[--description TEXT]\n"
-    "       vintrel-cli data levels SOURCE [--result NAME] [--axis z|x|y] [--tolerance K]\n"
-    "       vintrel-cli data parameters SOURCE [--result NAME]\n";
+// The usage text; the data kinds are listed from their table.
+std::string usage() {
+    std::string text = "usage: vintrel-cli info FILE [--json]\n"
+                       "       vintrel-cli extract FILE DIR [--result NAME]... [--no-optional]\n"
+                       "       vintrel-cli pack OUT FOLDER[=NAME]... [--mean-field] [--optional] "
+                       "[--description TEXT]\n";
+    for (const DataKind& kind : dataKinds()) {
+        text += "       vintrel-cli data " + std::string(kind.name) + " SOURCE [--result NAME]";
+        if (*kind.synopsis)
+            text += " " + std::string(kind.synopsis);
+        text += "\n";
+    }
+    return text;
+}
 
 std::string jsonString(const std::string& utf8) {
     std::string out = "\"";
@@ -226,7 +233,7 @@ std::string terminalText(std::string message) {
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     try {
         if (args.empty() || args[0] == "--help" || args[0] == "-h") {
-            (args.empty() ? err : out) << kUsage;
+            (args.empty() ? err : out) << usage();
             return args.empty() ? kExitUsage : kExitOk;
         }
         const std::vector<std::string> rest(args.begin() + 1, args.end());
@@ -240,7 +247,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return dataCommand(rest, programFolder(), out);
         throw UsageError{"unknown command: " + args[0]};
     } catch (const UsageError& e) {
-        err << "vintrel-cli: " << e.text << "\n" << kUsage;
+        err << "vintrel-cli: " << e.text << "\n" << usage();
         return kExitUsage;
     } catch (const DataRequestError& e) {
         err << "vintrel-cli: " << e.what() << "\n";

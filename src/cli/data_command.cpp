@@ -1,18 +1,17 @@
 #include "cli/data_command.h"
 
+#include "cli/data_kinds.h"
+
 #include "base/binary_file.h"
 #include "base/codepage.h"
-#include "base/number_text.h"
 #include "base/working_folders.h"
 #include "containers/container_format.h"
 #include "containers/result_import.h"
-#include "levels/level_data.h"
-#include "levels/level_value_names.h"
-#include "parameters/parameter_data.h"
 
-#include <cstdlib>
+#include <map>
 #include <optional>
 #include <ostream>
+#include <random>
 
 namespace vintrel {
 
@@ -25,10 +24,15 @@ class ScratchFolder {
 public:
     ScratchFolder() {
         std::error_code ec;
-        std::string pattern = (fs::temp_directory_path(ec) / "vintrel-cli-XXXXXX").string();
-        if (ec || mkdtemp(pattern.data()) == nullptr)
-            throw FileError("Cannot create folder " + pattern);
-        path_ = pattern;
+        const fs::path base = fs::temp_directory_path(ec);
+        std::random_device random;
+        for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+            const fs::path candidate = base / ("vintrel-cli-" + std::to_string(random()));
+            if (fs::create_directory(candidate, ec) && !ec)
+                path_ = candidate;
+        }
+        if (path_.empty())
+            throw FileError("Cannot create folder " + (base / "vintrel-cli-*").string());
     }
     ~ScratchFolder() { removeFolderTree(path_); }
     ScratchFolder(const ScratchFolder&) = delete;
@@ -40,63 +44,76 @@ private:
 };
 
 struct DataRequest {
-    std::string kind;
+    const DataKind* kind = nullptr;
     fs::path source;
     std::optional<std::string> result;
-    LevelDataOptions levels;
+    std::map<std::string, std::vector<std::string>> options;
 };
 
-const char* const kKinds[] = {"levels", "parameters"};
-
-std::string optionValue(const std::vector<std::string>& args, std::size_t& i) {
-    if (i + 1 >= args.size())
-        throw UsageError{args[i] + " needs a value"};
-    return args[++i];
+std::string kindNames() {
+    std::string names;
+    for (const DataKind& kind : dataKinds())
+        names += (names.empty() ? "" : ", ") + std::string(kind.name);
+    return names;
 }
 
-void requireKind(const DataRequest& request, const std::string& option, const char* kind) {
-    if (request.kind != kind)
-        throw UsageError{option + " is an option of data " + kind};
+// Options that every kind takes, beside its own.
+const DataOption kCommonOptions[] = {{"--result", 1}};
+
+// How many values follow `option` for `kind`; -1 when the kind does not take it.
+int valueCount(const DataKind& kind, const std::string& option) {
+    for (const DataOption& known : kCommonOptions)
+        if (option == known.name)
+            return known.values;
+    for (const DataOption& known : kind.options)
+        if (option == known.name)
+            return known.values;
+    return -1;
 }
 
+// `data KIND SOURCE [options]`: the kind comes first; the options may stand before or after
+// the source, each followed by as many values as its kind says.
 DataRequest parseRequest(const std::vector<std::string>& args) {
+    const std::string need = "data needs a kind (" + kindNames() + ") and a source";
+    if (args.empty() || args[0].rfind("--", 0) == 0)
+        throw UsageError{need};
     DataRequest request;
+    for (const DataKind& kind : dataKinds())
+        if (args[0] == kind.name)
+            request.kind = &kind;
+    if (!request.kind)
+        throw UsageError{"unknown kind of data: " + args[0]};
     std::vector<std::string> positional;
-    std::vector<std::pair<std::string, std::string>> options;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--result" || args[i] == "--axis" || args[i] == "--tolerance") {
-            const std::string option = args[i];
-            options.emplace_back(option, optionValue(args, i));
-        } else if (args[i].rfind("--", 0) == 0)
-            throw UsageError{"unknown option: " + args[i]};
-        else
-            positional.push_back(args[i]);
-    }
-    if (positional.size() != 2)
-        throw UsageError{"data needs a kind (levels or parameters) and a source"};
-    request.kind = positional[0];
-    request.source = positional[1];
-    bool known = false;
-    for (const char* kind : kKinds)
-        known = known || request.kind == kind;
-    if (!known)
-        throw UsageError{"unknown kind of data: " + request.kind};
-    for (const auto& [option, value] : options) {
-        if (option == "--result") {
-            request.result = value;
-        } else if (option == "--axis") {
-            requireKind(request, option, "levels");
-            const auto axis = axisOfLetter(value);
-            if (!axis)
-                throw UsageError{"--axis takes z, x or y, not " + value};
-            request.levels.axis = *axis;
-        } else {
-            requireKind(request, option, "levels");
-            const auto tolerance = parseRealDot(value);
-            if (!tolerance || *tolerance < 0)
-                throw UsageError{"--tolerance takes a number of kelvin, 0 or more, not " + value};
-            request.levels.tolerance = *tolerance;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& option = args[i];
+        if (option.rfind("--", 0) != 0) {
+            positional.push_back(option);
+            continue;
         }
+        const int values = valueCount(*request.kind, option);
+        if (values < 0) {
+            for (const DataKind& other : dataKinds())
+                if (valueCount(other, option) >= 0)
+                    throw UsageError{option + " is an option of data " + other.name +
+                                     ", not of data " + request.kind->name};
+            throw UsageError{"unknown option: " + option};
+        }
+        if (request.options.count(option))
+            throw UsageError{option + " is given twice"};
+        std::vector<std::string>& taken = request.options[option];
+        for (int v = 0; v < values; ++v) {
+            if (i + 1 >= args.size())
+                throw UsageError{option + " needs " + std::to_string(values) +
+                                 (values == 1 ? " value" : " values")};
+            taken.push_back(args[++i]);
+        }
+    }
+    if (positional.size() != 1)
+        throw UsageError{positional.empty() ? need : "unexpected argument: " + positional[1]};
+    request.source = positional[0];
+    if (const auto found = request.options.find("--result"); found != request.options.end()) {
+        request.result = found->second.front();
+        request.options.erase(found);
     }
     return request;
 }
@@ -194,10 +211,8 @@ int dataCommand(const std::vector<std::string>& args, const fs::path& dataFolder
     const std::string shown =
         folder ? request.source.string() : request.source.string() + "[" + name + "]";
     try {
-        const DataTable table = request.kind == "levels"
-                                    ? levelDataTable(location, name, request.levels)
-                                    : parameterDataTable(location, name);
-        out << table.toCsv();
+        const DataArguments arguments{location, name, request.options};
+        out << request.kind->table(arguments).toCsv();
     } catch (const FileError& e) {
         throw FileError(replaceAll(e.what(), copy, shown));
     }

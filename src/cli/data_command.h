@@ -1,16 +1,13 @@
 #pragma once
 
+#include "cli/data_kinds.h"
+
 #include <filesystem>
 #include <iosfwd>
 #include <string>
 #include <vector>
 
 namespace vintrel {
-
-/// A command line that does not fit its command; the text says why.
-struct UsageError {
-    std::string text;
-};
 
 /// The folder of the running program, where the files shipped beside it are ("input_s.df").
 std::filesystem::path programFolder();
