@@ -11,8 +11,10 @@
 namespace vintrel {
 namespace {
 
-/// Every character is `size` pixels wide (Symbol characters 2 more) and every text is
-/// 2 x `size` high; writes are recorded.
+/// Every character is as many pixels wide as its size in points (whole points, Symbol
+/// characters 2 more), a text of several characters `kerning` pixels less per neighbouring pair;
+/// every text is 2 x size high; the size in pixels is 4/3 of the size in points. Writes are
+/// recorded.
 class FakeSurface : public MarkupSurface {
 public:
     struct Write {
@@ -23,12 +25,21 @@ public:
         bool up;
     };
 
+    explicit FakeSurface(int kerning = 0) : kerning_(kerning) {}
+
     int textWidth(const MarkupFont& font, std::u16string_view text) const override {
-        const int perCharacter = font.size + (font.name == kSymbolFontName ? 2 : 0);
-        return perCharacter * static_cast<int>(text.size());
+        if (text.empty())
+            return 0;
+        const int perCharacter =
+            static_cast<int>(font.size) + (font.name == kSymbolFontName ? 2 : 0);
+        const int count = static_cast<int>(text.size());
+        return perCharacter * count - kerning_ * (count - 1);
     }
     int textHeight(const MarkupFont& font, std::u16string_view) const override {
-        return 2 * font.size;
+        return static_cast<int>(2 * font.size);
+    }
+    int pixelSize(const MarkupFont& font) const override {
+        return roundHalfEven(font.size * 4 / 3);
     }
     void writeText(const MarkupFont& font, int x, int y, std::u16string_view text,
                    bool up) override {
@@ -42,7 +53,17 @@ public:
         return result;
     }
 
+    std::vector<std::u16string> texts() const {
+        std::vector<std::u16string> result;
+        for (const Write& w : writes)
+            result.push_back(w.text);
+        return result;
+    }
+
     std::vector<Write> writes;
+
+private:
+    int kerning_;
 };
 
 const MarkupFont kBase{"Liberation Sans", 10};
@@ -196,6 +217,29 @@ TEST(Markup, TrailingMarkAndEmptyCaptionWriteNothing) {
     EXPECT_EQ(e.width, 20);
 }
 
+TEST(Markup, SymbolWidthGoesOnUpToTheNextMark) {
+    // !m: 14 + 1 wide; a and b stay one pixel wider; the lowered c ends it (one-pixel gap).
+    FakeSurface surface;
+    const Extent e = measure(surface, u"!mab_c", true);
+    EXPECT_EQ(surface.xs(), (std::vector<int>{0, 15, 26, 38}));
+    EXPECT_EQ(e.width, 38 + 7);
+}
+
+TEST(Markup, MarkedFaceIsWhatTheNextCharacterGets) {
+    FakeSurface surface;
+    const MarkedFace raised = markedFace(surface, kLabelMarkup, kBase, u'^');
+    EXPECT_EQ(raised.font, (MarkupFont{kBase.name, 7}));
+    EXPECT_EQ(raised.offset, 1); // roundHalfEven(0.1 x 14)
+    const MarkedFace symbol = markedFace(surface, kLabelMarkup, kBase, u'!');
+    EXPECT_EQ(symbol.font, (MarkupFont{std::string(kSymbolFontName), 12}));
+    EXPECT_EQ(symbol.offset, 0);
+    const MarkedFace plain = markedFace(surface, kLabelMarkup, kBase, u'x');
+    EXPECT_EQ(plain.font, kBase);
+    EXPECT_EQ(plain.offset, 4); // roundHalfEven(0.2 x 20)
+    // A dialect without a Symbol mark has no face for it.
+    EXPECT_EQ(markedFace(surface, kButtonMarkup, kBase, 0).font, kBase);
+}
+
 TEST(VerticalMarkup, ScriptsTakeSevenTenthsOfTheBase) {
     // Upwards from y0 = 100: a (dx 4), gap, lowered 0 (dx 13), raised - and 6 (dx 0), each
     // after a one-pixel gap.
@@ -260,6 +304,122 @@ TEST(ButtonCaption, ShiftsThreePixels) {
     EXPECT_EQ(surface.writes[2].y, 20);
     EXPECT_EQ(surface.writes[3].y, 17);
     EXPECT_EQ(advance, 10 + 7 + 2 + 10 + 7);
+}
+
+TEST(ButtonCaption, KnowsNoSymbolRingOrLineBreak) {
+    // "!", "@" and "$" are written; two carets shrink twice, and the last mark sets the shift.
+    FakeSurface surface;
+    const int advance = drawButtonCaption(surface, kBase, u"!@$^_x", 0, 20);
+    ASSERT_EQ(surface.writes.size(), 4u);
+    EXPECT_EQ(surface.writes[3].text, u"x");
+    EXPECT_EQ(surface.writes[3].font.size, roundHalfEven(roundHalfEven(10 * 0.7) * 0.7));
+    EXPECT_EQ(surface.writes[3].y, 23);
+    EXPECT_EQ(advance, 30 + 5);
+}
+
+// The energy-level diagram's dialect: base 9 pt, 12 pixels in the fake.
+const MarkupFont kDiagramBase{"Liberation Sans", 9};
+
+MarkupExtent writeDiagram(FakeSurface& surface, std::u16string_view text,
+                          const MarkupFont& base = kDiagramBase) {
+    return writeMarkup(surface, kLevelDiagramMarkup, base, text, true, 100, 50);
+}
+
+TEST(LevelDiagramMarkup, ScriptsAreScaledExactlyAndShiftedByThePixelSize) {
+    // E, then 2 at 6.3 pt, 2 pixels (0.2 x 12, rounded) higher, then 3 at 7.2 pt, 7 pixels
+    // (0.6 x 12) lower; no gaps.
+    FakeSurface surface;
+    const MarkupExtent e = writeDiagram(surface, u"E^2_3");
+    ASSERT_EQ(surface.writes.size(), 3u);
+    EXPECT_EQ(surface.xs(), (std::vector<int>{100, 109, 115}));
+    EXPECT_EQ(surface.writes[0].y, 50);
+    EXPECT_EQ(surface.writes[1].y, 48);
+    EXPECT_DOUBLE_EQ(surface.writes[1].font.size, 9 * 0.7);
+    EXPECT_EQ(surface.writes[2].y, 57);
+    EXPECT_DOUBLE_EQ(surface.writes[2].font.size, 9 * 0.8);
+    EXPECT_EQ(e.width, 9 + 6 + 7);
+}
+
+TEST(LevelDiagramMarkup, OffsetsRoundToTheNearestPixel) {
+    // 10 pt is 13 pixels in the fake: raised by 0.2 x 13 = 2.6 -> 3, lowered by 0.6 x 13 =
+    // 7.8 -> 8 (truncating would give 2 and 7).
+    FakeSurface surface;
+    writeDiagram(surface, u"^a_b", MarkupFont{"Liberation Sans", 10});
+    ASSERT_EQ(surface.writes.size(), 2u);
+    EXPECT_EQ(surface.writes[0].y, 50 - 3);
+    EXPECT_EQ(surface.writes[1].y, 50 + 8);
+}
+
+TEST(LevelDiagramMarkup, PlainTextIsWrittenInRuns) {
+    // The level text: runs are measured whole, so their kerning counts.
+    FakeSurface surface(1);
+    const MarkupExtent e = writeDiagram(surface, u"<L_z>=0.5");
+    EXPECT_EQ(surface.texts(), (std::vector<std::u16string>{u"<L", u"z", u">=0.5"}));
+    EXPECT_EQ(surface.xs(), (std::vector<int>{100, 100 + 17, 100 + 17 + 7}));
+    EXPECT_EQ(surface.writes[2].font, kDiagramBase);
+    EXPECT_EQ(e.width, 17 + 7 + (5 * 9 - 4));
+}
+
+TEST(LevelDiagramMarkup, BackslashTakesTheNextCharacterFromTheSymbolFont) {
+    // Same size, no extra width, on the line; "!", "$" and "@" are plain text.
+    FakeSurface surface;
+    const MarkupExtent e = writeDiagram(surface, u"\\m!$@");
+    ASSERT_EQ(surface.writes.size(), 2u);
+    EXPECT_EQ(surface.writes[0].font, (MarkupFont{std::string(kSymbolFontName), 9}));
+    EXPECT_EQ(surface.writes[0].y, 50);
+    EXPECT_EQ(surface.writes[1].text, u"!$@");
+    EXPECT_EQ(surface.writes[1].x, 100 + 11);
+    EXPECT_EQ(e.width, 11 + 27);
+}
+
+TEST(LevelDiagramMarkup, TheCharacterAfterAMarkIsWrittenWhateverItIs) {
+    const struct {
+        std::u16string_view text;
+        std::vector<std::u16string> written;
+        std::vector<int> ys;
+    } cases[] = {
+        {u"^^a", {u"^", u"a"}, {48, 50}},   // a raised caret
+        {u"\\^x", {u"^", u"x"}, {50, 50}},  // a Symbol caret (the surface shows it as ⊥)
+        {u"_\\a", {u"\\", u"a"}, {57, 50}}, // a lowered backslash
+        {u"a^", {u"a^"}, {50}},             // a mark at the end is plain text
+        {u"^", {u"^"}, {50}},
+        {u"", {}, {}},
+    };
+    for (const auto& c : cases) {
+        FakeSurface surface;
+        writeDiagram(surface, c.text);
+        EXPECT_EQ(surface.texts(), c.written);
+        std::vector<int> ys;
+        for (const auto& w : surface.writes)
+            ys.push_back(w.y);
+        EXPECT_EQ(ys, c.ys);
+    }
+    FakeSurface surface;
+    writeDiagram(surface, u"\\^x");
+    ASSERT_EQ(surface.writes.size(), 2u);
+    EXPECT_EQ(surface.writes[0].font.name, kSymbolFontName);
+    EXPECT_EQ(surface.writes[1].font, kDiagramBase);
+}
+
+TEST(LevelDiagramMarkup, MeasuringWritesNothingAndGivesTheSameWidth) {
+    FakeSurface drawn(1);
+    const MarkupExtent e = writeDiagram(drawn, u"<J_z>=\\m^2");
+    FakeSurface measured(1);
+    const MarkupExtent m =
+        writeMarkup(measured, kLevelDiagramMarkup, kDiagramBase, u"<J_z>=\\m^2", false, 100, 50);
+    EXPECT_TRUE(measured.writes.empty());
+    EXPECT_EQ(m.width, e.width);
+    EXPECT_EQ(e.width, 17 + 7 + 17 + 11 + 6);
+}
+
+TEST(LevelDiagramMarkup, MarkedFacesGiveTheRoomAboveAndBelow) {
+    FakeSurface surface;
+    const MarkedFace raised = markedFace(surface, kLevelDiagramMarkup, kDiagramBase, u'^');
+    const MarkedFace lowered = markedFace(surface, kLevelDiagramMarkup, kDiagramBase, u'_');
+    EXPECT_EQ(raised.offset, -2);
+    EXPECT_DOUBLE_EQ(raised.font.size, 9 * 0.7);
+    EXPECT_EQ(lowered.offset, 7);
+    EXPECT_DOUBLE_EQ(lowered.font.size, 9 * 0.8);
 }
 
 } // namespace
