@@ -14,14 +14,8 @@ if(vintrel_pictures)
         FILES ${vintrel_pictures})
 endif()
 
-# Folders that hold only Qt code have a CMakeLists.txt of their own; folders that mix core and
-# Qt code list their Qt files in a gui.cmake beside their CMakeLists.txt.
-foreach(dir controls)
-    if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/CMakeLists.txt)
-        add_subdirectory(${dir})
-    endif()
-endforeach()
-foreach(dir app containers resultdata tabs graphs levels parameters hamiltonian potential)
+# Each folder lists its Qt files in a gui.cmake beside its CMakeLists.txt.
+foreach(dir controls app containers resultdata tabs graphs levels parameters hamiltonian potential)
     if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/gui.cmake)
         include(${dir}/gui.cmake)
     endif()

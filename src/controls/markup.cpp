@@ -61,77 +61,180 @@ char16_t symbolToUnicode(char16_t code) {
     }
 }
 
-void drawMarkup(MarkupSurface& surface, const MarkupFont& baseFont, std::u16string_view caption,
-                bool draw, int x0, int y0, int& height, int& width) {
-    height = 0;
-    width = 0;
+namespace {
+
+/// The ring over a ringed character is written at 0.6 of the size.
+constexpr double kRingScale = 0.6;
+
+double scaledSize(const MarkupDialect& dialect, double size, double factor) {
+    return dialect.wholePointSizes ? roundHalfEven(size * factor) : size * factor;
+}
+
+int ruleOffset(const MarkupSurface& surface, const MarkRule& rule, const MarkupFont& font,
+               const MarkupFont& baseFont) {
+    switch (rule.unit) {
+    case OffsetUnit::letterHeight:
+        return roundHalfEven(rule.offset * heightOfA(surface, font));
+    case OffsetUnit::basePixelSize:
+        return roundHalfEven(rule.offset * surface.pixelSize(baseFont));
+    case OffsetUnit::pixels:
+        break;
+    }
+    return roundHalfEven(rule.offset);
+}
+
+bool isMark(const MarkupDialect& dialect, char16_t c) {
+    return c != 0 && (c == dialect.raiseMark || c == dialect.lowerMark || c == dialect.symbolMark ||
+                      c == dialect.lineBreakMark || c == dialect.ringMark);
+}
+
+/// The rule of the characters after `mark` (the plain rule for any character that is not a
+/// raise, lower or symbol mark of the dialect).
+const MarkRule& ruleOf(const MarkupDialect& dialect, char16_t mark) {
+    if (mark != 0 && mark == dialect.raiseMark)
+        return dialect.raised;
+    if (mark != 0 && mark == dialect.lowerMark)
+        return dialect.lowered;
+    if (mark != 0 && mark == dialect.symbolMark)
+        return dialect.symbol;
+    return dialect.plain;
+}
+
+/// The face that `mark` gives the next character, from the font in use before it.
+MarkedFace applyMark(const MarkupSurface& surface, const MarkupDialect& dialect,
+                     const MarkupFont& current, const MarkupFont& baseFont, char16_t mark) {
+    const MarkRule& rule = ruleOf(dialect, mark);
+    MarkedFace face{current, 0};
+    if (&rule != &dialect.plain) {
+        face.font.size = scaledSize(dialect, current.size, rule.sizeScale);
+        if (&rule == &dialect.symbol)
+            face.font.name = std::string(kSymbolFontName);
+    }
+    face.offset = ruleOffset(surface, rule, face.font, baseFont);
+    return face;
+}
+
+} // namespace
+
+MarkedFace markedFace(const MarkupSurface& surface, const MarkupDialect& dialect,
+                      const MarkupFont& baseFont, char16_t mark) {
+    return applyMark(surface, dialect, baseFont, baseFont, mark);
+}
+
+MarkupExtent writeMarkup(MarkupSurface& surface, const MarkupDialect& dialect,
+                         const MarkupFont& baseFont, std::u16string_view caption, bool draw, int x0,
+                         int y0) {
+    MarkupExtent extent;
+    const int plainOffset = ruleOffset(surface, dialect.plain, baseFont, baseFont);
     MarkupFont font = baseFont;
     int penX = x0;
     int y = y0;
-    int dy = roundHalfEven(0.2 * heightOfA(surface, font));
+    int dy = plainOffset;
     int ax = 0;
+    int extraWidth = 0;   // Symbol width that goes on up to the next mark
+    bool pending = false; // a mark waits for its character
     Mode mode = Mode::normal;
+    // Plain characters waiting to be written as one text: caption[runStart, runEnd).
+    std::size_t runStart = 0;
+    std::size_t runEnd = 0;
+
+    auto place = [&](int w, int h) {
+        extent.width = std::max(extent.width, penX + ax + w - x0);
+        extent.height = std::max(extent.height, y + dy + h - y0);
+        penX += w;
+    };
+    auto flushRun = [&] {
+        if (runEnd == runStart)
+            return;
+        const std::u16string_view run = caption.substr(runStart, runEnd - runStart);
+        const int w = surface.textWidth(font, run);
+        const int h = surface.textHeight(font, run);
+        if (draw)
+            surface.writeText(font, penX, y + dy, run, false);
+        place(w, h);
+        runStart = runEnd;
+    };
+    auto gap = [&](int pixels) {
+        penX += pixels;
+        extent.width += pixels;
+    };
+
     for (std::size_t i = 0; i < caption.size();) {
         const std::size_t length = characterLength(caption, i);
         const std::u16string_view c = caption.substr(i, length);
+        const std::size_t start = i;
         i += length;
-        switch (c.front()) {
-        case u'^':
-            font.size = roundHalfEven(font.size * 0.7);
-            dy = roundHalfEven(0.1 * heightOfA(surface, font));
-            mode = Mode::script;
+        const bool last = i >= caption.size();
+        if (isMark(dialect, c.front()) && (dialect.marksCombine || (!pending && !last))) {
+            flushRun();
+            pending = true;
+            const char16_t mark = c.front();
+            if (mark == dialect.lineBreakMark) {
+                penX = x0;
+                y += surface.textHeight(font, u"A");
+                mode = Mode::normal;
+                pending = false;
+                extraWidth = 0;
+            } else if (mark == dialect.ringMark) {
+                mode = Mode::ring;
+                extraWidth = 0;
+            } else {
+                const MarkedFace face = applyMark(surface, dialect, font, baseFont, mark);
+                font = face.font;
+                dy = face.offset;
+                if (mark == dialect.symbolMark) {
+                    mode = Mode::symbol;
+                    extraWidth = dialect.symbolExtraWidth;
+                } else {
+                    mode = Mode::script;
+                    extraWidth = 0;
+                }
+            }
             continue;
-        case u'_':
-            font.size = roundHalfEven(font.size * 0.7);
-            dy = roundHalfEven(0.9 * heightOfA(surface, font));
-            mode = Mode::script;
-            continue;
-        case u'!':
-            font.name = std::string(kSymbolFontName);
-            font.size = roundHalfEven(font.size * 1.2);
-            dy = 0;
-            mode = Mode::symbol;
-            continue;
-        case u'$':
-            penX = x0;
-            y += surface.textHeight(font, u"A");
-            mode = Mode::normal;
-            continue;
-        case u'@':
-            mode = Mode::ring;
-            continue;
-        default:
-            break;
         }
-        int w = surface.textWidth(font, c);
+        if (mode == Mode::afterScript) {
+            flushRun();
+            gap(dialect.afterScriptGap);
+            mode = Mode::normal;
+        }
+        if (dialect.plainRuns && mode == Mode::normal && extraWidth == 0) {
+            if (runEnd != start)
+                runStart = start;
+            runEnd = i;
+            continue;
+        }
+        flushRun();
+        int w = surface.textWidth(font, c) + extraWidth;
         const int h = surface.textHeight(font, c);
         if (mode == Mode::script) {
-            penX += 1;
-            width += 1;
+            gap(dialect.scriptGap);
             mode = Mode::afterScript;
-        } else if (mode == Mode::afterScript) {
-            penX += 2;
-            width += 2;
-            mode = Mode::normal;
-        } else if (mode == Mode::symbol) {
-            w += 1;
         }
         if (draw) {
             surface.writeText(font, penX + ax, y + dy, c, false);
             if (mode == Mode::ring) {
-                font.size = roundHalfEven(font.size * 0.6);
+                font.size = scaledSize(dialect, font.size, kRingScale);
                 ax = (w - surface.textWidth(font, u"o")) / 2;
                 surface.writeText(font, penX + ax, y, u"o", false);
-                mode = Mode::normal;
             }
         }
-        width = std::max(width, penX + ax + w - x0);
-        height = std::max(height, y + dy + h - y0);
-        penX += w;
+        place(w, h);
+        if (mode != Mode::afterScript)
+            mode = Mode::normal;
+        pending = false;
         font = baseFont;
         ax = 0;
-        dy = roundHalfEven(0.2 * heightOfA(surface, font));
+        dy = plainOffset;
     }
+    flushRun();
+    return extent;
+}
+
+void drawMarkup(MarkupSurface& surface, const MarkupFont& baseFont, std::u16string_view caption,
+                bool draw, int x0, int y0, int& height, int& width) {
+    const MarkupExtent extent = writeMarkup(surface, kLabelMarkup, baseFont, caption, draw, x0, y0);
+    height = extent.height;
+    width = extent.width;
 }
 
 void drawVerticalMarkup(MarkupSurface& surface, const MarkupFont& baseFont,
@@ -188,32 +291,7 @@ void drawVerticalMarkup(MarkupSurface& surface, const MarkupFont& baseFont,
 
 int drawButtonCaption(MarkupSurface& surface, const MarkupFont& font, std::u16string_view caption,
                       int x0, int baseY) {
-    MarkupFont current = font;
-    int offset = 0;
-    int y = baseY;
-    Mode mode = Mode::normal;
-    for (std::size_t i = 0; i < caption.size();) {
-        const std::size_t length = characterLength(caption, i);
-        const std::u16string_view c = caption.substr(i, length);
-        i += length;
-        if (c.front() == u'^' || c.front() == u'_') {
-            current.size = roundHalfEven(current.size * 0.7);
-            y = c.front() == u'^' ? baseY - 3 : baseY + 3;
-            mode = Mode::script;
-            continue;
-        }
-        if (mode == Mode::script) {
-            mode = Mode::afterScript;
-        } else if (mode == Mode::afterScript) {
-            offset += 2;
-            mode = Mode::normal;
-        }
-        surface.writeText(current, x0 + offset, y, c, false);
-        offset += surface.textWidth(current, c);
-        y = baseY;
-        current.size = font.size;
-    }
-    return offset;
+    return writeMarkup(surface, kButtonMarkup, font, caption, true, x0, baseY).width;
 }
 
 } // namespace vintrel

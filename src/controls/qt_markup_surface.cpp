@@ -2,6 +2,7 @@
 
 #include "controls/fonts.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -15,7 +16,7 @@ QtMarkupSurface::QtMarkupSurface(const QFont& styleTemplate, QPainter* painter,
 QFont QtMarkupSurface::qtFont(const MarkupFont& font) const {
     QFont result = template_;
     result.setFamily(mapFontFamily(QString::fromStdString(font.name)));
-    result.setPointSize(std::max(1, font.size));
+    result.setPointSizeF(std::max(1.0, font.size));
     return result;
 }
 
@@ -28,7 +29,8 @@ QString QtMarkupSurface::shownText(const MarkupFont& font, std::u16string_view t
 }
 
 MarkupFont QtMarkupSurface::markupFont(const QFont& font) {
-    return MarkupFont{font.family().toStdString(), font.pointSize()};
+    const double points = font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF();
+    return MarkupFont{font.family().toStdString(), points};
 }
 
 int QtMarkupSurface::textWidth(const MarkupFont& font, std::u16string_view text) const {
@@ -38,6 +40,11 @@ int QtMarkupSurface::textWidth(const MarkupFont& font, std::u16string_view text)
 
 int QtMarkupSurface::textHeight(const MarkupFont& font, std::u16string_view) const {
     return QFontMetrics(qtFont(font), device_).height();
+}
+
+int QtMarkupSurface::pixelSize(const MarkupFont& font) const {
+    const QFont qfont = qtFont(font);
+    return QFontInfo(device_ ? QFont(qfont, device_) : qfont).pixelSize();
 }
 
 void QtMarkupSurface::writeText(const MarkupFont& font, int x, int y, std::u16string_view text,

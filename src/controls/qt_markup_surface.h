@@ -25,6 +25,7 @@ public:
 
     int textWidth(const MarkupFont& font, std::u16string_view text) const override;
     int textHeight(const MarkupFont& font, std::u16string_view text) const override;
+    int pixelSize(const MarkupFont& font) const override;
     void writeText(const MarkupFont& font, int x, int y, std::u16string_view text,
                    bool up) override;
 
@@ -32,7 +33,8 @@ public:
     QFont qtFont(const MarkupFont& font) const;
     /// The text as the font shows it (Symbol characters become Greek letters).
     static QString shownText(const MarkupFont& font, std::u16string_view text);
-    /// The interpreter font for a Qt font (family and point size).
+    /// The interpreter font for a Qt font (family and point size, also for a font whose size
+    /// was set in pixels).
     static MarkupFont markupFont(const QFont& font);
 
 private:

@@ -166,6 +166,10 @@ double centreForThumb(const ViewWindow& w, const ScrollStrip& s, int top) {
     return (1 - static_cast<double>(top - s.upHeight) / free) * w.span();
 }
 
+int clampThumbTop(const ScrollStrip& s, int top) {
+    return std::clamp(top, s.upHeight, s.upHeight + std::max(s.freeHeight(), 0));
+}
+
 std::string zoomText(const ViewWindow& w) {
     const double window = w.view_emax - w.view_emin;
     const double q = window == 0 ? 1 : w.span() / window;

@@ -88,6 +88,8 @@ struct ScrollStrip {
 int thumbTop(const ViewWindow& w, const ScrollStrip& s);
 /// The window centre (relative) for a thumb top.
 double centreForThumb(const ViewWindow& w, const ScrollStrip& s, int top);
+/// A thumb top kept between the two buttons.
+int clampThumbTop(const ScrollStrip& s, int top);
 
 /// The zoom factor text: (eend - estart) / (emax - emin) by "0.0#" and "x"; "1x"-like 1 when
 /// the window has no span.

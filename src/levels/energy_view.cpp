@@ -59,4 +59,24 @@ void EnergyView::centreOn(double relative) {
     setView(centreWindow(window_, relative));
 }
 
+void EnergyView::centreOnHighest() {
+    centreOn(window_.span());
+}
+
+void EnergyView::centreOnZero() {
+    centreOn(-window_.estart);
+}
+
+void EnergyView::centreOnLowest() {
+    centreOn(0);
+}
+
+void EnergyView::centreOnNavigatorRow(int h, int y) {
+    centreOn(navigatorEnergy(window_, h, y));
+}
+
+void EnergyView::centreOnThumb(const ScrollStrip& strip, int top) {
+    centreOn(centreForThumb(window_, strip, clampThumbTop(strip, top)));
+}
+
 } // namespace vintrel

@@ -40,6 +40,16 @@ public:
     void scroll(double steps);
     /// Same span, centred on a relative energy.
     void centreOn(double relative);
+    /// Same span, centred on the highest level ("highest"), on the ground term's energy 0
+    /// ("zero") or on the lowest level ("lowest").
+    void centreOnHighest();
+    void centreOnZero();
+    void centreOnLowest();
+    /// Same span, centred on the energy of row y of the zoom navigator of height h.
+    void centreOnNavigatorRow(int h, int y);
+    /// Same span, centred on the energy that the scroll thumb stands for with its top at `top`
+    /// (kept between the two buttons).
+    void centreOnThumb(const ScrollStrip& strip, int top);
 
     /// The zoom factor as shown ("1.0x" at start).
     const std::string& zoomFactorText() const { return zoomText_; }

@@ -3,8 +3,8 @@
 #include "base/number_pattern.h"
 #include "controls/fonts.h"
 #include "controls/markup.h"
+#include "controls/qt_markup_surface.h"
 
-#include <QFontInfo>
 #include <QFontMetrics>
 #include <QHash>
 #include <QImage>
@@ -219,62 +219,8 @@ QString levelValueText(const AxisLevels& levels, int i, Axis axis, int baza) {
 
 namespace {
 
-// The three faces of the diagram markup for one base font.
-struct MarkupFaces {
-    explicit MarkupFaces(const QFont& font)
-        : base(font), raised(scaled(font, 0.7)), lowered(scaled(font, 0.8)), baseMetrics(base),
-          raisedMetrics(raised), loweredMetrics(lowered), size(QFontInfo(font).pixelSize()) {}
-    static QFont scaled(QFont font, double factor) {
-        font.setPointSizeF(font.pointSizeF() * factor);
-        return font;
-    }
-    QFont base, raised, lowered;
-    QFontMetrics baseMetrics, raisedMetrics, loweredMetrics;
-    int size;
-    int raise() const { return static_cast<int>(0.2 * size); }
-    int lower() const { return static_cast<int>(0.6 * size); }
-};
-
-// Lays the markup out from (x, y), the top of the text; writes it when a painter is given.
-// Gives the x after the last character.
-int layoutMarkup(QPainter* painter, const MarkupFaces& f, int x, int y, const QString& text) {
-    int cx = x;
-    QString run;
-    auto flush = [&] {
-        if (run.isEmpty())
-            return;
-        if (painter) {
-            painter->setFont(f.base);
-            painter->drawText(cx, y + f.baseMetrics.ascent(), run);
-        }
-        cx += f.baseMetrics.horizontalAdvance(run);
-        run.clear();
-    };
-    for (qsizetype k = 0; k < text.size(); ++k) {
-        const QChar c = text[k];
-        if ((c != '^' && c != '_' && c != '\\') || k + 1 >= text.size()) {
-            run += c;
-            continue;
-        }
-        flush();
-        QChar next = text[++k];
-        if (c == '\\') {
-            run += QChar(symbolToUnicode(next.unicode()));
-            flush();
-            continue;
-        }
-        const bool up = c == '^';
-        const QFont& font = up ? f.raised : f.lowered;
-        const QFontMetrics& metrics = up ? f.raisedMetrics : f.loweredMetrics;
-        const int top = up ? y - f.raise() : y + f.lower();
-        if (painter) {
-            painter->setFont(font);
-            painter->drawText(cx, top + metrics.ascent(), QString(next));
-        }
-        cx += metrics.horizontalAdvance(next);
-    }
-    flush();
-    return cx;
+std::u16string_view view(const QString& text) {
+    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
 }
 
 // Markup texts drawn once into a picture and reused while font, colour and text stay.
@@ -284,27 +230,37 @@ struct MarkupSprite {
     int width = 0;
 };
 
-const MarkupSprite& markupSprite(const QFont& font, const QColor& colour, const QString& text) {
+// The sprite of a text in the diagram painter's font and pen colour. The picture leaves room
+// for a raised and a lowered character whatever the text holds.
+const MarkupSprite& markupSprite(const QPainter& diagram, const QString& text) {
     static QHash<QString, MarkupSprite> sprites;
     constexpr qsizetype kMaxSprites = 2000;
+    const QFont& font = diagram.font();
+    const QColor colour = diagram.pen().color();
     const QString key = font.key() + QChar(1) + colour.name(QColor::HexArgb) + QChar(1) + text;
     const auto found = sprites.constFind(key);
     if (found != sprites.constEnd())
         return *found;
     if (sprites.size() >= kMaxSprites)
         sprites.clear();
-    const MarkupFaces faces(font);
+    const MarkupDialect& dialect = kLevelDiagramMarkup;
+    const MarkupFont base = QtMarkupSurface::markupFont(font);
+    QtMarkupSurface measure(font, nullptr, diagram.device());
+    const MarkedFace raised = markedFace(measure, dialect, base, dialect.raiseMark);
+    const MarkedFace lowered = markedFace(measure, dialect, base, dialect.lowerMark);
     MarkupSprite sprite;
-    sprite.top = faces.raise() + 1;
-    sprite.width = layoutMarkup(nullptr, faces, 0, 0, text);
-    const int height = sprite.top + faces.lower() + faces.loweredMetrics.height() + 2;
-    sprite.image =
-        QImage(std::max(sprite.width + 2, 1), std::max(height, faces.baseMetrics.height()),
-               QImage::Format_ARGB32_Premultiplied);
+    sprite.top = 1 - raised.offset;
+    sprite.width = writeMarkup(measure, dialect, base, view(text), false, 0, 0).width;
+    const int height =
+        sprite.top + lowered.offset + measure.textHeight(lowered.font, std::u16string_view()) + 2;
+    sprite.image = QImage(std::max(sprite.width + 2, 1),
+                          std::max(height, measure.textHeight(base, std::u16string_view())),
+                          QImage::Format_ARGB32_Premultiplied);
     sprite.image.fill(Qt::transparent);
     QPainter painter(&sprite.image);
-    painter.setPen(colour);
-    layoutMarkup(&painter, faces, 0, sprite.top, text);
+    QtMarkupSurface surface(font, &painter, diagram.device());
+    surface.setColour(colour);
+    writeMarkup(surface, dialect, base, view(text), true, 0, sprite.top);
     return *sprites.insert(key, std::move(sprite));
 }
 
@@ -312,7 +268,7 @@ const MarkupSprite& markupSprite(const QFont& font, const QColor& colour, const 
 
 int drawMarkupText(QPainter& painter, int x, int y, const QString& text, const QRect& clip,
                    int shift) {
-    const MarkupSprite& sprite = markupSprite(painter.font(), painter.pen().color(), text);
+    const MarkupSprite& sprite = markupSprite(painter, text);
     painter.save();
     painter.setClipRect(clip);
     painter.drawImage(x - shift, y - sprite.top, sprite.image);

@@ -59,9 +59,10 @@ QString levelValueText(const AxisLevels& levels, int i, Axis axis, int baza);
 /// The energy column's text of a level energy (K) in the chosen unit, by "0.000".
 QString energyColumnText(double kelvin, EnergyUnit unit);
 
-/// The diagram's own markup: "\" takes the next character from the Symbol font, "^" writes
-/// it raised at 0.7 of the size, "_" lowered at 0.8 of the size. Draws from (x, y) (top of the
-/// text), shifted left by `shift`, clipped to `clip`; gives the x after the last character.
+/// Writes a text in the diagram's markup (`kLevelDiagramMarkup`: "\" takes the next character
+/// from the Symbol font, "^" writes it raised at 0.7 of the size, "_" lowered at 0.8 of the
+/// size) in the painter's font and pen colour. Draws from (x, y) (top of the text), shifted
+/// left by `shift`, clipped to `clip`; gives the x after the last character.
 int drawMarkupText(QPainter& painter, int x, int y, const QString& text, const QRect& clip,
                    int shift = 0);
 

@@ -120,16 +120,10 @@ void Tpoziomy::buildTopBar() {
          {MyButton_zoom11, MyButton_zoomIn, MyButton_zoomOut, MyButton_zoomInfo, MyButton_help})
         row->addWidget(b);
     connect(MyButton_zoom11, &TMyButton::OnClick, this, &Tpoziomy::UstawViewNaCalosc);
-    connect(MyButton_zoomIn, &TMyButton::OnClick, this, [this] {
-        const ViewWindow& w = FView.window();
-        const ViewRange r = zoomAbout(w, kZoomInFactor, (w.view_emax + w.view_emin) / 2);
-        setView(r.emax, r.emin);
-    });
-    connect(MyButton_zoomOut, &TMyButton::OnClick, this, [this] {
-        const ViewWindow& w = FView.window();
-        const ViewRange r = zoomAbout(w, kZoomOutFactor, (w.view_emax + w.view_emin) / 2);
-        setView(r.emax, r.emin);
-    });
+    connect(MyButton_zoomIn, &TMyButton::OnClick, this,
+            [this] { changeView([](EnergyView& view) { view.zoomIn(); }); });
+    connect(MyButton_zoomOut, &TMyButton::OnClick, this,
+            [this] { changeView([](EnergyView& view) { view.zoomOut(); }); });
     connect(MyButton_zoomInfo, &TMyButton::OnClick, this,
             [this] { toggleZoomPanel(MyButton_zoomInfo->Down()); });
     connect(MyButton_help, &TMyButton::OnClick, this, [this] {
@@ -281,10 +275,11 @@ void Tpoziomy::buildZoomPanel() {
     FHighestLabel = makeText(FZoomPanel, QStringLiteral("1000K"));
     FLowestLabel = makeText(FZoomPanel, QStringLiteral("-1000K"));
     connect(MyButton_highest, &TMyButton::OnClick, this,
-            [this] { centreKeepingSpan(FView.window().span()); });
+            [this] { changeView([](EnergyView& view) { view.centreOnHighest(); }); });
     connect(MyButton_zero, &TMyButton::OnClick, this,
-            [this] { centreKeepingSpan(-FView.window().estart); });
-    connect(MyButton_lowest, &TMyButton::OnClick, this, [this] { centreKeepingSpan(0); });
+            [this] { changeView([](EnergyView& view) { view.centreOnZero(); }); });
+    connect(MyButton_lowest, &TMyButton::OnClick, this,
+            [this] { changeView([](EnergyView& view) { view.centreOnLowest(); }); });
     auto* zoomIn = makeButton(FZoomPanel, QStringLiteral("+"), QStringLiteral("Zoom in"), 24, false,
                               QStringLiteral("tool"));
     auto* zoomOut = makeButton(FZoomPanel, QStringLiteral("-"), QStringLiteral("Zoom out"), 24,

@@ -158,8 +158,11 @@ private:
     bool scrollStripMouse(QObject* watched, QEvent* event);
     bool zoomPanelMouse(QEvent* event);
     bool navigatorMouse(QEvent* event);
+    /// Every change of the visible window: the level data are read again (when the file
+    /// changed), the change is made on the view model, and the zoom text, the scroll thumb,
+    /// the navigator and the diagram follow.
+    void changeView(const std::function<void(EnergyView&)>& change);
     void scrollStep(double steps);
-    void centreKeepingSpan(double relative);
 
     void setTransitions(bool on);
     void setMoment(bool on);

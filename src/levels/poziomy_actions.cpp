@@ -107,15 +107,17 @@ void Tpoziomy::showDeferredError(const QString& text) {
 }
 
 void Tpoziomy::UstawViewNaCalosc() {
-    refreshDataGuarded();
-    setView(FView.window().span(), 0);
+    changeView([](EnergyView& view) { view.viewWhole(); });
 }
 
 void Tpoziomy::setView(double emax, double emin) {
-    if (emax != emin)
-        refreshDataGuarded();
+    changeView([emax, emin](EnergyView& view) { view.setView(emax, emin); });
+}
+
+void Tpoziomy::changeView(const std::function<void(EnergyView&)>& change) {
+    refreshDataGuarded();
     try {
-        FView.setView(emax, emin);
+        change(FView);
     } catch (const std::exception& error) {
         showDeferredError(QString::fromStdString(error.what()));
     }
@@ -127,14 +129,8 @@ void Tpoziomy::setView(double emax, double emin) {
     FDiagram->update();
 }
 
-void Tpoziomy::centreKeepingSpan(double relative) {
-    const ViewRange r = centreWindow(FView.window(), relative);
-    setView(r.emax, r.emin);
-}
-
 void Tpoziomy::scrollStep(double steps) {
-    const ViewRange r = shiftWindow(FView.window(), steps * mod_updown_scale);
-    setView(r.emax, r.emin);
+    changeView([this, steps](EnergyView& view) { view.scroll(steps * mod_updown_scale); });
 }
 
 EnergyUnit Tpoziomy::energyUnit() const {
@@ -309,7 +305,7 @@ void Tpoziomy::paintDiagram(QWidget* target) {
     refreshDataGuarded();
     if (!FFirstDisplayDone && !resultFolder().empty()) {
         FFirstDisplayDone = true;
-        setView(FView.window().span(), 0);
+        UstawViewNaCalosc();
     }
     const DiagramScene s = scene();
     FLayout = paintLevelDiagram(painter, target->size(), s);

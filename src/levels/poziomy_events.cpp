@@ -107,12 +107,9 @@ bool Tpoziomy::diagramMouse(QEvent* event) {
     const bool wasDragging = view_mouseDn;
     view_mouseDn = false;
     if (right || (left && std::abs(view_clickY - pos.y()) < kClickTravel)) {
-        const ViewRange r = zoomAtRow(FView.window(), H, pos.y(), right);
-        setView(r.emax, r.emin);
+        changeView([&](EnergyView& view) { view.zoomAtPointer(H, pos.y(), right); });
     } else if (left && wasDragging) {
-        const int upper = std::min(view_clickY, pos.y());
-        const int lower = std::max(view_clickY, pos.y());
-        setView(yToLevel(upper, FView.window(), H), yToLevel(lower, FView.window(), H));
+        changeView([&](EnergyView& view) { view.viewBand(H, view_clickY, pos.y()); });
     }
     return true;
 }
@@ -124,7 +121,8 @@ bool Tpoziomy::navigatorMouse(QEvent* event) {
     if (mouse->button() != Qt::LeftButton)
         return false;
     const int y = mouse->position().toPoint().y();
-    centreKeepingSpan(navigatorEnergy(FView.window(), FNavigator->height(), y));
+    const int h = FNavigator->height();
+    changeView([h, y](EnergyView& view) { view.centreOnNavigatorRow(h, y); });
     return true;
 }
 
@@ -141,10 +139,9 @@ bool Tpoziomy::scrollStripMouse(QObject* watched, QEvent* event) {
             sY = y;
         } else if (type == QEvent::MouseMove && scrollDown) {
             const ScrollStrip s = strip();
-            const int top = std::clamp(FThumb->y() + y - sY, s.upHeight,
-                                       s.upHeight + std::max(s.freeHeight(), 0));
+            const int top = clampThumbTop(s, FThumb->y() + y - sY);
             FThumb->move(0, top);
-            centreKeepingSpan(centreForThumb(FView.window(), s, top));
+            changeView([&s, top](EnergyView& view) { view.centreOnThumb(s, top); });
         } else if (type == QEvent::MouseButtonRelease) {
             scrollDown = false;
         }

@@ -130,6 +130,15 @@ TEST(ScrollThumb, PlacedByTheWindowCentreAndBack) {
     EXPECT_EQ(thumbTop(windowOf(0, 1000, 2000, 3000), strip), 20);
 }
 
+TEST(ScrollThumb, StaysBetweenTheButtons) {
+    const ScrollStrip strip{300, 20, 20, 40}; // the thumb moves over rows 20 … 240
+    EXPECT_EQ(clampThumbTop(strip, 100), 100);
+    EXPECT_EQ(clampThumbTop(strip, -50), 20);
+    EXPECT_EQ(clampThumbTop(strip, 400), 240);
+    const ScrollStrip tooShort{50, 20, 20, 40};
+    EXPECT_EQ(clampThumbTop(tooShort, 35), 20);
+}
+
 TEST(ZoomText, FactorOfTheWholeRange) {
     EXPECT_EQ(zoomText(windowOf(0, 100, 0, 100)), "1.0x");
     EXPECT_EQ(zoomText(windowOf(0, 100, 0, 30)), "3.33x");
