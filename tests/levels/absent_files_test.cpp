@@ -3,9 +3,11 @@
 // one: each case below runs one reader on a result folder whose file is first removed, then
 // emptied, and both runs must give the outcome the reader promises for a missing file.
 #include "levels/detail_texts.h"
+#include "levels/level_data.h"
 #include "levels/level_file_cache.h"
 #include "levels/level_tables.h"
 #include "levels/transition_strengths.h"
+#include "parameters/parameter_data.h"
 #include "resultdata/dup_reader.h"
 #include "resultdata/input_files.h"
 
@@ -164,6 +166,15 @@ const std::vector<AbsentCase>& cases() {
              return text ? *text : std::string("none");
          },
          "none"},
+        {"ParameterData", kInputBnFile,
+         [](const AbsentFile& f) {
+             const DataTable table = parameterDataTable(f.location(), "Ce");
+             for (const auto& [key, value] : table.comments)
+                 if (key == "B parameters")
+                     return value;
+             return std::string("B listed");
+         },
+         "not found in result file"},
         {"LevelTables", kLevelsFile,
          [](const AbsentFile& f) {
              LevelTables tables;
@@ -191,6 +202,11 @@ const std::vector<AbsentCase>& cases() {
                     levelsSummary(cache.outcome(), cache.tables());
          },
          "no range, not found, E1 0"},
+        {"LevelData", kLevelsFile,
+         [](const AbsentFile& f) {
+             return std::to_string(levelDataTable(f.location(), "Ce", {}).rows.size());
+         },
+         cannotOpen()},
         {"EigenenergyWindow", kLevelsFile,
          [](const AbsentFile& f) {
              return std::to_string(readEigenenergyLines(f.folder(), 0).size());
@@ -260,6 +276,9 @@ TEST_F(AbsentFile, EveryFilePresentReads) {
     TransitionStrengths s;
     readTransitionStrengths(folder(), 0, kLevels, 2, ceriumAxis(), kLevels, s);
     EXPECT_GT(s.maxima[0], 0);
+    EXPECT_EQ(levelDataTable(location(), "Ce", {}).rows.size(), 6u);
+    for (const auto& comment : parameterDataTable(location(), "Ce").comments)
+        EXPECT_NE(comment.first, "B parameters");
     // A present "o_lsspec.dup" asks for an eighth number that these lines do not hold.
     EXPECT_THROW(readTransitionStrengths(folder(), 0, kLevels, 1, ceriumAxis(), kLevels, s),
                  InputError);
