@@ -1,15 +1,18 @@
 // Feeds arbitrary bytes to the readers of a result folder's text files. The first three bytes
 // choose the reader and its parameters, the rest is the file:
 //   byte 0: the file kind (see Kind);
-//   byte 1: the level count N, from -2 to 69 (beyond 1 … 66 on purpose);
+//   byte 1: the level count N, from -2 to 69 (beyond 1 … 66 on purpose), which also picks
+//           the axis of the level data table;
 //   byte 2: bit 0 complex Hamiltonian, bit 1 basis 2 instead of 1, bit 2 "o_lsspec.dup"
 //           present, bits 3-6 the block number from -1 to 14.
 // A reader may refuse a text with InputError; any other exception, crash, leak, undefined
 // behaviour or a broken promise about the tables it fills is a bug.
 #include "levels/detail_texts.h"
+#include "levels/level_data.h"
 #include "levels/level_file_cache.h"
 #include "levels/level_tables.h"
 #include "levels/transition_strengths.h"
+#include "parameters/parameter_data.h"
 #include "resultdata/dup_reader.h"
 #include "resultdata/input_files.h"
 #include "resultdata/ion_radii.h"
@@ -79,6 +82,20 @@ void readLevelFile(const Request& r) {
     checkRange(scanEnergyRangeText("o_E.dup", r.content, r.block, r.N, r.complexHamiltonian));
     for (const AxisLevels& axis : tables.axes)
         check(findLevelIndex(axis, axis.count, axis.E[1]) <= axis.count);
+}
+
+// The level table of the command line's data output on the same text: Ce3+ (N 6 or 14) or,
+// for a complex Hamiltonian, Ti3+ (N 5 or 10).
+void readLevelData(const Request& r) {
+    TVariables vars;
+    vars.siconf = r.complexHamiltonian ? "3d^1" : "4f^1";
+    vars.baza = static_cast<std::uint8_t>(r.baza);
+    vars.cialo = r.complexHamiltonian ? 2 : 1;
+    LevelDataOptions options;
+    options.axis = static_cast<Axis>((r.N + 2) % (r.complexHamiltonian ? 3 : 2));
+    const DataTable table = levelDataTable(vars, "fuzz", "o_E.dup", r.content, options);
+    check(table.rows.size() <= kMaxLevels);
+    table.toCsv();
 }
 
 void readDetailTexts(const Request& r) {
@@ -154,6 +171,12 @@ void readFolder(const Request& r) {
     } catch (const InputError&) {
     }
     readDescription(folder);
+    try {
+        levelDataTable(location, "fuzz", {}).toCsv();
+        parameterDataTable(location, "fuzz").toCsv();
+    } catch (const InputError&) {
+    } catch (const DataRequestError&) { // a mean-field result has neither page
+    }
 }
 
 void run(const Request& r) {
@@ -178,6 +201,10 @@ void run(const Request& r) {
     case Kind::levels:
         try {
             readLevelFile(r);
+        } catch (const InputError&) {
+        }
+        try {
+            readLevelData(r);
         } catch (const InputError&) {
         }
         readDetailTexts(r);
