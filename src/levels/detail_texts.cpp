@@ -20,6 +20,13 @@ bool isEmptyLine(std::string_view line) {
     return line.find_first_not_of(" \t") == std::string_view::npos;
 }
 
+// Adds a line for a window, refusing texts longer than any window is meant to show.
+void addLine(std::vector<std::string>& lines, const DupReader& reader, std::string_view line) {
+    if (lines.size() >= kMostDetailLines)
+        reader.fail("more than " + std::to_string(kMostDetailLines) + " lines to show");
+    lines.emplace_back(line);
+}
+
 } // namespace
 
 std::vector<std::string> eigenenergyLines(std::string_view content, int block) {
@@ -27,8 +34,8 @@ std::vector<std::string> eigenenergyLines(std::string_view content, int block) {
     std::vector<std::string> lines;
     DupReader reader("o_E.dup", content);
     const std::string marker = blockMarker('x', block);
-    std::string markerLine;
-    while (!reader.atEndOfFile() && !isMarkerLine(markerLine = reader.readLine(), marker)) {
+    std::string_view markerLine;
+    while (!reader.atEndOfFile() && !isMarkerLine(markerLine = reader.takeLine(), marker)) {
     }
     if (!isMarkerLine(markerLine, marker))
         return lines;
@@ -36,16 +43,16 @@ std::vector<std::string> eigenenergyLines(std::string_view content, int block) {
     const std::string yMarker = blockMarker('y', block);
     const std::string zMarker = blockMarker('z', block);
     while (!reader.atEndOfFile()) {
-        const std::string line = reader.readLine();
+        const std::string_view line = reader.takeLine();
         if (line.starts_with('*'))
             break;
         if (isEmptyLine(line))
             continue;
         if (line.starts_with('y') || line.starts_with('z'))
-            lines.push_back(
-                headerOf(line, line.starts_with('y') ? yMarker.size() : zMarker.size()));
+            addLine(lines, reader,
+                    headerOf(line, line.starts_with('y') ? yMarker.size() : zMarker.size()));
         else
-            lines.push_back(line);
+            addLine(lines, reader, line);
     }
     return lines;
 }
@@ -56,10 +63,10 @@ std::vector<std::string> eigenvectorLines(std::string_view content, int block) {
     if (!findMarker(reader, blockMarker('*', std::max(block, 0))))
         return lines;
     while (!reader.atEndOfFile()) {
-        const std::string line = reader.readLine();
+        const std::string_view line = reader.takeLine();
         if (line.empty() || line.starts_with('x'))
             break;
-        lines.push_back(line);
+        addLine(lines, reader, line);
     }
     return lines;
 }
@@ -70,20 +77,20 @@ std::vector<std::string> scatteringLines(std::string_view content, int block) {
     if (!findMarker(reader, blockMarker('*', std::max(block, 0))))
         return lines;
     while (!reader.atEndOfFile())
-        lines.push_back(reader.readLine());
+        addLine(lines, reader, reader.takeLine());
     return lines;
 }
 
 std::vector<std::string> readEigenenergyLines(const std::filesystem::path& folder, int block) {
-    return eigenenergyLines(readWholeFile(folder / kLevelsFile), block);
+    return eigenenergyLines(readRequiredResultFile(folder / kLevelsFile), block);
 }
 
 std::vector<std::string> readEigenvectorLines(const std::filesystem::path& folder, int block) {
-    return eigenvectorLines(readWholeFile(folder / kLevelsFile), block);
+    return eigenvectorLines(readRequiredResultFile(folder / kLevelsFile), block);
 }
 
 std::vector<std::string> readScatteringLines(const std::filesystem::path& folder, int block) {
-    return scatteringLines(readWholeFile(folder / kStrengthsFile), block);
+    return scatteringLines(readRequiredResultFile(folder / kStrengthsFile), block);
 }
 
 std::string baseName(int baza) {

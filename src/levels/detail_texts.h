@@ -7,6 +7,10 @@
 
 namespace vintrel {
 
+/// The most lines a detail window is given; a text with more is damaged and its reading
+/// throws InputError naming the file and line.
+inline constexpr std::size_t kMostDetailLines = 100000;
+
 /// The lines the energy window shows for block n of "o_E.dup" text (n < 0 counts as 0): the
 /// x marker line from its first "E" after the marker (the column header), then every
 /// non-empty line up to the eigenvector marker, the y and z marker lines trimmed to their
@@ -21,8 +25,8 @@ std::vector<std::string> eigenvectorLines(std::string_view content, int block);
 /// end of the file.
 std::vector<std::string> scatteringLines(std::string_view content, int block);
 
-/// The same from the files of a result folder ("o_E.dup", "o_neu.dup"); a missing file
-/// throws InputError "Cannot open file <path>".
+/// The same from the files of a result folder ("o_E.dup", "o_neu.dup"); a missing or empty
+/// file throws InputError "Cannot open file <path>".
 std::vector<std::string> readEigenenergyLines(const std::filesystem::path& folder, int block);
 std::vector<std::string> readEigenvectorLines(const std::filesystem::path& folder, int block);
 std::vector<std::string> readScatteringLines(const std::filesystem::path& folder, int block);

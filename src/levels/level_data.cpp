@@ -86,7 +86,7 @@ DataTable levelDataTable(const ResultLocation& location, const std::string& resu
     const TVariables vars = readResultInputs(location, TVariables{}).variables;
     checkRequest(vars, options);
     const auto file = location.workingRoot / location.resultFolder / kLevelsFile;
-    return levelDataTable(vars, resultName, file.string(), readWholeFile(file), options);
+    return levelDataTable(vars, resultName, file.string(), readRequiredResultFile(file), options);
 }
 
 } // namespace vintrel

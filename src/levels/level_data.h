@@ -38,7 +38,7 @@ DataTable levelDataTable(const TVariables& vars, const std::string& resultName,
                          const LevelDataOptions& options);
 
 /// The same for the result at `location`: its input files are read as the viewer reads them
-/// (`readResultInputs`), then its "o_E.dup". A missing file throws InputError
+/// (`readResultInputs`), then its "o_E.dup". A missing or empty file throws InputError
 /// "Cannot open file <path>".
 DataTable levelDataTable(const ResultLocation& location, const std::string& resultName,
                          const LevelDataOptions& options);

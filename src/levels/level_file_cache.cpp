@@ -12,7 +12,7 @@ LevelFileCache::Stamp LevelFileCache::stampOf(const std::filesystem::path& folde
     stamp.N = N;
     stamp.complexHamiltonian = complexHamiltonian;
     std::error_code ec;
-    stamp.exists = std::filesystem::is_regular_file(stamp.file, ec);
+    stamp.exists = resultFilePresent(stamp.file);
     if (stamp.exists) {
         stamp.size = std::filesystem::file_size(stamp.file, ec);
         stamp.modified = std::filesystem::last_write_time(stamp.file, ec);
@@ -31,12 +31,12 @@ bool LevelFileCache::refresh(const std::filesystem::path& folder, int block, int
     tables_ = {};
     range_.reset();
     outcome_ = {};
-    if (stamp.exists) {
-        const std::string content = readWholeFile(stamp.file);
+    const auto content = stamp.exists ? readResultFile(stamp.file) : std::nullopt;
+    if (content) {
         const std::string name = stamp.file.string();
-        outcome_ = readLevelTablesText(name, content, block, N, complexHamiltonian, tables_);
+        outcome_ = readLevelTablesText(name, *content, block, N, complexHamiltonian, tables_);
         if (N >= 1 && N <= kMaxLevels)
-            range_ = scanEnergyRangeText(name, content, block, N, complexHamiltonian);
+            range_ = scanEnergyRangeText(name, *content, block, N, complexHamiltonian);
     }
     stamp_ = stamp;
     return true;

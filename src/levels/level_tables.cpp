@@ -148,7 +148,7 @@ bool isMarkerLine(std::string_view line, std::string_view marker) {
 
 bool findMarker(DupReader& reader, std::string_view marker) {
     while (!reader.atEndOfFile())
-        if (isMarkerLine(reader.readLine(), marker))
+        if (isMarkerLine(reader.takeLine(), marker))
             return true;
     return false;
 }
@@ -173,10 +173,10 @@ LevelReadOutcome readLevelTablesText(const std::string& name, std::string_view c
 LevelReadOutcome readLevelTables(const std::filesystem::path& folder, int block, int N,
                                  bool complexHamiltonian, LevelTables& tables) {
     const auto file = folder / kLevelsFile;
-    if (!std::filesystem::is_regular_file(file))
+    const auto content = readResultFile(file);
+    if (!content)
         return {};
-    DupReader reader(file);
-    return readLevels(reader, block, N, complexHamiltonian, tables);
+    return readLevelTablesText(file.string(), *content, block, N, complexHamiltonian, tables);
 }
 
 EnergyRange scanEnergyRangeText(const std::string& name, std::string_view content, int block, int N,
@@ -187,11 +187,13 @@ EnergyRange scanEnergyRangeText(const std::string& name, std::string_view conten
 
 std::optional<EnergyRange> scanEnergyRange(const std::filesystem::path& folder, int block, int N,
                                            bool complexHamiltonian) {
-    const auto file = folder / kLevelsFile;
-    if (!validCount(N) || !std::filesystem::is_regular_file(file))
+    if (!validCount(N))
         return std::nullopt;
-    DupReader reader(file);
-    return scanRange(reader, block, N, complexHamiltonian);
+    const auto file = folder / kLevelsFile;
+    const auto content = readResultFile(file);
+    if (!content)
+        return std::nullopt;
+    return scanEnergyRangeText(file.string(), *content, block, N, complexHamiltonian);
 }
 
 int findLevelIndex(const AxisLevels& levels, int count, double E, double tolerance) {

@@ -90,11 +90,11 @@ struct LevelReadOutcome {
 };
 
 /// Reads block `block` of "o_E.dup" in `folder` into `tables` for N levels; the y section only
-/// for a complex Hamiltonian. A missing file leaves the tables unchanged. Otherwise every field
-/// of levels 1 … N is cleared first, then the sections are read; a section that ends early (at
-/// the end of the file, an empty line or another marker) or a missing marker leaves the rest
-/// of that axis cleared, and the read goes on with the next section. N above kMaxLevels reads
-/// nothing. A text where a number is expected throws InputError naming the file and line.
+/// for a complex Hamiltonian. A missing or empty file leaves the tables unchanged. Otherwise every
+/// field of levels 1 … N is cleared first, then the sections are read; a section that ends early
+/// (at the end of the file, an empty line or another marker) or a missing marker leaves the rest of
+/// that axis cleared, and the read goes on with the next section. N above kMaxLevels reads nothing.
+/// A text where a number is expected throws InputError naming the file and line.
 LevelReadOutcome readLevelTables(const std::filesystem::path& folder, int block, int N,
                                  bool complexHamiltonian, LevelTables& tables);
 
@@ -111,7 +111,7 @@ struct EnergyRange {
 
 /// Lowest and highest level energy (number 1 of the first and last line of each section) of
 /// a block; a range that is empty or inverted becomes [eend, eend + 1]. nullopt when the file
-/// does not exist or N is outside 1 … kMaxLevels.
+/// is missing or empty or N is outside 1 … kMaxLevels.
 std::optional<EnergyRange> scanEnergyRange(const std::filesystem::path& folder, int block, int N,
                                            bool complexHamiltonian);
 EnergyRange scanEnergyRangeText(const std::string& name, std::string_view content, int block, int N,
@@ -126,6 +126,7 @@ int findLevelIndex(const AxisLevels& levels, int count, double E,
                    double tolerance = kSameLevelEnergy);
 
 /// Number 1 of each data line of the z section of block 0 (fewer when the section is short).
+/// A missing or empty file throws InputError "Cannot open file <path>".
 std::vector<double> readGroundAxisEnergies(const std::filesystem::path& folder, int N);
 
 } // namespace vintrel

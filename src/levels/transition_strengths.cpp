@@ -2,6 +2,8 @@
 
 #include "resultdata/dup_reader.h"
 
+#include <cmath>
+
 namespace vintrel {
 
 namespace {
@@ -31,10 +33,14 @@ void clearTables(TransitionStrengths& strengths, int dimension) {
     strengths.maxima.fill(0);
 }
 
-void add(TransitionStrengths& strengths, const Contribution& c, int g, int h, double e) {
+void add(const DupReader& reader, TransitionStrengths& strengths, const Contribution& c, int g,
+         int h, double e) {
     const int t = static_cast<int>(c.table);
     double& entry = strengths.tables[t][g][h];
-    entry += c.weight * e * e;
+    const double sum = entry + c.weight * e * e;
+    if (!std::isfinite(sum)) // no matrix element of a real ion comes near this
+        reader.fail("matrix element out of range");
+    entry = sum;
     if (entry > strengths.maxima[t])
         strengths.maxima[t] = entry;
 }
@@ -68,7 +74,7 @@ void readStrengths(DupReader& reader, int block, int dimension, int baza, bool w
                 continue;
             for (std::size_t k = 0; k < used; ++k) {
                 const Contribution& c = kContributions[k];
-                add(strengths, c, g, h, c.value < row.size() ? row[c.value] : 0.0);
+                add(reader, strengths, c, g, h, c.value < row.size() ? row[c.value] : 0.0);
             }
         }
         if (!blockEnds(reader))
@@ -97,7 +103,7 @@ void readTransitionStrengthsText(const std::string& name, std::string_view conte
 void readTransitionStrengths(const std::filesystem::path& folder, int block, int dimension,
                              int baza, const AxisLevels& levels, int levelCount,
                              TransitionStrengths& strengths) {
-    const bool withLs = baza == 1 && std::filesystem::exists(folder / kLsSpectrumFile);
+    const bool withLs = baza == 1 && resultFilePresent(folder / kLsSpectrumFile);
     DupReader reader(folder / kStrengthsFile);
     readStrengths(reader, block, dimension, baza, withLs, levels, levelCount, strengths);
 }

@@ -35,9 +35,11 @@ inline constexpr const char* kLsSpectrumFile = "o_lsspec.dup";
 /// (basis 1: |L,Lz,S,Sz>, 2: |J,Jz>). Each state's energy is mapped to its group on `levels`
 /// (findLevelIndex over the first `levelCount` levels); contributions of an energy that
 /// matches no level are dropped. The LS element is read in basis 1 only when "o_lsspec.dup"
-/// exists in the folder (the caller makes sure "o_spectro.dup" exists first, since creating it
-/// may add that file). A missing file throws InputError; a block that ends early, a missing
-/// marker or a dimension above kMaxLevels ends the read with what was summed so far.
+/// is present in the folder, that is exists and is not empty (the caller makes sure
+/// "o_spectro.dup" exists first, since creating it may add that file). A missing or empty
+/// "o_neu.dup" throws InputError "Cannot open file <path>"; a block that ends early, a missing
+/// marker or a dimension above kMaxLevels ends the read with what was summed so far. An
+/// element so large that its weighted square overflows throws InputError naming the line.
 void readTransitionStrengths(const std::filesystem::path& folder, int block, int dimension,
                              int baza, const AxisLevels& levels, int levelCount,
                              TransitionStrengths& strengths);

@@ -9,6 +9,7 @@
 #include "parameters/parameter_groups.h"
 #include "parameters/parameter_texts.h"
 #include "parameters/value_edit.h"
+#include "resultdata/dup_reader.h"
 #include "resultdata/input_files.h"
 #include "resultdata/term_values.h"
 
@@ -74,8 +75,7 @@ void TParamResultForm::wczytajDane(const std::filesystem::path& resultFolder) {
     }
     SymmetryCBChange(vars.symmetry);
     MyLabelSymmetryText->SetCaption(QString::fromStdString(texts.symmetryCaption));
-    std::error_code error;
-    PanelNoData->setVisible(!std::filesystem::exists(resultFolder / kInputBnFile, error));
+    PanelNoData->setVisible(!resultFilePresent(resultFolder / kInputBnFile));
     for (std::size_t i = 0; i < 27; ++i) {
         inputA[i].edit->showValue(texts.a[i].text, texts.a[i].hint);
         inputB[i].edit->showValue(texts.b[i].text, texts.b[i].hint);

@@ -47,7 +47,7 @@ public:
     /// the element panel's basis and Hamiltonian choices disabled.
     void disableAllInputs();
     /// Fills the page from the shared TVariables; `resultFolder` is the current result's folder
-    /// (only the presence of "input_bn.dup" is checked there).
+    /// (only the presence of "input_bn.dup" is checked there; an empty one counts as missing).
     void wczytajDane(const std::filesystem::path& resultFolder);
     /// Re-lays the coefficient rows for `elemmask`, `symmask` and `cialo`.
     void rearrangeInputs();

@@ -3,6 +3,7 @@
 #include "parameters/coefficient_rows.h"
 #include "parameters/element_panel_model.h"
 #include "parameters/parameter_groups.h"
+#include "resultdata/dup_reader.h"
 #include "resultdata/result_summary.h"
 #include "resultdata/term_values.h"
 
@@ -46,9 +47,8 @@ DataTable parameterDataTable(const TVariables& vars, const std::string& resultNa
 
 DataTable parameterDataTable(const ResultLocation& location, const std::string& resultName) {
     const TVariables vars = readResultInputs(location, TVariables{}).variables;
-    std::error_code error;
-    const bool hasB = std::filesystem::is_regular_file(
-        location.workingRoot / location.resultFolder / kInputBnFile, error);
+    const bool hasB =
+        resultFilePresent(location.workingRoot / location.resultFolder / kInputBnFile);
     return parameterDataTable(vars, resultName, hasB);
 }
 

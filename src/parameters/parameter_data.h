@@ -22,7 +22,7 @@ std::vector<int> listedCoefficientSlots(const TVariables& vars);
 DataTable parameterDataTable(const TVariables& vars, const std::string& resultName, bool hasB);
 
 /// The same for the result at `location`, its input files read as the viewer reads them
-/// (`readResultInputs`).
+/// (`readResultInputs`); an empty "input_bn.dup" counts as missing.
 DataTable parameterDataTable(const ResultLocation& location, const std::string& resultName);
 
 } // namespace vintrel

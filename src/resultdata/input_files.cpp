@@ -11,11 +11,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool fileExists(const fs::path& path) {
-    std::error_code ec;
-    return fs::is_regular_file(path, ec);
-}
-
 std::uint8_t lowByte(std::int64_t value) {
     return static_cast<std::uint8_t>(value & 0xFF);
 }
@@ -44,10 +39,7 @@ void convertShortCoefficients(const double (&values)[16], coeffsarray& slots) {
         slots[static_cast<std::size_t>(coefficientSlot(6, q))] = values[8 + q];
 }
 
-} // namespace
-
-void readInputE(const fs::path& file, TVariables& target) {
-    DupReader in(file);
+void readInputEFrom(DupReader& in, TVariables& target) {
     TVariables vars = target;
     vars.element = in.readInt32();
     const ElementRow* row = elementRow(vars.element);
@@ -74,8 +66,7 @@ void readInputE(const fs::path& file, TVariables& target) {
     target = std::move(vars);
 }
 
-coeffsarray readCoefficients(const fs::path& file) {
-    DupReader in(file);
+coeffsarray readCoefficientsFrom(DupReader& in) {
     coeffsarray slots{};
     double first[16];
     for (int i = 0; i < 16; ++i)
@@ -91,8 +82,7 @@ coeffsarray readCoefficients(const fs::path& file) {
     return slots;
 }
 
-TResultSettings readResultSettings(const fs::path& file) {
-    DupReader in(file);
+TResultSettings readResultSettingsFrom(DupReader& in) {
     TResultSettings s;
     const auto real = [&in](double& field) {
         if (!in.atEnd())
@@ -137,14 +127,49 @@ TResultSettings readResultSettings(const fs::path& file) {
     return s;
 }
 
+} // namespace
+
+void readInputE(const fs::path& file, TVariables& vars) {
+    DupReader in(file);
+    readInputEFrom(in, vars);
+}
+
+void readInputEText(const std::string& name, std::string_view content, TVariables& vars) {
+    DupReader in(name, content);
+    readInputEFrom(in, vars);
+}
+
+coeffsarray readCoefficients(const fs::path& file) {
+    DupReader in(file);
+    return readCoefficientsFrom(in);
+}
+
+coeffsarray readCoefficientsText(const std::string& name, std::string_view content) {
+    DupReader in(name, content);
+    return readCoefficientsFrom(in);
+}
+
+TResultSettings readResultSettings(const fs::path& file) {
+    const std::optional<std::string> content = readResultFile(file);
+    if (!content)
+        return TResultSettings{};
+    DupReader in(file.string(), *content);
+    return readResultSettingsFrom(in);
+}
+
+TResultSettings readResultSettingsText(const std::string& name, std::string_view content) {
+    DupReader in(name, content);
+    return readResultSettingsFrom(in);
+}
+
 TVariables readResultVariables(const fs::path& resultFolder, TVariables previous) {
-    if (fileExists(resultFolder / kInputEFile))
+    if (resultFilePresent(resultFolder / kInputEFile))
         readInputE(resultFolder / kInputEFile, previous);
     else
         previous.symmetry = 4;
     previous.wsp_A = readCoefficients(resultFolder / kInputAnFile);
     const fs::path second = resultFolder / kInputBnFile;
-    previous._wsp_B = fileExists(second) ? readCoefficients(second) : coeffsarray{};
+    previous._wsp_B = resultFilePresent(second) ? readCoefficients(second) : coeffsarray{};
     return previous;
 }
 
@@ -165,6 +190,10 @@ ResultInputs readResultInputs(const ResultLocation& location, const TVariables& 
     result.settings = readSettingsOf(location);
     result.meanField = {0, result.settings.chi_tmax};
     return result;
+}
+
+std::optional<std::string> readDescription(const fs::path& resultFolder) {
+    return readResultFile(resultFolder / kDescriptionFile);
 }
 
 void loadResultInputs(const ResultLocation& location) {

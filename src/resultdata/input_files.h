@@ -3,7 +3,9 @@
 #include "resultdata/result_variables.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace vintrel {
 
@@ -12,9 +14,11 @@ inline constexpr const char* kInputAnFile = "input_an.dup";
 inline constexpr const char* kInputBnFile = "input_bn.dup";
 inline constexpr const char* kInputSFile = "input_s.dup";
 inline constexpr const char* kShippedSettingsFile = "input_s.df";
+inline constexpr const char* kDescriptionFile = "descr.dup";
 
-// Every reader throws InputError naming the file and line for a missing file (where the file
-// is required), a malformed number or a file that ends too early.
+// Every reader throws InputError naming the file and line for a malformed number or a file
+// that ends too early, and "Cannot open file <path>" for a required file that is missing. An
+// empty file is a missing one (resultFilePresent).
 
 /// Reads the 12 lines of "input_e.dup" into `vars`, with the derived fields: `_ionvalue`
 /// after line 2, `_dimension` after line 5 (0 when `siconf` is not a valid configuration),
@@ -22,15 +26,20 @@ inline constexpr const char* kShippedSettingsFile = "input_s.df";
 /// that field unchanged. An element row outside 1 … 118 is an error. On an error `vars` stays
 /// as it was.
 void readInputE(const std::filesystem::path& file, TVariables& vars);
+/// The same on text held in memory; `name` stands for the file in error texts.
+void readInputEText(const std::string& name, std::string_view content, TVariables& vars);
 
 /// Reads a coefficient file: 27 values in slot order, or the older 16-value form (the file
 /// ends after the 16th value: k = 2 for q = 0 … 2, k = 4 for q = 0 … 4, k = 6 for q = 0 … 6,
 /// one unused value; every negative-q slot 0).
 coeffsarray readCoefficients(const std::filesystem::path& file);
+coeffsarray readCoefficientsText(const std::string& name, std::string_view content);
 
 /// Reads a settings file ("input_s.dup" or "input_s.df"); the fields of lines the file does
-/// not reach keep their start values. Byte fields keep the low eight bits of the number.
+/// not reach keep their start values, so a missing or empty file gives the start values. Byte
+/// fields keep the low eight bits of the number.
 TResultSettings readResultSettings(const std::filesystem::path& file);
+TResultSettings readResultSettingsText(const std::string& name, std::string_view content);
 
 /// Everything `loadResultInputs` reads for one result.
 struct ResultInputs {
@@ -60,10 +69,15 @@ TResultSettings readSettingsOf(const ResultLocation& location);
 /// Reads the input files of a result, starting from `previous` (the values kept when the
 /// folder has no "input_e.dup"; `symmetry` then becomes 4). "input_an.dup" must exist; a
 /// missing "input_bn.dup" gives zero coefficients. The settings come from the folder's
-/// "input_s.dup", after "input_s.df" has been copied from the data folder into the working
-/// root when missing there. With no result folder named only the settings are read, from the
-/// working root's "input_s.df". The mean-field temperatures become 0 and `chi_tmax`.
+/// "input_s.dup" (start values when it is missing), after "input_s.df" has been copied from the
+/// data folder into the working root when missing there. With no result folder named only the
+/// settings are read, from the working root's "input_s.df". The mean-field temperatures become 0
+/// and `chi_tmax`.
 ResultInputs readResultInputs(const ResultLocation& location, const TVariables& previous);
+
+/// The description of a result ("descr.dup", rich text or plain text) as stored; nullopt when
+/// the file is missing or empty, in which case the description editor keeps its text.
+std::optional<std::string> readDescription(const std::filesystem::path& resultFolder);
 
 /// readResultInputs into the shared records. On an error the shared records stay as they were
 /// and the error propagates for the caller to show.

@@ -67,6 +67,18 @@ TEST(ScatteringLines, EverythingAfterTheMarker) {
               (Lines{"0.0 first", "header", "", "0.0 1 2 3"}));
 }
 
+TEST(ScatteringLines, ATextLongerThanAnyWindowShowsIsRefused) {
+    const std::string atLimit = "*0*\n" + std::string(kMostDetailLines, '\n');
+    EXPECT_EQ(scatteringLines(atLimit, 0).size(), kMostDetailLines);
+    try {
+        scatteringLines(atLimit + "\n", 0);
+        FAIL() << "no error";
+    } catch (const InputError& e) {
+        EXPECT_EQ(std::string(e.what()), "o_neu.dup, line " + std::to_string(kMostDetailLines + 2) +
+                                             ": more than 100000 lines to show");
+    }
+}
+
 TEST(DetailFiles, MissingFileNamesIt) {
     test::TempDir dir;
     try {

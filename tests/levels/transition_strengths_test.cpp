@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 
 namespace vintrel {
@@ -96,7 +97,11 @@ TEST(ReadTransitionStrengths, LsElementOnlyWithLsSpectrumFile) {
     test::writeFile(dir / "o_neu.dup", sevenNumbers);
     readTransitionStrengths(dir.path(), 0, 2, 1, levels, 2, s);
     EXPECT_EQ(s.table(StrengthTable::LS)[1][2], 0);
+    // An empty "o_lsspec.dup" is what saving leaves of a missing one: still seven numbers.
     test::writeFile(dir / "o_lsspec.dup", "");
+    readTransitionStrengths(dir.path(), 0, 2, 1, levels, 2, s);
+    EXPECT_EQ(s.table(StrengthTable::LS)[1][2], 0);
+    test::writeFile(dir / "o_lsspec.dup", " Energy diff.       LS          from lev.\r\n");
     EXPECT_THROW(readTransitionStrengths(dir.path(), 0, 2, 1, levels, 2, s), InputError);
     test::writeFile(dir / "o_neu.dup", eightNumbers);
     readTransitionStrengths(dir.path(), 0, 2, 1, levels, 2, s);
@@ -132,6 +137,23 @@ TEST(ReadTransitionStrengths, UnmatchedEnergiesAndShortBlocksAreDropped) {
         EXPECT_EQ(s.table(StrengthTable::Lz)[0][h], 0);
     EXPECT_NO_THROW(
         readTransitionStrengthsText("o_neu.dup", file, 0, kMaxLevels + 1, 2, false, levels, 2, s));
+}
+
+TEST(ReadTransitionStrengths, AnElementWhoseSquareOverflowsIsAnError) {
+    const std::vector<double> energies{0, 10};
+    const auto file = strengthsBlock(0, energies, [](int i, int j) {
+        return std::vector<double>{i == 2 && j == 1 ? 1e200 : 1, 0, 0};
+    });
+    TransitionStrengths s;
+    try {
+        readTransitionStrengthsText("o_neu.dup", file, 0, 2, 2, false, levelsAt(energies), 2, s);
+        FAIL() << "no error";
+    } catch (const InputError& e) {
+        // line 1 marker, 2-6 state 1, 7 energy and 8 header of state 2, then its first line
+        EXPECT_EQ(std::string(e.what()), "o_neu.dup, line 9: matrix element out of range");
+    }
+    for (double maximum : s.maxima)
+        EXPECT_TRUE(std::isfinite(maximum));
 }
 
 TEST(ReadTransitionStrengths, MissingFileIsAnError) {

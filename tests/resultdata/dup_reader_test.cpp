@@ -94,3 +94,72 @@ TEST(DupReader, MissingFileIsAnInputError) {
     test::writeFile(dir / "x.dup", "5\n");
     EXPECT_EQ(DupReader(dir / "x.dup").readInteger(), 5);
 }
+
+// Bytes no writer produces: each text is read as far as it goes and then fails with an
+// InputError naming the line, or reads cleanly.
+struct OddTextCase {
+    const char* name;
+    std::string content;
+    std::vector<std::string> lines; ///< the lines the reader finds
+    bool atEndAtStart;              ///< nothing but blank lines
+};
+
+class OddTexts : public ::testing::TestWithParam<OddTextCase> {};
+
+TEST_P(OddTexts, SplitIntoLinesWithoutSurprises) {
+    const OddTextCase& c = GetParam();
+    DupReader in("f.dup", c.content);
+    EXPECT_EQ(in.atEnd(), c.atEndAtStart);
+    std::vector<std::string> lines;
+    while (!in.atEndOfFile())
+        lines.push_back(in.readLine());
+    EXPECT_EQ(lines, c.lines);
+    EXPECT_TRUE(in.atEnd());
+    EXPECT_EQ(errorOf([&] { in.readLine(); }),
+              "f.dup, line " + std::to_string(c.lines.size() + 1) + ": unexpected end of file");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, OddTexts,
+    ::testing::Values(OddTextCase{"Empty", "", {}, true},
+                      OddTextCase{"NoFinalLineEnd", "1\n2", {"1", "2"}, false},
+                      OddTextCase{"CarriageReturnsOnly", "1\r2\r", {"1\r2"}, false},
+                      OddTextCase{"DoubledCarriageReturn", "1\r\r\n", {"1\r"}, false},
+                      OddTextCase{"NulBytes",
+                                  std::string("1\0\n\0\n", 5),
+                                  {std::string("1\0", 2), std::string("\0", 1)},
+                                  false},
+                      OddTextCase{"OnlyBlankLines", "\n \t\r\n\r\n", {"", " \t", ""}, true},
+                      OddTextCase{"BlankLineThenText", "\n\nx", {"", "", "x"}, false},
+                      OddTextCase{"LoneLineEnd", "\n", {""}, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DupReader, OddBytesInANumberAreNamed) {
+    EXPECT_EQ(errorOf([] { DupReader("f", "1\r2\r").readReal(); }),
+              "f, line 1: \"1\\x0D2\" is not a valid number");
+    // A NUL byte would end the message text.
+    EXPECT_EQ(errorOf([] { DupReader("f", std::string("7\0\x7F", 3)).readInteger(); }),
+              "f, line 1: \"7\\x00\\x7F\" is not a valid integer");
+    for (const char* word : {"nan", "NaN", "inf", "-Inf", "1e999", "-1e400", "0x10"})
+        EXPECT_NE(errorOf([&] { DupReader("f", word).readReal(); }), "") << word;
+    EXPECT_EQ(errorOf([] { DupReader("f", "99999999999999999999").readInteger(); }),
+              "f, line 1: \"99999999999999999999\" is not a valid integer");
+}
+
+TEST(DupReader, LongLinesAndManyLines) {
+    const std::string longLine(1 << 20, '7');
+    DupReader in("f", longLine + "\n8 9\n" + std::string(1 << 20, '\n'));
+    EXPECT_EQ(in.readLine(), longLine);
+    EXPECT_EQ(in.readRow(2), (std::vector<double>{8, 9}));
+    EXPECT_TRUE(in.atEnd());
+    EXPECT_EQ(errorOf([] { DupReader("f", std::string(1 << 20, '7')).readRow(1); }),
+              "f, line 1: \"" + std::string(40, '7') + "...\" is not a valid number");
+}
+
+TEST(DupReader, AnEmptyFileIsAMissingOne) {
+    test::TempDir dir;
+    test::writeFile(dir / "empty.dup", "");
+    EXPECT_EQ(errorOf([&] { DupReader in(dir / "empty.dup"); }),
+              "Cannot open file " + (dir / "empty.dup").string());
+    EXPECT_EQ(readWholeFile(dir / "empty.dup"), ""); // the plain file reader keeps it
+}

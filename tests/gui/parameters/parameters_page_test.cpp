@@ -242,6 +242,13 @@ void ParametersPageTest::missingBFileCoversTheBColumn() {
     QCOMPARE(page_->inputB[5].edit->text(), QString("-1.234568"));
     QCOMPARE(page_->inputB[5].edit->toolTip(), QString("-1.234568"));
     QCOMPARE(page_->inputA[5].edit->text(), QString("0.6"));
+    // An empty "input_bn.dup", which is what saving and importing make of a missing one.
+    const ResultLocation emptied = folders_->write("Result02", recipe);
+    test::writeFile(emptied.workingRoot / emptied.resultFolder / kInputBnFile, "");
+    showResultParameters(emptied, *panel_, *page_);
+    QCoreApplication::processEvents();
+    QVERIFY(shown(page_->PanelNoData));
+    QCOMPARE(page_->inputB[5].edit->text(), QString("0"));
 }
 
 void ParametersPageTest::unknownSymmetryListsRealSlots() {

@@ -1,0 +1,244 @@
+// Feeds arbitrary bytes to the readers of a result folder's text files. The first three bytes
+// choose the reader and its parameters, the rest is the file:
+//   byte 0: the file kind (see Kind);
+//   byte 1: the level count N, from -2 to 69 (beyond 1 … 66 on purpose), which also picks
+//           the axis of the level data table;
+//   byte 2: bit 0 complex Hamiltonian, bit 1 basis 2 instead of 1, bit 2 "o_lsspec.dup"
+//           present, bits 3-6 the block number from -1 to 14.
+// A reader may refuse a text with InputError; any other exception, crash, leak, undefined
+// behaviour or a broken promise about the tables it fills is a bug.
+#include "levels/detail_texts.h"
+#include "levels/level_data.h"
+#include "levels/level_file_cache.h"
+#include "levels/level_tables.h"
+#include "levels/transition_strengths.h"
+#include "parameters/parameter_data.h"
+#include "resultdata/dup_reader.h"
+#include "resultdata/input_files.h"
+#include "resultdata/ion_radii.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string_view>
+
+namespace {
+
+using namespace vintrel;
+namespace fs = std::filesystem;
+
+enum class Kind {
+    inputE,       ///< "input_e.dup"
+    coefficients, ///< "input_an.dup", "input_bn.dup"
+    settings,     ///< "input_s.dup"
+    levels,       ///< "o_E.dup": level tables, energy range, detail windows
+    strengths,    ///< "o_neu.dup": strength tables, scattering window
+    ionRadii,     ///< "ionradii.txt"
+    folder,       ///< the bytes as one file of a result folder, read through the file readers
+    count
+};
+
+struct Request {
+    Kind kind;
+    int N;
+    bool complexHamiltonian;
+    int baza;
+    bool withLs;
+    int block;
+    std::string_view content;
+};
+
+void check(bool promise) {
+    if (!promise)
+        std::abort();
+}
+
+void checkTables(const LevelTables& tables, int N) {
+    for (const AxisLevels& axis : tables.axes) {
+        check(axis.count >= 0 && axis.count <= kMaxLevels && axis.count <= std::max(N, 0));
+        for (int i = 1; i <= axis.count; ++i)
+            check(std::isfinite(axis.E[i]) && !axis.EText[i].empty());
+    }
+}
+
+void checkRange(const EnergyRange& range) {
+    check(std::isfinite(range.estart) && std::isfinite(range.eend) && range.estart <= range.eend);
+}
+
+// Levels two by two at 0, 10, 20 … K, so that a text can hit a group or miss it.
+AxisLevels pairedLevels() {
+    AxisLevels levels;
+    for (int i = 1; i <= kMaxLevels; ++i)
+        levels.E[i] = 10.0 * ((i - 1) / 2);
+    levels.count = kMaxLevels;
+    return levels;
+}
+
+void readLevelFile(const Request& r) {
+    LevelTables tables;
+    readLevelTablesText("o_E.dup", r.content, r.block, r.N, r.complexHamiltonian, tables);
+    checkTables(tables, r.N);
+    checkRange(scanEnergyRangeText("o_E.dup", r.content, r.block, r.N, r.complexHamiltonian));
+    for (const AxisLevels& axis : tables.axes)
+        check(findLevelIndex(axis, axis.count, axis.E[1]) <= axis.count);
+}
+
+// The level table of the command line's data output on the same text: Ce3+ (N 6 or 14) or,
+// for a complex Hamiltonian, Ti3+ (N 5 or 10).
+void readLevelData(const Request& r) {
+    TVariables vars;
+    vars.siconf = r.complexHamiltonian ? "3d^1" : "4f^1";
+    vars.baza = static_cast<std::uint8_t>(r.baza);
+    vars.cialo = r.complexHamiltonian ? 2 : 1;
+    LevelDataOptions options;
+    options.axis = static_cast<Axis>((r.N + 2) % (r.complexHamiltonian ? 3 : 2));
+    const DataTable table = levelDataTable(vars, "fuzz", "o_E.dup", r.content, options);
+    check(table.rows.size() <= kMaxLevels);
+    table.toCsv();
+}
+
+void readDetailTexts(const Request& r) {
+    check(eigenenergyLines(r.content, r.block).size() <= kMostDetailLines);
+    check(eigenvectorLines(r.content, r.block).size() <= kMostDetailLines);
+}
+
+void readStrengthFile(const Request& r) {
+    static const AxisLevels levels = pairedLevels();
+    TransitionStrengths strengths;
+    try {
+        readTransitionStrengthsText("o_neu.dup", r.content, r.block, r.N, r.baza, r.withLs, levels,
+                                    kMaxLevels, strengths);
+    } catch (const InputError&) {
+    }
+    for (double maximum : strengths.maxima)
+        check(std::isfinite(maximum) && maximum >= 0);
+    check(scatteringLines(r.content, r.block).size() <= kMostDetailLines);
+}
+
+const fs::path& scratch() {
+    static const fs::path dir = [] {
+        std::string pattern = (fs::temp_directory_path() / "vintrel-fuzz-XXXXXX").string();
+        if (!mkdtemp(pattern.data()))
+            std::abort();
+        return fs::path(pattern);
+    }();
+    return dir;
+}
+
+void writeBytes(const fs::path& path, std::string_view bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// The bytes as one file of an otherwise complete result folder, read by the file readers, so
+// that the empty file and the file rules are reached as well.
+void readFolder(const Request& r) {
+    static constexpr const char* kFiles[] = {kInputEFile,     kInputAnFile,    kInputBnFile,
+                                             kInputSFile,     kLevelsFile,     kStrengthsFile,
+                                             kLsSpectrumFile, kDescriptionFile};
+    const fs::path root = scratch();
+    const fs::path folder = root / "Result00";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    writeBytes(root / kShippedSettingsFile, "200\n");
+    writeBytes(folder / kInputEFile, "58\n1\n4f^1\n2\n1\n0\n0\n0\n0\n7\n0\n0\n");
+    writeBytes(folder / kInputAnFile, "1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n12\n13\n14\n15\n16\n");
+    const auto file = static_cast<std::size_t>(r.block + 1) % std::size(kFiles);
+    writeBytes(folder / kFiles[file], r.content);
+
+    const ResultLocation location{root, "Result00", root};
+    try {
+        const ResultInputs inputs = readResultInputs(location, TVariables{});
+        check(inputs.meanField.second == inputs.settings.chi_tmax);
+    } catch (const InputError&) {
+    }
+    LevelFileCache cache;
+    try {
+        cache.refresh(folder, 0, r.N, r.complexHamiltonian);
+    } catch (const InputError&) {
+    }
+    checkTables(cache.tables(), r.N);
+    if (cache.range())
+        checkRange(*cache.range());
+    try {
+        check(readGroundAxisEnergies(folder, r.N).size() <= kMaxLevels);
+    } catch (const InputError&) {
+    }
+    try {
+        TransitionStrengths strengths;
+        readTransitionStrengths(folder, 0, r.N, r.baza, pairedLevels(), kMaxLevels, strengths);
+    } catch (const InputError&) {
+    }
+    readDescription(folder);
+    try {
+        levelDataTable(location, "fuzz", {}).toCsv();
+        parameterDataTable(location, "fuzz").toCsv();
+    } catch (const InputError&) {
+    } catch (const DataRequestError&) { // a mean-field result has neither page
+    }
+}
+
+void run(const Request& r) {
+    switch (r.kind) {
+    case Kind::inputE: {
+        TVariables vars;
+        const TVariables before = vars;
+        try {
+            readInputEText("input_e.dup", r.content, vars);
+        } catch (const InputError&) {
+            check(vars == before); // a failed read changes nothing
+        }
+        break;
+    }
+    case Kind::coefficients:
+        for (double value : readCoefficientsText("input_an.dup", r.content))
+            check(std::isfinite(value));
+        break;
+    case Kind::settings:
+        readResultSettingsText("input_s.dup", r.content);
+        break;
+    case Kind::levels:
+        try {
+            readLevelFile(r);
+        } catch (const InputError&) {
+        }
+        try {
+            readLevelData(r);
+        } catch (const InputError&) {
+        }
+        readDetailTexts(r);
+        break;
+    case Kind::strengths:
+        readStrengthFile(r);
+        break;
+    case Kind::ionRadii:
+        parseIonRadii("ionradii.txt", r.content);
+        break;
+    case Kind::folder:
+        readFolder(r);
+        break;
+    case Kind::count:
+        break;
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
+    if (size < 3)
+        return 0;
+    Request r;
+    r.kind = static_cast<Kind>(data[0] % static_cast<int>(Kind::count));
+    r.N = data[1] % 72 - 2;
+    r.complexHamiltonian = (data[2] & 1) != 0;
+    r.baza = (data[2] & 2) != 0 ? 2 : 1;
+    r.withLs = (data[2] & 4) != 0;
+    r.block = ((data[2] >> 3) & 0xF) - 1;
+    r.content = std::string_view(reinterpret_cast<const char*>(data) + 3, size - 3);
+    try {
+        run(r);
+    } catch (const InputError&) {
+    }
+    return 0;
+}
