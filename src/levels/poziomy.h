@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/wheel_notches.h"
 #include "levels/energy_view.h"
 #include "levels/level_diagram_painter.h"
 #include "levels/level_file_cache.h"
@@ -238,6 +239,7 @@ private:
     bool view_mouseDn = false;
     double mod_updown_scale = 1;
     bool inMiniParam = false;
+    WheelNotches wheelNotches;
     bool helpVisible = false;
 
     TEigenenergyForm* FEnergyForm = nullptr;

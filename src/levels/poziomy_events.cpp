@@ -57,7 +57,7 @@ bool Tpoziomy::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Tpoziomy::scrollByWheel(int angleDelta) {
-    const int notches = angleDelta / 120;
+    const int notches = wheelNotches.take(angleDelta);
     mod_updown_scale = 2;
     for (int k = 0; k < std::abs(notches); ++k)
         scrollStep(notches > 0 ? 1 : -1);

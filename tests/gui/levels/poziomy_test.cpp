@@ -261,10 +261,19 @@ void PoziomyTest::wheelAndButtonsScroll() {
     QWidget* d = p.page.diagram();
     const ViewWindow before = p.page.energyView().window();
     const double span = before.view_emax - before.view_emin;
-    QWheelEvent wheel(QPointF(300, 200), d->mapToGlobal(QPointF(300, 200)), {}, QPoint(0, 120),
-                      Qt::NoButton, {}, Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(d, &wheel);
+    const auto turn = [d](int delta) {
+        QWheelEvent wheel(QPointF(300, 200), d->mapToGlobal(QPointF(300, 200)), {},
+                          QPoint(0, delta), Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(d, &wheel);
+    };
+    turn(120);
     QVERIFY(qAbs(p.page.energyView().window().view_emax - (before.view_emax + 0.04 * span)) < 1e-9);
+    // a touchpad's small steps scroll once they add up to a notch
+    turn(60);
+    QVERIFY(qAbs(p.page.energyView().window().view_emax - (before.view_emax + 0.04 * span)) < 1e-9);
+    turn(60);
+    QVERIFY(qAbs(p.page.energyView().window().view_emax - (before.view_emax + 0.08 * span)) < 1e-9);
+    turn(-120);
     // a short press on an arrow button: one 2 % step, on release
     const double top = p.page.energyView().window().view_emax;
     QTest::mouseClick(p.page.scrollDownButton(), Qt::LeftButton);
