@@ -287,6 +287,12 @@ DiagramLayout paintLevelDiagram(QPainter& p, QSize size, const DiagramScene& s) 
     drawEnergyAxis(p, w, H);
     layout.groundRow = levelToY(0, w, H);
     drawGroundTerm(p, s.term, layout.groundRow);
+    if (!s.note.isEmpty()) {
+        p.setFont(fontsOnce().text);
+        p.setPen(kLevelText);
+        p.drawText(QRect(kAxisStripWidth, 0, size.width() - kAxisStripWidth, H), Qt::AlignCenter,
+                   s.note);
+    }
     if (!s.tables || s.levelCount <= 0)
         return layout;
     const AxisLevels& levels = s.tables->axis(s.axis);

@@ -31,6 +31,8 @@ struct DiagramScene {
     int dragY0 = 0;
     int dragY1 = 0;
     int bandWidth = 40; ///< width of the visible-light band at the right edge
+    /// A line written in the middle of the diagram instead of the levels (no level data).
+    QString note;
 };
 
 /// What a repaint worked out, for the overlays and the page.

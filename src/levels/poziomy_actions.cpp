@@ -81,8 +81,10 @@ void Tpoziomy::refreshData() {
     const auto term = groundTermOf(vars.siconf, vars.baza, vars.cialo);
     const int N = term ? term->N : 0;
     if (FCache.refresh(folder, 0, N, vars.cialo == 2)) {
-        if (FCache.range())
-            FView.setRange(FCache.range()->estart, FCache.range()->eend);
+        // Without level data the axis shows the range of an empty scheme, not the last
+        // result's.
+        const EnergyRange range = FCache.range().value_or(EnergyRange{});
+        FView.setRange(range.estart, range.eend);
         sharedLevelTables() = FCache.tables();
     }
 }
@@ -293,6 +295,8 @@ DiagramScene Tpoziomy::scene() {
     s.dragging = view_mouseDn;
     s.dragY0 = view_clickY;
     s.dragY1 = view_moveY;
+    if (!FCache.range() && !resultFolder().empty())
+        s.note = QStringLiteral("Energy level data not found in result file");
     return s;
 }
 

@@ -88,6 +88,7 @@ private slots:
     void initTestCase() { setMessagesToStandardError(true); }
     void ceriumShowsTheTwoCubicGroups();
     void damagedFileIsReportedNotDrawn();
+    void missingLevelsShowANoteNotTheLastRange();
     void energyUnitsChangeOnlyTheTextColumn();
     void complexResultOffersThreeAxes();
     void clicksZoomAboutThePointer();
@@ -123,6 +124,29 @@ void PoziomyTest::damagedFileIsReportedNotDrawn() {
     test::writeFile(p.folder() / "o_E.dup", ceriumFile()); // repaired: read at the next paint
     p.page.renderDiagram();
     QCOMPARE(p.page.levelTables().axis(Axis::z).count, 6);
+}
+
+void PoziomyTest::missingLevelsShowANoteNotTheLastRange() {
+    HostedPage p("4f^1", 2, 1, ceriumFile());
+    QCOMPARE(p.page.energyView().window().eend, 116.0);
+    // Saving stores a missing "o_E.dup" empty: the result has no levels to show.
+    test::writeFile(p.folder() / "o_E.dup", "");
+    const QImage image = p.page.renderDiagram();
+    QCOMPARE(p.page.energyView().window().estart, 0.0);
+    QCOMPARE(p.page.energyView().window().eend, 1.0);
+    const auto inkIn = [](const QImage& picture, const QRect& area) {
+        int ink = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                ink += qGray(picture.pixel(x, y)) < 160;
+        return ink;
+    };
+    const QRect middle(image.width() / 2 - 150, image.height() / 2 - 15, 300, 30);
+    QVERIFY(inkIn(image, middle) > 50); // "Energy level data not found in result file"
+    test::writeFile(p.folder() / "o_E.dup", ceriumFile());
+    p.page.renderDiagram();
+    QCOMPARE(p.page.energyView().window().eend, 116.0);
+    QCOMPARE(inkIn(p.page.renderDiagram(), middle), 0);
 }
 
 void PoziomyTest::energyUnitsChangeOnlyTheTextColumn() {
