@@ -390,12 +390,21 @@ void ParametersPageTest::screenshots() {
     std::vector<std::string> a = {"0",    "0", "-85.2", "0", "0",    "0",    "0", "0", "0",
                                   "12.5", "0", "0",     "0", "62.5", "0",    "0", "0", "0",
                                   "0",    "0", "0.75",  "0", "0",    "-4.3", "0", "0", "1.0625"};
+    auto withCoefficients = [&a](ResultRecipe recipe, bool withB) {
+        recipe.a = a;
+        if (withB)
+            recipe.b = a;
+        return recipe;
+    };
     const Example examples[] = {
-        {"ce3_trigonal_j", {82, 1, "4f^1", 2, 1, 1.5, 30, 45, 640, 5, a, {}}, 0},
-        {"v3_cubic_ls", {23, 2, "3d^2", 1, 1, 0.5, 0, 0, 104, 0, a, a}, 1},
-        {"gd3_ls", {88, 1, "4f^7", 1, 2, 5, 90, 0, 0, 12, {}, {}}, 0},
-        {"pr3_complex_ls", test::result(83, 1, "4f^2", 1, 2, 0.1, 0, 0, 750, 12), 0},
-        {"ce3_unknown_symmetry", {82, 1, "4f^1", 1, 2, 1, 54.7356, 45, 640, 13, a, a}, 1},
+        {"ce3_trigonal_j",
+         withCoefficients(test::ionResult(82, 1, "4f^1", 2, 1, 1.5, 30, 45, 640, 5), false), 0},
+        {"v3_cubic_ls",
+         withCoefficients(test::ionResult(23, 2, "3d^2", 1, 1, 0.5, 0, 0, 104, 0), true), 1},
+        {"gd3_ls", test::ionResult(88, 1, "4f^7", 1, 2, 5, 90, 0, 0, 12), 0},
+        {"pr3_complex_ls", test::ionResult(83, 1, "4f^2", 1, 2, 0.1, 0, 0, 750, 12), 0},
+        {"ce3_unknown_symmetry",
+         withCoefficients(test::ionResult(82, 1, "4f^1", 1, 2, 1, 54.7356, 45, 640, 13), true), 1},
     };
     QDir().mkpath(VINTREL_SCREENSHOT_DIR);
     for (const Example& example : examples) {
