@@ -10,6 +10,8 @@
 // Every file is written the way the program's results hold it: one value a line, each line
 // ended by "\r\n".
 
+#include "levels/level_tables.h"
+#include "levels/transition_strengths.h"
 #include "resultdata/input_files.h"
 #include "support/temp_dir.h"
 
