@@ -2,7 +2,7 @@
 
 #include "containers/container_bytes.h"
 #include "containers/container_format.h"
-#include "support/temp_dir.h"
+#include "support/result_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -35,15 +35,16 @@ std::vector<std::string> memberNames(bool meanField, bool withOptional) {
 
 // A result folder whose members hold distinct bytes, zero bytes and high bytes among them.
 void fillResultFolder(const std::filesystem::path& folder, bool meanField, int seed) {
-    std::filesystem::create_directories(folder);
+    test::ResultRecipe recipe = test::ResultRecipe::withoutInputFiles();
     int i = 0;
     for (const std::string& name : memberNames(meanField, true)) {
         std::string bytes;
         for (int k = 0; k < 37 * (i + seed) % 5000; ++k)
             bytes += static_cast<char>((k * 7 + i + seed) & 0xFF);
-        test::writeFile(folder / name, bytes);
+        recipe.withFile(name, bytes);
         ++i;
     }
+    test::writeResult(folder, recipe);
 }
 
 std::set<std::string> filesUnder(const std::filesystem::path& root) {

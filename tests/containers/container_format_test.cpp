@@ -1,7 +1,7 @@
 #include "containers/container_format.h"
 
 #include "containers/container_bytes.h"
-#include "support/temp_dir.h"
+#include "support/result_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -263,8 +263,8 @@ TEST(ContainerWalk, PositionsBeyondTwoGibibytes) {
 TEST(ContainerWriter, WritesTheDocumentedLayout) {
     TempDir dir;
     const auto folder = dir / "Result00";
-    std::filesystem::create_directory(folder);
-    test::writeFile(folder / "input_e.dup", "58\n");
+    test::writeResult(folder,
+                      test::ResultRecipe::withoutInputFiles().withFile(kInputEFile, "58\n"));
     const auto path = dir / "out.mfa";
     writeContainerHeader(path, true, false, 1, "MF run");
     appendResultRecord(path, folder, "Nd", true, false);

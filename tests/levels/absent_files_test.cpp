@@ -11,8 +11,7 @@
 #include "resultdata/dup_reader.h"
 #include "resultdata/input_files.h"
 
-#include "level_fixtures.h"
-#include "support/temp_dir.h"
+#include "support/result_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -25,35 +24,20 @@ namespace fs = std::filesystem;
 
 constexpr int kLevels = 6; // Ce3+ in the |J,Jz> basis
 
-std::string lines(std::initializer_list<const char*> items) {
-    std::string out;
-    for (const char* item : items)
-        out += std::string(item) + "\r\n";
-    return out;
-}
-
-std::string numberLines(int count) {
-    std::string out;
+std::vector<std::string> numberLines(int count) {
+    std::vector<std::string> out;
     for (int i = 1; i <= count; ++i)
-        out += std::to_string(i) + "\r\n";
+        out.push_back(std::to_string(i));
     return out;
 }
 
-// An "o_neu.dup" block over the Ce levels whose lines hold the energy and `elements` values.
-std::string strengthsFile(int elements) {
-    const auto levels = test::ceriumCubicLevels();
-    std::string text = "*0*\r\n";
-    for (const auto& initial : levels) {
-        text += std::to_string(initial.E) + " initial\r\n header\r\n";
-        for (const auto& final : levels) {
-            text += std::to_string(final.E);
-            for (int k = 0; k < elements; ++k)
-                text += " 0.5";
-            text += "\r\n";
-        }
-        text += "\r\n";
-    }
-    return text;
+// "o_neu.dup" over the Ce levels: six elements of 0.5 on every line, seven numbers with the
+// energy, one short of what basis 1 reads when "o_lsspec.dup" is present.
+std::string strengthsFile() {
+    std::vector<double> energies;
+    for (const auto& level : test::ceriumCubicLevels())
+        energies.push_back(level.E);
+    return test::strengthsBlock(0, energies, [](int, int) { return std::vector<double>(6, 0.5); });
 }
 
 AxisLevels ceriumAxis() {
@@ -66,29 +50,27 @@ AxisLevels ceriumAxis() {
 }
 
 // A result folder whose every file reads.
+test::ResultRecipe everyFile() {
+    test::ResultRecipe recipe = test::ionResult(58, 3, "4f^1", 2, 1, 0, 0, 0, 0, 7);
+    recipe.a = numberLines(27);
+    recipe.b = numberLines(27);
+    recipe.settings = {"150", "120"};
+    recipe.description = "{\\rtf1 Ce}";
+    recipe.levels = {{test::ceriumCubicLevels(), false, {"v"}, 0}};
+    recipe.strengths = strengthsFile();
+    recipe.withFile(kLsSpectrumFile, " Energy diff.       LS          from lev.\r\n");
+    return recipe;
+}
+
 class AbsentFile : public ::testing::Test {
 public:
-    void SetUp() override {
-        fs::create_directories(folder());
-        fs::create_directories(dir_.path() / "data");
-        test::writeFile(dir_.path() / "data" / kShippedSettingsFile, lines({"300"}));
-        put(kInputEFile, lines({"58", "3", "4f^1", "2", "1", "0", "0", "0", "0", "7", "0", "0"}));
-        put(kInputAnFile, numberLines(27));
-        put(kInputBnFile, numberLines(27));
-        put(kInputSFile, lines({"150", "120"}));
-        put(kDescriptionFile, "{\\rtf1 Ce}");
-        put(kLevelsFile, test::levelBlock(0, test::ceriumCubicLevels(), false, {"v"}));
-        put(kStrengthsFile, strengthsFile(6)); // basis 1 without "o_lsspec.dup": 7 numbers
-        put(kLsSpectrumFile, " Energy diff.       LS          from lev.\r\n");
-    }
-    fs::path folder() const { return dir_.path() / "Result00"; }
-    ResultLocation location() const { return {dir_.path(), "Result00", dir_.path() / "data"}; }
-    void put(const char* name, const std::string& content) const {
-        test::writeFile(folder() / name, content);
-    }
+    void SetUp() override { write(everyFile()); }
+    fs::path folder() const { return root_.folder("Result00"); }
+    ResultLocation location() const { return root_.location("Result00"); }
+    void write(const test::ResultRecipe& recipe) const { root_.write("Result00", recipe); }
 
 private:
-    test::TempDir dir_;
+    test::WorkingRoot root_{{"300"}};
 };
 
 // What one reader did on a folder: a summary of its result, or "error: " and the message.
@@ -252,9 +234,9 @@ TEST_P(AbsentFileCases, EmptyFileReadsAsAMissingOne) {
     if (const auto at = expected.find("<path>"); at != std::string::npos)
         expected.replace(at, 6, file.string());
 
-    fs::remove(file);
+    write(everyFile().without(c.file));
     EXPECT_EQ(outcomeOf(c.read, *this), expected) << "missing " << c.file;
-    test::writeFile(file, "");
+    write(everyFile().emptied(c.file));
     EXPECT_EQ(outcomeOf(c.read, *this), expected) << "empty " << c.file;
 }
 
@@ -286,8 +268,9 @@ TEST_F(AbsentFile, EveryFilePresentReads) {
 
 TEST(ResultFilePresence, OnlyARegularFileWithBytesIsPresent) {
     test::TempDir dir;
-    test::writeFile(dir / "empty.dup", "");
-    test::writeFile(dir / "blank.dup", "\n");
+    test::writeResult(dir.path(), test::ResultRecipe::withoutInputFiles()
+                                      .withFile("empty.dup", "")
+                                      .withFile("blank.dup", "\n"));
     fs::create_directories(dir / "folder.dup");
     EXPECT_FALSE(resultFilePresent(dir / "none.dup"));
     EXPECT_FALSE(resultFilePresent(dir / "empty.dup"));

@@ -1,7 +1,7 @@
 #include "levels/detail_texts.h"
 
 #include "resultdata/dup_reader.h"
-#include "support/temp_dir.h"
+#include "support/result_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -87,7 +87,8 @@ TEST(DetailFiles, MissingFileNamesIt) {
     } catch (const InputError& e) {
         EXPECT_NE(std::string(e.what()).find("o_neu.dup"), std::string::npos);
     }
-    test::writeFile(dir / "o_E.dup", kOrdinary);
+    test::writeResult(dir.path(),
+                      test::ResultRecipe::withoutInputFiles().withFile(kLevelsFile, kOrdinary));
     EXPECT_EQ(readEigenvectorLines(dir.path(), 0).size(), 2u);
 }
 

@@ -2,9 +2,9 @@
 
 #include "containers/container_format.h"
 #include "containers/result_import.h"
-#include "level_fixtures.h"
 #include "levels/level_value_names.h"
 #include "resultdata/dup_reader.h"
+#include "support/result_writer.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>

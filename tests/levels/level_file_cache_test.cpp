@@ -1,6 +1,6 @@
 #include "levels/level_file_cache.h"
 
-#include "level_fixtures.h"
+#include "support/result_writer.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -8,9 +8,16 @@
 namespace vintrel {
 namespace {
 
+// A folder holding only "o_E.dup": two levels, the second at E.
+test::ResultRecipe twoLevels(double E) {
+    test::ResultRecipe recipe = test::ResultRecipe::withoutInputFiles();
+    recipe.levels = {{{{0}, {E}}, false, {}, 0}};
+    return recipe;
+}
+
 TEST(LevelFileCache, ReadsAgainOnlyWhenTheFileOrRequestChanges) {
     test::TempDir dir;
-    test::writeFile(dir / "o_E.dup", test::levelBlock(0, {{0}, {10}}, false, {}));
+    test::writeResult(dir.path(), twoLevels(10));
     LevelFileCache cache;
     EXPECT_TRUE(cache.refresh(dir.path(), 0, 2, false));
     EXPECT_EQ(cache.tables().axis(Axis::z).E[2], 10);
@@ -19,11 +26,11 @@ TEST(LevelFileCache, ReadsAgainOnlyWhenTheFileOrRequestChanges) {
     EXPECT_FALSE(cache.refresh(dir.path(), 0, 2, false));
     EXPECT_TRUE(cache.refresh(dir.path(), 0, 2, true)); // another request
 
-    test::writeFile(dir / "o_E.dup", test::levelBlock(0, {{0}, {20.5}}, false, {}));
+    test::writeResult(dir.path(), twoLevels(20.5));
     EXPECT_TRUE(cache.refresh(dir.path(), 0, 2, false)); // size changed
     EXPECT_EQ(cache.tables().axis(Axis::z).E[2], 20.5);
 
-    test::writeFile(dir / "o_E.dup", test::levelBlock(0, {{0}, {30.5}}, false, {}));
+    test::writeResult(dir.path(), twoLevels(30.5));
     const auto stamp = std::filesystem::last_write_time(dir / "o_E.dup");
     std::filesystem::last_write_time(dir / "o_E.dup", stamp + std::chrono::seconds(5));
     EXPECT_TRUE(cache.refresh(dir.path(), 0, 2, false)); // same size, newer time
@@ -32,7 +39,7 @@ TEST(LevelFileCache, ReadsAgainOnlyWhenTheFileOrRequestChanges) {
 
 TEST(LevelFileCache, MissingFileLeavesNoLevels) {
     test::TempDir dir;
-    test::writeFile(dir / "o_E.dup", test::levelBlock(0, {{0}, {10}}, false, {}));
+    test::writeResult(dir.path(), twoLevels(10));
     LevelFileCache cache;
     cache.refresh(dir.path(), 0, 2, false);
     EXPECT_EQ(cache.tables().axis(Axis::z).E[2], 10);

@@ -1,7 +1,7 @@
 #include "levels/level_tables.h"
 
-#include "level_fixtures.h"
 #include "resultdata/dup_reader.h"
+#include "support/result_writer.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -178,9 +178,9 @@ TEST(FindLevelIndex, GroupsMapToTheirFirstLevel) {
 
 TEST(ReadGroundAxisEnergies, ZSectionOfBlockZero) {
     test::TempDir dir;
-    std::string file = levelBlock(0, {{1}, {2}, {3}}, false, {}, 10);
-    file += levelBlock(1, {{4}, {5}, {6}}, false, {});
-    test::writeFile(dir / "o_E.dup", file);
+    test::ResultRecipe recipe = test::ResultRecipe::withoutInputFiles();
+    recipe.levels = {{{{1}, {2}, {3}}, false, {}, 10}, {{{4}, {5}, {6}}, false, {}, 0}};
+    test::writeResult(dir.path(), recipe);
     EXPECT_EQ(readGroundAxisEnergies(dir.path(), 3), (std::vector<double>{1, 2, 3}));
 }
 

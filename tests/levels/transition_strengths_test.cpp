@@ -1,8 +1,7 @@
 #include "levels/transition_strengths.h"
 
-#include "base/number_pattern.h"
 #include "resultdata/dup_reader.h"
-#include "support/temp_dir.h"
+#include "support/result_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -12,29 +11,7 @@
 namespace vintrel {
 namespace {
 
-using Element = std::function<std::vector<double>(int i, int j)>;
-
-std::string num(double v) {
-    return formatFloatDot("0.0###########E+0", v);
-}
-
-// An "o_neu.dup" block: per initial state its energy line, a header, one line per final
-// state (energy and elements) and a separator.
-std::string strengthsBlock(int n, const std::vector<double>& energies, const Element& element) {
-    std::string text = "*" + std::to_string(n) + "*\r\n";
-    const int d = static_cast<int>(energies.size());
-    for (int i = 1; i <= d; ++i) {
-        text += num(energies[i - 1]) + "  initial\r\n   E   Lz  L+  L-\r\n";
-        for (int j = 1; j <= d; ++j) {
-            text += num(energies[j - 1]);
-            for (double e : element(i, j))
-                text += " " + num(e);
-            text += " rest\r\n";
-        }
-        text += "\r\n";
-    }
-    return text;
-}
+using test::strengthsBlock;
 
 AxisLevels levelsAt(const std::vector<double>& energies) {
     AxisLevels levels;
@@ -94,16 +71,20 @@ TEST(ReadTransitionStrengths, LsElementOnlyWithLsSpectrumFile) {
     const auto eightNumbers = strengthsBlock(
         0, energies, [](int, int) { return std::vector<double>{0, 0, 0, 0, 0, 0, 0.5}; });
     TransitionStrengths s;
-    test::writeFile(dir / "o_neu.dup", sevenNumbers);
+    test::ResultRecipe recipe = test::ResultRecipe::withoutInputFiles();
+    recipe.strengths = sevenNumbers;
+    test::writeResult(dir.path(), recipe);
     readTransitionStrengths(dir.path(), 0, 2, 1, levels, 2, s);
     EXPECT_EQ(s.table(StrengthTable::LS)[1][2], 0);
     // An empty "o_lsspec.dup" is what saving leaves of a missing one: still seven numbers.
-    test::writeFile(dir / "o_lsspec.dup", "");
+    test::writeResult(dir.path(), recipe.emptied(kLsSpectrumFile));
     readTransitionStrengths(dir.path(), 0, 2, 1, levels, 2, s);
     EXPECT_EQ(s.table(StrengthTable::LS)[1][2], 0);
-    test::writeFile(dir / "o_lsspec.dup", " Energy diff.       LS          from lev.\r\n");
+    recipe.withFile(kLsSpectrumFile, " Energy diff.       LS          from lev.\r\n");
+    test::writeResult(dir.path(), recipe);
     EXPECT_THROW(readTransitionStrengths(dir.path(), 0, 2, 1, levels, 2, s), InputError);
-    test::writeFile(dir / "o_neu.dup", eightNumbers);
+    recipe.strengths = eightNumbers;
+    test::writeResult(dir.path(), recipe);
     readTransitionStrengths(dir.path(), 0, 2, 1, levels, 2, s);
     EXPECT_NEAR(s.table(StrengthTable::LS)[1][2], 2.0 / 3 * 0.25, 1e-12);
     EXPECT_NEAR(s.maxima[static_cast<int>(StrengthTable::LS)], 2.0 / 3 * 0.25, 1e-12);

@@ -1,7 +1,7 @@
 #include "resultdata/input_files.h"
 
 #include "resultdata/dup_reader.h"
-#include "support/temp_dir.h"
+#include "support/result_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -12,17 +12,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string lines(std::initializer_list<const char*> items) {
-    std::string out;
-    for (const char* item : items)
-        out += std::string(item) + "\r\n";
-    return out;
-}
-
-// input_e for Yb3+ (row 94, charges "0,+2,+3*"): 4f^1^3 in the J basis, complex matrix.
-const std::string kInputE = lines({"94", "2", "4f^1^3 Yb3+ ground multiplet", "2", "2", "1.5", "90",
-                                   "90", "-2900", "7", "2", "0.125"});
-
 std::string numbers(int from, int to) {
     std::string out;
     for (int i = from; i <= to; ++i)
@@ -30,26 +19,34 @@ std::string numbers(int from, int to) {
     return out;
 }
 
+// The files of the result folder around the "input_e.dup" lines of `ion`: coefficients with a
+// comment after each value on lines ended by "\n", and settings.
+test::ResultRecipe withFolderFiles(test::ResultRecipe ion) {
+    ion.withFile(kInputAnFile, numbers(1, 27));
+    ion.settings = {"150", "120"};
+    return ion;
+}
+
+// Yb3+ (row 94, charges "0,+2,+3*"): 4f^1^3 in the J basis, complex matrix; no "input_bn.dup".
+test::ResultRecipe ytterbium() {
+    test::ResultRecipe recipe =
+        test::ionResult(94, 2, "4f^1^3 Yb3+ ground multiplet", 2, 2, 1.5, 90, 90, -2900, 7);
+    recipe.meanField = 2;
+    recipe.exchange = 0.125;
+    return withFolderFiles(recipe);
+}
+
 // A working root with a result folder and a data folder holding the shipped settings file.
 class ResultFolder : public ::testing::Test {
 protected:
-    void SetUp() override {
-        fs::create_directories(root() / "Result00");
-        fs::create_directories(data());
-        test::writeFile(data() / kShippedSettingsFile, lines({"300", "50"}));
-        put(kInputEFile, kInputE);
-        put(kInputAnFile, numbers(1, 27));
-        put(kInputSFile, lines({"150", "120"}));
-    }
-    fs::path root() const { return dir_.path() / "root"; }
-    fs::path data() const { return dir_.path() / "data"; }
-    ResultLocation location() const { return {root(), "Result00", data()}; }
-    void put(const char* name, const std::string& content) const {
-        test::writeFile(root() / "Result00" / name, content);
-    }
+    void SetUp() override { write(ytterbium()); }
+    fs::path root() const { return root_.root(); }
+    fs::path data() const { return root_.data(); }
+    ResultLocation location() const { return root_.location("Result00"); }
+    void write(const test::ResultRecipe& recipe) const { root_.write("Result00", recipe); }
 
 private:
-    test::TempDir dir_;
+    test::WorkingRoot root_{{"300", "50"}};
 };
 
 } // namespace
@@ -80,7 +77,7 @@ TEST_F(ResultFolder, ReadsTheIonAndDerivedFields) {
 }
 
 TEST_F(ResultFolder, BasisAndHamiltonianOutsideOneOrTwoKeepTheirValues) {
-    put(kInputEFile, lines({"22", "2", "3d^2", "3", "0", "0", "0", "0", "0", "12", "0", "0"}));
+    write(withFolderFiles(test::ionResult(22, 2, "3d^2", 3, 0, 0, 0, 0, 0, 12)));
     TVariables previous;
     previous.baza = 2;
     previous.cialo = 2;
@@ -92,7 +89,7 @@ TEST_F(ResultFolder, BasisAndHamiltonianOutsideOneOrTwoKeepTheirValues) {
 }
 
 TEST_F(ResultFolder, WithoutInputEOnlyTheSymmetryChanges) {
-    fs::remove(root() / "Result00" / kInputEFile);
+    write(ytterbium().without(kInputEFile));
     TVariables previous;
     previous.element = 83;
     previous.siconf = "4f^2";
@@ -105,7 +102,7 @@ TEST_F(ResultFolder, WithoutInputEOnlyTheSymmetryChanges) {
 }
 
 TEST_F(ResultFolder, ReadsTheShortCoefficientForm) {
-    put(kInputBnFile, numbers(1, 16));
+    write(ytterbium().withFile(kInputBnFile, numbers(1, 16)));
     const coeffsarray b = readResultInputs(location(), TVariables{}).variables._wsp_B;
     coeffsarray expected{};
     expected[2] = 1; // slot 3: k = 2, q = 0
@@ -119,14 +116,15 @@ TEST_F(ResultFolder, ReadsTheShortCoefficientForm) {
 }
 
 TEST_F(ResultFolder, MissingOrBrokenFilesAreErrors) {
-    put(kInputAnFile, numbers(1, 20)); // neither 16 nor 27 values
+    write(ytterbium().withFile(kInputAnFile, numbers(1, 20))); // neither 16 nor 27 values
     EXPECT_THROW(readResultInputs(location(), TVariables{}), InputError);
-    fs::remove(root() / "Result00" / kInputAnFile);
+    write(ytterbium().without(kInputAnFile));
     EXPECT_THROW(readResultInputs(location(), TVariables{}), InputError);
 }
 
 TEST_F(ResultFolder, AMalformedNumberNamesFileAndLineAndLeavesTheSharedRecords) {
-    put(kInputEFile, lines({"94", "2", "4f^1^3", "2", "2", "1,5", "0", "0", "0", "7", "0", "0"}));
+    write(ytterbium().withFile(kInputEFile, test::dupLines({"94", "2", "4f^1^3", "2", "2", "1,5",
+                                                            "0", "0", "0", "7", "0", "0"})));
     sharedVariables() = TVariables{};
     sharedVariables().element = 5;
     try {
@@ -141,7 +139,7 @@ TEST_F(ResultFolder, AMalformedNumberNamesFileAndLineAndLeavesTheSharedRecords) 
 }
 
 TEST_F(ResultFolder, ElementRowOutsideTheTableIsAnError) {
-    put(kInputEFile, lines({"119", "0", "4f^1", "1", "1", "0", "0", "0", "0", "7", "0", "0"}));
+    write(withFolderFiles(test::ionResult(119, 0, "4f^1", 1, 1, 0, 0, 0, 0, 7)));
     EXPECT_THROW(readResultInputs(location(), TVariables{}), InputError);
 }
 
@@ -158,7 +156,7 @@ TEST_F(ResultFolder, CopiesTheShippedSettingsOnceAndReadsThemWithoutAFolder) {
     ResultLocation none = location();
     none.resultFolder.clear();
     EXPECT_DOUBLE_EQ(readResultInputs(none, TVariables{}).settings.chi_tmax, 300);
-    test::writeFile(data() / kShippedSettingsFile, lines({"400"}));
+    test::writeFile(data() / kShippedSettingsFile, test::dupLines({"400"}));
     EXPECT_DOUBLE_EQ(readResultInputs(none, TVariables{}).settings.chi_tmax, 300);
     fs::remove(root() / kShippedSettingsFile);
     fs::remove(data() / kShippedSettingsFile);
@@ -173,12 +171,14 @@ TEST_F(ResultFolder, CopiesTheShippedSettingsOnceAndReadsThemWithoutAFolder) {
 
 TEST(ResultSettings, ShortFilesKeepTheStartValues) {
     test::TempDir dir;
-    const std::string first16 = lines({"100", "50", "150", "60", "5", "2", "3", "40", "1e-5", "0.2",
-                                       "0.02", "500", "1e-10", "1", "258", "0.5"});
+    const std::string first16 =
+        test::dupLines({"100", "50", "150", "60", "5", "2", "3", "40", "1e-5", "0.2", "0.02", "500",
+                        "1e-10", "1", "258", "0.5"});
     test::writeFile(dir / "s16", first16);
-    test::writeFile(dir / "s18", first16 + lines({"9", "1"}));
-    test::writeFile(dir / "s22", first16 + lines({"9", "1", "1", "2", "3", "4"}));
-    test::writeFile(dir / "s24", first16 + lines({"9", "1", "1", "2", "3", "4", "1", "2"}));
+    test::writeFile(dir / "s18", first16 + test::dupLines({"9", "1"}));
+    test::writeFile(dir / "s22", first16 + test::dupLines({"9", "1", "1", "2", "3", "4"}));
+    test::writeFile(dir / "s24",
+                    first16 + test::dupLines({"9", "1", "1", "2", "3", "4", "1", "2"}));
     test::writeFile(dir / "empty", "");
 
     const TResultSettings s16 = readResultSettings(dir / "s16");
@@ -210,13 +210,13 @@ TEST(ResultSettings, ShortFilesKeepTheStartValues) {
 
 TEST(ResultSettings, AnIntegerLineHoldingARealIsAnError) {
     test::TempDir dir;
-    test::writeFile(dir / "s", lines({"200", "200.5"}));
+    test::writeFile(dir / "s", test::dupLines({"200", "200.5"}));
     EXPECT_THROW(readResultSettings(dir / "s"), InputError);
 }
 
 TEST(InputE, ConfigurationLineIsCutAtTheFirstBlank) {
     test::TempDir dir;
-    test::writeFile(dir / "e", kInputE);
+    test::writeFile(dir / "e", test::resultFiles(ytterbium()).at(kInputEFile));
     TVariables v;
     readInputE(dir / "e", v);
     EXPECT_EQ(v.siconf, "4f^1^3");
@@ -224,7 +224,7 @@ TEST(InputE, ConfigurationLineIsCutAtTheFirstBlank) {
 
 TEST(InputE, ATruncatedFileIsAnErrorAndChangesNothing) {
     test::TempDir dir;
-    test::writeFile(dir / "e", lines({"94", "2", "4f^1^3", "2"}));
+    test::writeFile(dir / "e", test::dupLines({"94", "2", "4f^1^3", "2"}));
     TVariables v;
     v.element = 7;
     EXPECT_THROW(readInputE(dir / "e", v), InputError);

@@ -1,7 +1,7 @@
 #include "support/viewer_fixture.h"
 
 #include "containers/container_format.h"
-#include "support/temp_dir.h"
+#include "support/result_writer.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -11,33 +11,28 @@ namespace vintrel::test {
 
 namespace {
 
-std::string lines(std::initializer_list<const char*> items) {
-    std::string out;
-    for (const char* item : items)
-        out += std::string(item) + "\r\n";
-    return out;
+// The one result every container of makeContainer holds: the input files of a 4f^1 ion (row
+// 58 of the element table) with both coefficient sets, a description and a stand-in
+// "o_E.dup" without level sections.
+ResultRecipe containerResult(bool meanField) {
+    ResultRecipe recipe = ionResult(58, 1, "4f^1 Ce3+", 2, 1, 0, 0, 0, 640, 1);
+    recipe.meanField = meanField ? 1 : 0;
+    recipe.exchange = 0.5;
+    recipe.a.assign(27, "0");
+    recipe.a[10] = "-120.5";
+    recipe.b = recipe.a;
+    recipe.settings = {"300", "100"};
+    recipe.description = "{\\rtf1 Ce3+ in a cubic field}";
+    recipe.withFile(kLevelsFile, dupLines({"0", "0", "340", "340"}));
+    return recipe;
 }
 
 } // namespace
 
-void writeResultFiles(const std::filesystem::path& folder, bool meanField) {
-    std::filesystem::create_directories(folder);
-    writeFile(folder / "input_e.dup", lines({"58", "1", "4f^1 Ce3+", "2", "1", "0", "0", "0", "640",
-                                             "1", meanField ? "1" : "0", "0.5"}));
-    std::string coefficients;
-    for (int i = 0; i < 27; ++i)
-        coefficients += (i == 10 ? "-120.5" : "0") + std::string("\r\n");
-    writeFile(folder / "input_an.dup", coefficients);
-    writeFile(folder / "input_bn.dup", coefficients);
-    writeFile(folder / "input_s.dup", lines({"300", "100"}));
-    writeFile(folder / "descr.dup", "{\\rtf1 Ce3+ in a cubic field}");
-    writeFile(folder / "o_E.dup", lines({"0", "0", "340", "340"}));
-}
-
 QString makeContainer(const std::filesystem::path& dir, const QString& fileName,
                       const QStringList& names, bool meanField) {
     const auto source = dir / ("source-" + fileName.toStdString());
-    writeResultFiles(source, meanField);
+    writeResult(source, containerResult(meanField));
     const auto path = dir / fileName.toStdString();
     writeContainerHeader(path, meanField, true, static_cast<std::int32_t>(names.size()),
                          "Test container");

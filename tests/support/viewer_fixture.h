@@ -11,10 +11,8 @@ class QWidget;
 
 namespace vintrel::test {
 
-/// Writes the input files of one result (Ce3+ in a cubic field) that the readers accept.
-void writeResultFiles(const std::filesystem::path& folder, bool meanField);
-
-/// A container holding one result per name, all made from the same files; returns its path.
+/// A container holding one result per name, all made from the same files (a result of the
+/// writer's, in "source-<fileName>" beside it); returns its path.
 QString makeContainer(const std::filesystem::path& dir, const QString& fileName,
                       const QStringList& names, bool meanField = false);
 

@@ -2,7 +2,7 @@
 
 #include "app/instance_channel.h"
 #include "app/startup.h"
-#include "support/temp_dir.h"
+#include "support/result_writer.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -129,8 +129,8 @@ void ViewerRunTest::badCommandLineIsRefused() {
 }
 
 void ViewerRunTest::batchRunBesideARunningViewerKeepsItsFolders() {
-    fs::create_directories(root / "Result05");
-    test::writeFile(root / "Result05" / "o_E.dup", "the running viewer's result");
+    test::writeResult(root / "Result05", test::ResultRecipe::withoutInputFiles().withFile(
+                                             kLevelsFile, "the running viewer's result"));
     InstanceChannel running(channel());
     QVERIFY(running.listen());
     const QString plain = test::makeContainer(dir->path(), "plain.zrvn", {"A"});

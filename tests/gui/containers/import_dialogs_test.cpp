@@ -2,7 +2,7 @@
 #include "containers/container_format.h"
 #include "containers/import_dialogs.h"
 #include "controls/messages.h"
-#include "support/temp_dir.h"
+#include "support/result_writer.h"
 #include "support/viewer_fixture.h"
 
 #include <QApplication>
@@ -24,10 +24,10 @@ namespace {
 QString makeContainer(const std::filesystem::path& dir, const QStringList& names,
                       bool optional = true) {
     const auto source = dir / "source";
-    std::filesystem::create_directories(source);
-    test::writeFile(source / "descr.dup", "{\\rtf1 sample}");
-    test::writeFile(source / "o_E.dup", "levels");
-    test::writeFile(source / "g_E.dup", "range");
+    test::ResultRecipe recipe = test::ResultRecipe::withoutInputFiles();
+    recipe.description = "{\\rtf1 sample}";
+    recipe.withFile(kLevelsFile, "levels").withFile("g_E.dup", "range");
+    test::writeResult(source, recipe);
     const auto path = dir / "sample.zrvn";
     writeContainerHeader(path, false, optional, static_cast<std::int32_t>(names.size()), "Sample");
     for (const QString& name : names)

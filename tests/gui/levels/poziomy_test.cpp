@@ -3,11 +3,10 @@
 #include "controls/my_button.h"
 #include "controls/my_combobox.h"
 #include "controls/my_label.h"
-#include "level_fixtures.h"
 #include "levels/detail_forms.h"
 #include "levels/poziomy.h"
 #include "resultdata/result_variables.h"
-#include "support/temp_dir.h"
+#include "support/result_writer.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -24,57 +23,40 @@ namespace {
 
 // The page hosted in a shown window, on the files of one result folder.
 struct HostedPage {
-    test::TempDir root;
+    test::WorkingRoot root;
     QWidget host;
     Tpoziomy page;
     TEigenenergyForm energies;
     TEigenVectorsForm vectors;
     TScatteringForm scattering;
 
-    HostedPage(const std::string& siconf, int baza, int cialo, const std::string& levels,
-               const std::string& strengths = {}) {
-        std::filesystem::create_directory(root / "Result00");
-        test::writeFile(root / "Result00" / "o_E.dup", levels);
-        if (!strengths.empty())
-            test::writeFile(root / "Result00" / "o_neu.dup", strengths);
+    explicit HostedPage(const test::ResultRecipe& recipe) {
+        const ResultLocation location = root.write("Result00", recipe);
         TVariables& vars = sharedVariables();
         vars = TVariables{};
-        vars.siconf = siconf;
-        vars.baza = static_cast<std::uint8_t>(baza);
-        vars.cialo = static_cast<std::uint8_t>(cialo);
+        vars.siconf = recipe.configuration;
+        vars.baza = static_cast<std::uint8_t>(recipe.baza);
+        vars.cialo = static_cast<std::uint8_t>(recipe.cialo);
         auto* layout = new QVBoxLayout(&host);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(page.p0());
         host.resize(1000, 640);
         page.setDetailForms(&energies, &vectors, &scattering);
         page.setMainWindow(&host);
-        page.setResultLocation({root.path(), "Result00", {}});
+        page.setResultLocation(location);
         page.czytaj();
         host.show();
         if (!QTest::qWaitForWindowExposed(&host))
             qWarning("page not exposed");
         QCoreApplication::processEvents();
     }
-    std::filesystem::path folder() const { return root / "Result00"; }
+    std::filesystem::path folder() const { return root.folder("Result00"); }
     std::string energyView() const { return test::readFile(folder() / "g_E.dup"); }
     void clickDiagram(int y, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseClick(page.diagram(), button, {}, QPoint(400, y));
         QCoreApplication::processEvents();
     }
 };
-
-std::string ceriumFile() {
-    return test::levelBlock(0, test::ceriumCubicLevels(), false,
-                            {"|1> = 0.408|-5/2> + 0.913|3/2>", "|2> = ..."});
-}
-
-// Ti3+ (3d^1) with a complex Hamiltonian: ten levels, different values on each axis.
-std::string titaniumFile() {
-    std::vector<test::FixtureLevel> levels;
-    for (int i = 0; i < 10; ++i)
-        levels.push_back({100.0 * (i / 2), 0.5 - (i % 2), 0.2 * i, 0.1 * i});
-    return test::levelBlock(0, levels, true, {"vectors"});
-}
 
 const char* const kViewHeader = "Energy view range (relative to ground energy level)\r\n"
                                 "    min        max\r\n";
@@ -107,7 +89,7 @@ private slots:
 };
 
 void PoziomyTest::ceriumShowsTheTwoCubicGroups() {
-    HostedPage p("4f^1", 2, 1, ceriumFile());
+    HostedPage p(test::ceriumCubic());
     QTRY_VERIFY(!p.page.lastLayout().rows.empty());
     const auto sizes = groupSizes(p.page.lastLayout().rows);
     QCOMPARE(sizes, (std::vector<int>{2, 0, 4, 0, 0, 0}));
@@ -117,20 +99,21 @@ void PoziomyTest::ceriumShowsTheTwoCubicGroups() {
 }
 
 void PoziomyTest::damagedFileIsReportedNotDrawn() {
-    HostedPage p("4f^1", 2, 1, "x0x E\r\n0 0 0 0 0 0\r\n0 zero 0 0 0 0\r\n");
+    HostedPage p(
+        test::ceriumCubic().withFile(kLevelsFile, "x0x E\r\n0 0 0 0 0 0\r\n0 zero 0 0 0 0\r\n"));
     QCoreApplication::processEvents();
     p.page.renderDiagram();
     QCOMPARE(p.page.levelTables().axis(Axis::z).count, 0);
-    test::writeFile(p.folder() / "o_E.dup", ceriumFile()); // repaired: read at the next paint
+    test::writeResult(p.folder(), test::ceriumCubic()); // repaired: read at the next paint
     p.page.renderDiagram();
     QCOMPARE(p.page.levelTables().axis(Axis::z).count, 6);
 }
 
 void PoziomyTest::missingLevelsShowANoteNotTheLastRange() {
-    HostedPage p("4f^1", 2, 1, ceriumFile());
+    HostedPage p(test::ceriumCubic());
     QCOMPARE(p.page.energyView().window().eend, 116.0);
     // Saving stores a missing "o_E.dup" empty: the result has no levels to show.
-    test::writeFile(p.folder() / "o_E.dup", "");
+    test::writeResult(p.folder(), test::ceriumCubic().emptied(kLevelsFile));
     const QImage image = p.page.renderDiagram();
     QCOMPARE(p.page.energyView().window().estart, 0.0);
     QCOMPARE(p.page.energyView().window().eend, 1.0);
@@ -143,14 +126,14 @@ void PoziomyTest::missingLevelsShowANoteNotTheLastRange() {
     };
     const QRect middle(image.width() / 2 - 150, image.height() / 2 - 15, 300, 30);
     QVERIFY(inkIn(image, middle) > 50); // "Energy level data not found in result file"
-    test::writeFile(p.folder() / "o_E.dup", ceriumFile());
+    test::writeResult(p.folder(), test::ceriumCubic());
     p.page.renderDiagram();
     QCOMPARE(p.page.energyView().window().eend, 116.0);
     QCOMPARE(inkIn(p.page.renderDiagram(), middle), 0);
 }
 
 void PoziomyTest::energyUnitsChangeOnlyTheTextColumn() {
-    HostedPage p("4f^1", 2, 1, ceriumFile());
+    HostedPage p(test::ceriumCubic());
     const QStringList items{"Energy Ei [K]", "Energy Ei [meV]", "Energy Ei [1/cm]"};
     for (int i = 0; i < 3; ++i)
         QCOMPARE(p.page.unitBox()->itemText(i), items[i]);
@@ -166,7 +149,7 @@ void PoziomyTest::energyUnitsChangeOnlyTheTextColumn() {
 }
 
 void PoziomyTest::complexResultOffersThreeAxes() {
-    HostedPage p("3d^1", 1, 2, titaniumFile());
+    HostedPage p(test::titaniumComplex());
     for (Axis a : {Axis::z, Axis::x, Axis::y})
         QVERIFY(p.page.axisButton(a)->isVisibleTo(&p.host));
     const LevelTables& t = p.page.levelTables();
@@ -183,7 +166,7 @@ void PoziomyTest::complexResultOffersThreeAxes() {
 }
 
 void PoziomyTest::clicksZoomAboutThePointer() {
-    HostedPage p("4f^1", 2, 1, ceriumFile());
+    HostedPage p(test::ceriumCubic());
     const int H = p.page.diagram()->height();
     const int y = 150;
     const double pointed = yToLevel(y, p.page.energyView().window(), H);
@@ -196,7 +179,7 @@ void PoziomyTest::clicksZoomAboutThePointer() {
 }
 
 void PoziomyTest::dragSetsTheBand() {
-    HostedPage p("4f^1", 2, 1, ceriumFile());
+    HostedPage p(test::ceriumCubic());
     QWidget* d = p.page.diagram();
     const int H = d->height();
     const ViewWindow before = p.page.energyView().window();
@@ -211,7 +194,7 @@ void PoziomyTest::dragSetsTheBand() {
 }
 
 void PoziomyTest::axisChoiceHidesTheTransitionsToggle() {
-    HostedPage p("4f^1", 2, 1, ceriumFile());
+    HostedPage p(test::ceriumCubic());
     QTest::mouseClick(p.page.transitionsButton(), Qt::LeftButton);
     QVERIFY(p.page.transitionsButton()->Down());
     p.page.selectAxis(Axis::x);
@@ -226,7 +209,7 @@ void PoziomyTest::axisChoiceHidesTheTransitionsToggle() {
 }
 
 void PoziomyTest::togglesSwitchTheirCaptions() {
-    HostedPage p("4f^1", 2, 1, ceriumFile());
+    HostedPage p(test::ceriumCubic());
     QTest::mouseClick(p.page.transitionsButton(), Qt::LeftButton);
     QCOMPARE(p.page.transitionsButton()->Caption(), QStringLiteral("hide transitions"));
     QTest::mouseClick(p.page.momentButton(), Qt::LeftButton);
@@ -240,8 +223,9 @@ void PoziomyTest::togglesSwitchTheirCaptions() {
 }
 
 void PoziomyTest::detailWindowsFollowTheirToggles() {
-    HostedPage p("4f^1", 2, 1, ceriumFile(),
-                 "*0*\r\n0 first state\r\n   E  Jz\r\n0 0.5 0 0\r\n\r\n");
+    test::ResultRecipe recipe = test::ceriumCubic();
+    recipe.strengths = "*0*\r\n0 first state\r\n   E  Jz\r\n0 0.5 0 0\r\n\r\n";
+    HostedPage p(recipe);
     QTest::mouseClick(p.page.eigenvaluesButton(), Qt::LeftButton);
     QTRY_VERIFY(p.energies.isVisible());
     QCOMPARE(p.energies.windowTitle(), QStringLiteral(" details of eigenstates"));
@@ -270,18 +254,20 @@ void PoziomyTest::detailWindowsFollowTheirToggles() {
 }
 
 void PoziomyTest::changedFileIsReadAgain() {
-    HostedPage p("4f^1", 2, 1, ceriumFile());
+    HostedPage p(test::ceriumCubic());
     auto levels = test::ceriumCubicLevels();
     for (auto& level : levels)
         if (level.E > 0)
             level.E = 230.25;
-    test::writeFile(p.folder() / "o_E.dup", test::levelBlock(0, levels, false, {}));
+    test::ResultRecipe changed = test::ceriumCubic();
+    changed.levels = {{levels, false, {}, 0}};
+    test::writeResult(p.folder(), changed);
     p.page.czytaj();
     QCOMPARE(p.page.levelTables().axis(Axis::z).E[6], 230.25);
 }
 
 void PoziomyTest::wheelAndButtonsScroll() {
-    HostedPage p("4f^1", 2, 1, ceriumFile());
+    HostedPage p(test::ceriumCubic());
     QWidget* d = p.page.diagram();
     const ViewWindow before = p.page.energyView().window();
     const double span = before.view_emax - before.view_emin;
@@ -308,7 +294,7 @@ void PoziomyTest::wheelAndButtonsScroll() {
 }
 
 void PoziomyTest::thumbDragMovesTheWindow() {
-    HostedPage p("4f^1", 2, 1, ceriumFile());
+    HostedPage p(test::ceriumCubic());
     p.page.setView(20, 0);
     QWidget* thumb = p.page.scrollThumb();
     const int start = thumb->y();
@@ -326,7 +312,7 @@ void PoziomyTest::thumbDragMovesTheWindow() {
 }
 
 void PoziomyTest::zoomPanelNavigates() {
-    HostedPage p("4f^1", 2, 1, ceriumFile());
+    HostedPage p(test::ceriumCubic());
     QTest::mouseClick(p.page.zoomInfoButton(), Qt::LeftButton);
     QVERIFY(p.page.zoomPanel()->isVisible());
     p.page.setView(20, 0); // a window of 20 K at the bottom
@@ -351,7 +337,7 @@ void PoziomyTest::zoomPanelNavigates() {
 }
 
 void PoziomyTest::miniParamViewIsDrawnThroughTheHook() {
-    HostedPage p("4f^1", 2, 1, ceriumFile());
+    HostedPage p(test::ceriumCubic());
     QList<int> opacities;
     int mouseEvents = 0;
     p.page.setMiniParamPainter([&](QPainter& painter, const QRect& area, int opacity) {
@@ -375,7 +361,7 @@ void PoziomyTest::miniParamViewIsDrawnThroughTheHook() {
 }
 
 void PoziomyTest::meanFieldResultPaintsNothing() {
-    HostedPage p("4f^1", 2, 1, ceriumFile());
+    HostedPage p(test::ceriumCubic());
     sharedVariables().dynamic_calc = true;
     const QImage image = p.page.renderDiagram();
     QCOMPARE(image.pixelColor(100, image.height() - 40), QColor(0xFA, 0xFA, 0xFC));
@@ -385,7 +371,7 @@ void PoziomyTest::meanFieldResultPaintsNothing() {
 }
 
 void PoziomyTest::overlayPainterGetsTheLevelRows() {
-    HostedPage p("4f^1", 2, 1, ceriumFile());
+    HostedPage p(test::ceriumCubic());
     int calls = 0;
     p.page.setTransitionsPainter(
         [&](QPainter&, const DiagramScene& scene, const DiagramLayout& layout) {
@@ -401,7 +387,7 @@ void PoziomyTest::overlayPainterGetsTheLevelRows() {
 }
 
 void PoziomyTest::screenshot() {
-    HostedPage p("4f^1", 2, 1, ceriumFile());
+    HostedPage p(test::ceriumCubic());
     p.host.resize(1100, 700);
     QCoreApplication::processEvents();
     QTest::mouseClick(p.page.zoomInfoButton(), Qt::LeftButton);
@@ -413,7 +399,7 @@ void PoziomyTest::screenshot() {
     QTRY_VERIFY(p.energies.isVisible());
     QVERIFY(p.energies.grab().toImage().save(
         QStringLiteral(VINTREL_SHOT_DIR "/levels_eigenstates.png")));
-    HostedPage ti("3d^1", 1, 2, titaniumFile());
+    HostedPage ti(test::titaniumComplex());
     ti.host.resize(1100, 700);
     QCoreApplication::processEvents();
     QVERIFY(ti.host.grab().toImage().save(QStringLiteral(VINTREL_SHOT_DIR "/levels_page_ti.png")));

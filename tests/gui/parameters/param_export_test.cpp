@@ -4,11 +4,11 @@
 #include "controls/messages.h"
 #include "controls/my_button.h"
 #include "parameters/elem_panel_result_form.h"
-#include "parameters/parameter_captions.h"
 #include "parameters/param_result_form.h"
+#include "parameters/parameter_captions.h"
 #include "parameters/parameter_data.h"
 #include "parameters/parameters_refresh.h"
-#include "result_folder.h"
+#include "support/result_writer.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -28,7 +28,7 @@ private slots:
 
 void ParamExportTest::buttonWritesTheCoreTableOfTheResult() {
     resetVariables();
-    test::ResultFolders folders;
+    test::WorkingRoot folders;
     TParamResultForm page;
     TElemPanelResultForm panel(page);
     QWidget host;
@@ -38,12 +38,12 @@ void ParamExportTest::buttonWritesTheCoreTableOfTheResult() {
     QVERIFY(QTest::qWaitForWindowExposed(&host));
     page.disableAllInputs();
 
-    test::ResultRecipe recipe = test::result(22, 3, "3d^1", 1, 2, 2, 60, 30, 220, 10);
+    test::ResultRecipe recipe = test::ionResult(22, 3, "3d^1", 1, 2, 2, 60, 30, 220, 10);
     recipe.b.assign(27, "0.5");
     recipe.b[6] = "-2121.320343559642";
     const ResultLocation ti = folders.write("Result00", recipe);
     const ResultLocation noB =
-        folders.write("Result01", test::result(82, 1, "4f^1", 2, 1, 0, 0, 0, 0, 0));
+        folders.write("Result01", test::ionResult(82, 1, "4f^1", 2, 1, 0, 0, 0, 0, 0));
 
     const std::filesystem::path target = ti.workingRoot / "parameters.csv";
     QString suggested;

@@ -10,8 +10,8 @@
 #include "parameters/parameter_captions.h"
 #include "parameters/parameters_refresh.h"
 #include "parameters/value_edit.h"
-#include "result_folder.h"
 #include "resultdata/result_variables.h"
+#include "support/result_writer.h"
 
 #include <QApplication>
 #include <QDir>
@@ -63,7 +63,7 @@ private:
     Slots listedRows(bool aColumn) const;
     bool shown(QWidget* widget) const { return widget->isVisibleTo(host_.get()); }
 
-    std::unique_ptr<test::ResultFolders> folders_;
+    std::unique_ptr<test::WorkingRoot> folders_;
     std::unique_ptr<TParamResultForm> page_;
     std::unique_ptr<TElemPanelResultForm> panel_;
     std::unique_ptr<QWidget> host_;
@@ -72,7 +72,7 @@ private:
 void ParametersPageTest::init() {
     resetVariables();
     sharedVariables().siconf = "3d^1";
-    folders_ = std::make_unique<test::ResultFolders>();
+    folders_ = std::make_unique<test::WorkingRoot>();
     page_ = std::make_unique<TParamResultForm>();
     panel_ = std::make_unique<TElemPanelResultForm>(*page_);
     host_ = std::make_unique<QWidget>();
@@ -115,7 +115,7 @@ void ParametersPageTest::cubicDIonListsRankFourSlots() {
     QFETCH(int, element);
     QFETCH(int, ionisation);
     QFETCH(QString, configuration);
-    show(test::result(element, ionisation, configuration.toStdString(), 1, 1, 0, 0, 0, 250, 0));
+    show(test::ionResult(element, ionisation, configuration.toStdString(), 1, 1, 0, 0, 0, 250, 0));
     const Slots expected{{4, 0}, {4, 2}, {4, 3}, {4, 4}};
     QCOMPARE(listedRows(true), expected);
     QCOMPARE(listedRows(false), expected);
@@ -160,9 +160,10 @@ void ParametersPageTest::groundTermHidesGroups() {
     QFETCH(bool, field);
     QFETCH(QString, ground);
     // First a result that shows every group, so that hiding is really tested.
-    show(test::result(83, 1, "4f^2", 1, 2, 1, 0, 0, 100, 12), "Result00");
+    show(test::ionResult(83, 1, "4f^2", 1, 2, 1, 0, 0, 100, 12), "Result00");
     QVERIFY(shown(page_->PanelgbCEF) && shown(page_->gbSpinOrbit));
-    show(test::result(element, ionisation, configuration.toStdString(), baza, 2, 1, 0, 0, 100, 12),
+    show(test::ionResult(element, ionisation, configuration.toStdString(), baza, 2, 1, 0, 0, 100,
+                         12),
          "Result01");
     QCOMPARE(shown(page_->PanelgbCEF), cef);
     QCOMPARE(shown(page_->gbSpinOrbit), spinOrbit);
@@ -189,7 +190,7 @@ void ParametersPageTest::ceriumThreePlusInBothBases() {
     QFETCH(int, baza);
     QFETCH(int, rows);
     QFETCH(bool, spinOrbit);
-    show(test::result(82, 1, "4f^1", baza, 2, 0, 0, 0, 640, 12));
+    show(test::ionResult(82, 1, "4f^1", baza, 2, 0, 0, 0, 640, 12));
     QCOMPARE(panel_->LabelElemSymbol->text(), QString("Ce"));
     QCOMPARE(panel_->LabelAtomicNumber->text(), QString("58"));
     QVERIFY(shown(panel_->LabelIon));
@@ -223,14 +224,14 @@ void ParametersPageTest::ceriumThreePlusInBothBases() {
 }
 
 void ParametersPageTest::groundMultipletLineOfNineHalves() {
-    show(test::result(84, 1, "4f^3", 2, 1, 0, 0, 0, 0, 4)); // Nd3+
+    show(test::ionResult(84, 1, "4f^3", 2, 1, 0, 0, 0, 0, 4)); // Nd3+
     QCOMPARE(panel_->MyLabelLS->Caption(), QString("L=6; S=3/2; J=9/2"));
     QCOMPARE(panel_->MyLabelGround->Caption(), QString("ground multiplet: ^4I_9_/_2"));
     QVERIFY(shown(panel_->MyLabelGround));
 }
 
 void ParametersPageTest::missingBFileCoversTheBColumn() {
-    ResultRecipe recipe = test::result(82, 1, "4f^1", 1, 2, 0, 0, 0, 0, 12);
+    ResultRecipe recipe = test::ionResult(82, 1, "4f^1", 1, 2, 0, 0, 0, 0, 12);
     show(recipe);
     QVERIFY(shown(page_->PanelNoData));
     QCOMPARE(page_->PanelNoData->text(), QString("B parameters data not found in result file"));
@@ -243,16 +244,13 @@ void ParametersPageTest::missingBFileCoversTheBColumn() {
     QCOMPARE(page_->inputB[5].edit->toolTip(), QString("-1.234568"));
     QCOMPARE(page_->inputA[5].edit->text(), QString("0.6"));
     // An empty "input_bn.dup", which is what saving and importing make of a missing one.
-    const ResultLocation emptied = folders_->write("Result02", recipe);
-    test::writeFile(emptied.workingRoot / emptied.resultFolder / kInputBnFile, "");
-    showResultParameters(emptied, *panel_, *page_);
-    QCoreApplication::processEvents();
+    show(recipe.emptied(kInputBnFile), "Result02");
     QVERIFY(shown(page_->PanelNoData));
     QCOMPARE(page_->inputB[5].edit->text(), QString("0"));
 }
 
 void ParametersPageTest::unknownSymmetryListsRealSlots() {
-    show(test::result(82, 1, "4f^1", 1, 2, 0, 0, 0, 0, 13));
+    show(test::ionResult(82, 1, "4f^1", 1, 2, 0, 0, 0, 0, 13));
     QCOMPARE(page_->MyLabelSymmetryText->Caption(),
              QString("Selected symmetry: unknown (code 13)"));
     const Slots rows = listedRows(true);
@@ -263,7 +261,7 @@ void ParametersPageTest::unknownSymmetryListsRealSlots() {
 }
 
 void ParametersPageTest::fieldInBothCoordinateForms() {
-    show(test::result(82, 1, "4f^1", 1, 2, 1.5, 90, 90, 0, 12));
+    show(test::ionResult(82, 1, "4f^1", 1, 2, 1.5, 90, 90, 0, 12));
     QCOMPARE(page_->EditMagfield->text(), QString("1.5"));
     QCOMPARE(page_->EditMagangle->text(), QString("90"));
     QCOMPARE(page_->EditMagangle2->text(), QString("90"));
@@ -275,7 +273,7 @@ void ParametersPageTest::fieldInBothCoordinateForms() {
     page_->CBcoordinate->setCurrentIndex(1);
     QVERIFY(shown(page_->Panel_Cartesian) && shown(page_->Image2));
     QVERIFY(!shown(page_->Panel_Spherical) && !shown(page_->Image1));
-    show(test::result(23, 2, "3d^2", 1, 1, 2, 0, 0, 0, 0), "Result01");
+    show(test::ionResult(23, 2, "3d^2", 1, 1, 2, 0, 0, 0, 0), "Result01");
     QVERIFY(shown(page_->Panel_Cartesian)); // the choice persists across results
     QCOMPARE(page_->EditBz->text(), QString("2"));
     QVERIFY(!page_->Image1->pixmap().isNull());
@@ -283,7 +281,7 @@ void ParametersPageTest::fieldInBothCoordinateForms() {
 }
 
 void ParametersPageTest::valueClickSelectsTheText() {
-    show(test::result(82, 1, "4f^1", 1, 2, 0, 0, 0, -123.4567891, 12));
+    show(test::ionResult(82, 1, "4f^1", 1, 2, 0, 0, 0, -123.4567891, 12));
     TValueEdit* edit = page_->EditLambda;
     QCOMPARE(edit->text(), QString("-123.45679"));
     QCOMPARE(edit->toolTip(), QString("-123.4567891"));
@@ -293,7 +291,7 @@ void ParametersPageTest::valueClickSelectsTheText() {
 }
 
 void ParametersPageTest::ionButtonBeyondTheListKeepsTheResultShell() {
-    show(test::result(82, 7, "4f^1", 2, 1, 0, 0, 0, 0, 12)); // Ce has three charges
+    show(test::ionResult(82, 7, "4f^1", 2, 1, 0, 0, 0, 0, 12)); // Ce has three charges
     QVERIFY(!panel_->LabelIon->isVisibleTo(host_.get()) || panel_->LabelIon->text().isEmpty());
     for (TIonButton* button : panel_->ionButtons)
         QVERIFY(!button->Down());
@@ -350,11 +348,10 @@ void ParametersPageTest::radioButtonRulesOfTheIonClick() {
 }
 
 void ParametersPageTest::resultWithoutInputEKeepsTheIonAndListsRealSlots() {
-    show(test::result(82, 1, "4f^1", 1, 2, 0, 0, 0, 0, 12));
+    show(test::ionResult(82, 1, "4f^1", 1, 2, 0, 0, 0, 0, 12));
     QCOMPARE(listedRows(true).size(), 27);
-    const ResultLocation second =
-        folders_->write("Result01", test::result(82, 1, "4f^1", 1, 2, 0, 0, 0, 0, 12));
-    std::filesystem::remove(second.workingRoot / second.resultFolder / kInputEFile);
+    const ResultLocation second = folders_->write(
+        "Result01", test::ionResult(82, 1, "4f^1", 1, 2, 0, 0, 0, 0, 12).without(kInputEFile));
     showResultParameters(second, *panel_, *page_);
     QCOMPARE(sharedVariables().symmetry, 4);
     QCOMPARE(page_->MyLabelSymmetryText->Caption(),
@@ -364,7 +361,7 @@ void ParametersPageTest::resultWithoutInputEKeepsTheIonAndListsRealSlots() {
 }
 
 void ParametersPageTest::manyRowsScrollAndRelayoutScrollsBack() {
-    show(test::result(82, 1, "4f^1", 1, 2, 0, 0, 0, 0, 12));
+    show(test::ionResult(82, 1, "4f^1", 1, 2, 0, 0, 0, 0, 12));
     QCOMPARE(page_->ScrollBox1->height(), kMaxScrollHeight);
     QScrollBar* bar = page_->ScrollBox1->verticalScrollBar();
     QVERIFY(bar->maximum() > 0);
@@ -390,12 +387,21 @@ void ParametersPageTest::screenshots() {
     std::vector<std::string> a = {"0",    "0", "-85.2", "0", "0",    "0",    "0", "0", "0",
                                   "12.5", "0", "0",     "0", "62.5", "0",    "0", "0", "0",
                                   "0",    "0", "0.75",  "0", "0",    "-4.3", "0", "0", "1.0625"};
+    auto withCoefficients = [&a](ResultRecipe recipe, bool withB) {
+        recipe.a = a;
+        if (withB)
+            recipe.b = a;
+        return recipe;
+    };
     const Example examples[] = {
-        {"ce3_trigonal_j", {82, 1, "4f^1", 2, 1, 1.5, 30, 45, 640, 5, a, {}}, 0},
-        {"v3_cubic_ls", {23, 2, "3d^2", 1, 1, 0.5, 0, 0, 104, 0, a, a}, 1},
-        {"gd3_ls", {88, 1, "4f^7", 1, 2, 5, 90, 0, 0, 12, {}, {}}, 0},
-        {"pr3_complex_ls", test::result(83, 1, "4f^2", 1, 2, 0.1, 0, 0, 750, 12), 0},
-        {"ce3_unknown_symmetry", {82, 1, "4f^1", 1, 2, 1, 54.7356, 45, 640, 13, a, a}, 1},
+        {"ce3_trigonal_j",
+         withCoefficients(test::ionResult(82, 1, "4f^1", 2, 1, 1.5, 30, 45, 640, 5), false), 0},
+        {"v3_cubic_ls",
+         withCoefficients(test::ionResult(23, 2, "3d^2", 1, 1, 0.5, 0, 0, 104, 0), true), 1},
+        {"gd3_ls", test::ionResult(88, 1, "4f^7", 1, 2, 5, 90, 0, 0, 12), 0},
+        {"pr3_complex_ls", test::ionResult(83, 1, "4f^2", 1, 2, 0.1, 0, 0, 750, 12), 0},
+        {"ce3_unknown_symmetry",
+         withCoefficients(test::ionResult(82, 1, "4f^1", 1, 2, 1, 54.7356, 45, 640, 13), true), 1},
     };
     QDir().mkpath(VINTREL_SCREENSHOT_DIR);
     for (const Example& example : examples) {

@@ -1,0 +1,195 @@
+#include "support/result_writer.h"
+
+#include "base/number_pattern.h"
+#include "base/number_text.h"
+#include "levels/level_tables.h"
+
+namespace vintrel::test {
+
+namespace {
+
+std::string number(double value) {
+    return floatToStrDot(value);
+}
+
+std::string coefficientText(const std::vector<std::string>& values) {
+    return dupLines(values);
+}
+
+std::string inputEText(const ResultRecipe& r) {
+    return dupLines({std::to_string(r.element), std::to_string(r.ionisation), r.configuration,
+                     std::to_string(r.baza), std::to_string(r.cialo), number(r.field),
+                     number(r.angle), number(r.azimuth), number(r.lambda),
+                     std::to_string(r.symmetry), std::to_string(r.meanField), number(r.exchange)});
+}
+
+std::string defaultA() {
+    std::vector<std::string> values;
+    for (int i = 1; i <= 27; ++i)
+        values.push_back(number(i / 10.0));
+    return coefficientText(values);
+}
+
+} // namespace
+
+std::string dupLines(const std::vector<std::string>& lines) {
+    std::string out;
+    for (const std::string& line : lines)
+        out += line + "\r\n";
+    return out;
+}
+
+std::string levelBlock(int n, const std::vector<FixtureLevel>& levels, bool complex,
+                       const std::vector<std::string>& vectors, double xShift) {
+    auto text = [](double v) { return formatFloatDot("0.0#########", v); };
+    auto section = [&](char letter, double shift, double factor) {
+        std::string out = std::string(1, letter) + std::to_string(n) + letter +
+                          "  E [K]      Eshown    extra   <S>     <L>     <M>\r\n";
+        for (const auto& level : levels)
+            out += "  " + text(level.E + shift) + " " + text(level.E + shift) + " 0 " +
+                   text(level.S * factor) + " " + text(level.L * factor) + " " +
+                   text(level.M * factor) + "  state\r\n";
+        return out;
+    };
+    std::string out = section('x', xShift, 0.5);
+    if (complex)
+        out += section('y', 0, 0.25);
+    out += section('z', 0, 1.0);
+    out += "*" + std::to_string(n) + "* eigenvectors\r\n";
+    return out + dupLines(vectors);
+}
+
+std::vector<FixtureLevel> ceriumCubicLevels() {
+    return {{0, 0.119, -0.952, -0.714},   {0, -0.119, 0.952, 0.714},   {116, 0.262, -2.096, -1.572},
+            {116, 0.071, -0.571, -0.429}, {116, -0.071, 0.571, 0.429}, {116, -0.262, 2.096, 1.572}};
+}
+
+std::string strengthsBlock(int n, const std::vector<double>& energies,
+                           const StrengthElements& elements) {
+    auto text = [](double v) { return formatFloatDot("0.0###########E+0", v); };
+    std::string out = "*" + std::to_string(n) + "*\r\n";
+    const int d = static_cast<int>(energies.size());
+    for (int i = 1; i <= d; ++i) {
+        out += text(energies[std::size_t(i - 1)]) + "  initial\r\n   E   Lz  L+  L-\r\n";
+        for (int j = 1; j <= d; ++j) {
+            out += text(energies[std::size_t(j - 1)]);
+            for (double e : elements(i, j))
+                out += " " + text(e);
+            out += " rest\r\n";
+        }
+        out += "\r\n";
+    }
+    return out;
+}
+
+ResultRecipe& ResultRecipe::withFile(const std::string& name, std::string bytes) {
+    files[name] = std::move(bytes);
+    return *this;
+}
+
+ResultRecipe& ResultRecipe::without(const std::string& name) {
+    files[name] = std::nullopt;
+    return *this;
+}
+
+ResultRecipe ResultRecipe::withoutInputFiles() {
+    ResultRecipe recipe;
+    recipe.inputFiles = false;
+    return recipe;
+}
+
+std::map<std::string, std::string> resultFiles(const ResultRecipe& recipe) {
+    std::map<std::string, std::string> out;
+    if (recipe.inputFiles) {
+        out[kInputEFile] = inputEText(recipe);
+        out[kInputAnFile] = recipe.a.empty() ? defaultA() : coefficientText(recipe.a);
+        if (!recipe.b.empty())
+            out[kInputBnFile] = coefficientText(recipe.b);
+        out[kInputSFile] = dupLines(recipe.settings);
+    }
+    if (!recipe.description.empty())
+        out[kDescriptionFile] = recipe.description;
+    if (!recipe.levels.empty()) {
+        std::string text;
+        for (std::size_t n = 0; n < recipe.levels.size(); ++n) {
+            const LevelBlock& block = recipe.levels[n];
+            text += levelBlock(static_cast<int>(n), block.levels, block.complex, block.vectors,
+                               block.xShift);
+        }
+        out[kLevelsFile] = text;
+    }
+    if (!recipe.strengths.empty())
+        out[kStrengthsFile] = recipe.strengths;
+    for (const auto& [name, bytes] : recipe.files) {
+        if (bytes)
+            out[name] = *bytes;
+        else
+            out.erase(name);
+    }
+    return out;
+}
+
+void writeResult(const std::filesystem::path& folder, const ResultRecipe& recipe) {
+    std::filesystem::create_directories(folder);
+    for (const auto& [name, bytes] : recipe.files)
+        if (!bytes)
+            std::filesystem::remove(folder / name);
+    for (const auto& [name, bytes] : resultFiles(recipe))
+        writeFile(folder / name, bytes);
+}
+
+ResultRecipe ionResult(int element, int ionisation, std::string configuration, int baza, int cialo,
+                       double field, double angle, double azimuth, double lambda, int symmetry) {
+    ResultRecipe recipe;
+    recipe.element = element;
+    recipe.ionisation = ionisation;
+    recipe.configuration = std::move(configuration);
+    recipe.baza = baza;
+    recipe.cialo = cialo;
+    recipe.field = field;
+    recipe.angle = angle;
+    recipe.azimuth = azimuth;
+    recipe.lambda = lambda;
+    recipe.symmetry = symmetry;
+    return recipe;
+}
+
+ResultRecipe ceriumCubic() {
+    ResultRecipe recipe = ionResult(82, 1, "4f^1", 2, 1, 0, 0, 0, 0, 0);
+    recipe.a.assign(27, "0");
+    recipe.b.assign(27, "0");
+    recipe.a[9] = "-59.59889001009082"; // slot 10: n = 4, m = 0
+    recipe.b[9] = "-1.5";
+    recipe.a[13] = "-297.9944500504541"; // slot 14: n = 4, m = 4
+    recipe.b[13] = "-7.5";
+    recipe.description = "{\\rtf1 Ce3+ in a cubic field}";
+    recipe.levels = {
+        {ceriumCubicLevels(), false, {"|1> = 0.408|-5/2> + 0.913|3/2>", "|2> = ..."}, 0}};
+    return recipe;
+}
+
+ResultRecipe titaniumComplex() {
+    ResultRecipe recipe = ionResult(22, 2, "3d^1", 1, 2, 0, 0, 0, 0, 10);
+    std::vector<FixtureLevel> levels;
+    for (int i = 0; i < 10; ++i)
+        levels.push_back({100.0 * (i / 2), 0.5 - (i % 2), 0.2 * i, 0.1 * i});
+    recipe.levels = {{levels, true, {"vectors"}, 0}};
+    return recipe;
+}
+
+WorkingRoot::WorkingRoot(const std::vector<std::string>& shippedSettings) {
+    std::filesystem::create_directories(root());
+    std::filesystem::create_directories(data());
+    writeFile(data() / kShippedSettingsFile, dupLines(shippedSettings));
+}
+
+ResultLocation WorkingRoot::write(const std::string& name, const ResultRecipe& recipe) const {
+    writeResult(folder(name), recipe);
+    return location(name);
+}
+
+ResultLocation WorkingRoot::location(const std::string& name) const {
+    return {root(), name, data()};
+}
+
+} // namespace vintrel::test

@@ -1,0 +1,149 @@
+#pragma once
+
+// The one writer of result folders for tests. A test describes a result with a ResultRecipe
+// (usually a ready-made one below, changed where the test needs it) and writes it with
+// writeResult, or into a WorkingRoot that also holds the shipped settings:
+//
+//     test::WorkingRoot root;
+//     const ResultLocation location = root.write("Result00", test::ceriumCubic());
+//
+// Every file is written the way the program's results hold it: one value a line, each line
+// ended by "\r\n".
+
+#include "levels/level_tables.h"
+#include "levels/transition_strengths.h"
+#include "resultdata/input_files.h"
+#include "support/temp_dir.h"
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vintrel::test {
+
+/// The lines, each followed by "\r\n".
+std::string dupLines(const std::vector<std::string>& lines);
+
+/// One level of a fixture: energy and the expected values written on its data line.
+struct FixtureLevel {
+    double E = 0;
+    double S = 0;
+    double L = 0;
+    double M = 0;
+};
+
+/// Block n of an "o_E.dup" file: the x section (energies shifted by `xShift`, expected values
+/// halved), the y section when `complex` (values quartered), the z section, then the
+/// eigenvector section "*n*" with the `vectors` lines.
+std::string levelBlock(int n, const std::vector<FixtureLevel>& levels, bool complex,
+                       const std::vector<std::string>& vectors, double xShift = 0);
+
+/// Ce3+ in a cubic field, |J,Jz> basis: the Γ7 doublet at 0 K and the Γ8 quartet at 116 K.
+std::vector<FixtureLevel> ceriumCubicLevels();
+
+/// The matrix elements written on the line of final state j of initial state i (1-based).
+using StrengthElements = std::function<std::vector<double>(int i, int j)>;
+
+/// Block n of an "o_neu.dup" file over states of the given energies: per initial state its
+/// energy line, a header line, one line per final state (its energy, the elements, a word)
+/// and an empty line.
+std::string strengthsBlock(int n, const std::vector<double>& energies,
+                           const StrengthElements& elements);
+
+/// One block of "o_E.dup" (see levelBlock); a mean-field result has one per temperature step.
+struct LevelBlock {
+    std::vector<FixtureLevel> levels;
+    bool complex = false; ///< writes the y section; a complex Hamiltonian's result has it
+    std::vector<std::string> vectors;
+    double xShift = 0;
+};
+
+/// What a result folder holds. Numbers are written as the program writes them ("640",
+/// "0.5", "-123.4567891").
+struct ResultRecipe {
+    // "input_e.dup", one line each, in this order:
+    int element = 1;           ///< row of the element table: Z for 1–57, Ce 82, Yb 94
+    int ionisation = 0;        ///< index into the row's charges: Ce "0,+3*,+4", 1 is Ce3+
+    std::string configuration; ///< "4f^1"; the readers ignore what follows a blank
+    int baza = 1;              ///< basis: 1 |L,Lz,S,Sz>, 2 |J,Jz>
+    int cialo = 1;             ///< Hamiltonian: 1 real, 2 complex
+    double field = 0;          ///< magnetic field [T]
+    double angle = 0;          ///< field angle from z [deg]
+    double azimuth = 0;        ///< field azimuth [deg]
+    double lambda = 0;         ///< spin-orbit constant [K]
+    int symmetry = 12;         ///< symmetry code: 0 cubic, 12 and 13 unknown, 4 triclinic
+    int meanField = 0;         ///< mean-field switch: any value but 0 is a mean-field result
+    double exchange = 0;       ///< mean-field exchange constant
+
+    /// "input_an.dup": the 27 A coefficients as text; empty: slot number / 10 (0.1 … 2.7).
+    std::vector<std::string> a;
+    /// "input_bn.dup": the 27 B coefficients as text; empty: no "input_bn.dup".
+    std::vector<std::string> b;
+    /// "input_s.dup": chi_tmax, chi_points, … as far as given; the readers keep start values
+    /// for the lines a file does not reach.
+    std::vector<std::string> settings{"150", "100"};
+    /// False: none of "input_e.dup", "input_an.dup", "input_bn.dup", "input_s.dup".
+    bool inputFiles = true;
+
+    std::string description;        ///< "descr.dup" (rich or plain text); empty: no file
+    std::vector<LevelBlock> levels; ///< "o_E.dup", block n from levels[n]; empty: no file
+    std::string strengths;          ///< "o_neu.dup" (see strengthsBlock); empty: no file
+
+    /// Any further file by name, or one that replaces what the fields above make: its bytes,
+    /// or nullopt to leave it out (writeResult removes it when present).
+    std::map<std::string, std::optional<std::string>> files;
+
+    ResultRecipe& withFile(const std::string& name, std::string bytes);
+    ResultRecipe& emptied(const std::string& name) { return withFile(name, {}); }
+    ResultRecipe& without(const std::string& name);
+
+    /// A recipe of no file at all, to be filled with levels, strengths or named files.
+    static ResultRecipe withoutInputFiles();
+};
+
+/// The files a recipe makes, by name (left-out files are not among them).
+std::map<std::string, std::string> resultFiles(const ResultRecipe& recipe);
+
+/// Writes the recipe's files into `folder`, creating it; left-out files are removed, every
+/// other file already there stays.
+void writeResult(const std::filesystem::path& folder, const ResultRecipe& recipe);
+
+// Ready-made results.
+
+/// The input files of an ion with its field, spin-orbit constant and symmetry; A coefficients
+/// slot number / 10, no "input_bn.dup" (the parameters page's results).
+ResultRecipe ionResult(int element, int ionisation, std::string configuration, int baza, int cialo,
+                       double field, double angle, double azimuth, double lambda, int symmetry);
+
+/// Ce3+ in a cubic field in the |J,Jz> basis, real Hamiltonian: B40 and B44 with their A
+/// values, a description, and the levels of ceriumCubicLevels with two eigenvector lines.
+ResultRecipe ceriumCubic();
+
+/// Ti3+ (3d^1) in the |L,Lz,S,Sz> basis with a complex Hamiltonian, trigonal: ten levels in
+/// five pairs 100 K apart with different values on each axis.
+ResultRecipe titaniumComplex();
+
+/// A working root in a fresh temporary folder: "root" holds the result folders, "data" the
+/// shipped settings file "input_s.df" with the given lines.
+class WorkingRoot {
+public:
+    explicit WorkingRoot(const std::vector<std::string>& shippedSettings = {"200", "200"});
+
+    /// Writes the recipe into the result folder `name` (see writeResult) and gives its place.
+    ResultLocation write(const std::string& name, const ResultRecipe& recipe) const;
+    ResultLocation location(const std::string& name) const;
+
+    std::filesystem::path root() const { return dir_.path() / "root"; }
+    std::filesystem::path data() const { return dir_.path() / "data"; }
+    std::filesystem::path folder(const std::string& name) const { return root() / name; }
+    /// The temporary folder holding root and data, free for the test's other files.
+    const std::filesystem::path& path() const { return dir_.path(); }
+
+private:
+    TempDir dir_;
+};
+
+} // namespace vintrel::test
