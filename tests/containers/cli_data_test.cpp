@@ -1,6 +1,7 @@
 // `vintrel-cli data`: the tables of a result's pages, from a container or a result folder.
 #include "cli/cli.h"
 
+#include "support/cli_run.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -12,24 +13,15 @@
 using namespace vintrel;
 using vintrel::test::TempDir;
 
+using vintrel::test::cli;
+using vintrel::test::CliRun;
+
 namespace {
 
 namespace fs = std::filesystem;
 
 const fs::path kSourceDir = VINTREL_SOURCE_DIR;
 const std::string kCerium = (kSourceDir / "examples" / "Ce-cubic.zrvn").string();
-
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun cli(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int status = runCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 // The rows of a CSV text without its comment lines and header, split at the commas.
 std::vector<std::vector<std::string>> csvRows(const std::string& csv) {

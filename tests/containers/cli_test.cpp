@@ -2,6 +2,7 @@
 
 #include "containers/container_bytes.h"
 #include "containers/container_format.h"
+#include "support/cli_run.h"
 #include "support/result_writer.h"
 
 #include <gtest/gtest.h>
@@ -12,19 +13,10 @@
 using namespace vintrel;
 using vintrel::test::TempDir;
 
+using vintrel::test::cli;
+using vintrel::test::CliRun;
+
 namespace {
-
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun cli(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int status = runCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 std::vector<std::string> memberNames(bool meanField, bool withOptional) {
     std::vector<std::string> names;

@@ -1,5 +1,7 @@
 #include "support/viewer_fixture.h"
 
+#include "support/strip_actions.h"
+
 #include "app/reader_form.h"
 #include "base/log.h"
 #include "controls/messages.h"
@@ -13,6 +15,7 @@
 #include <memory>
 
 using namespace vintrel;
+using namespace vintrel::test;
 namespace fs = std::filesystem;
 
 using Permutation = QList<int>;
@@ -50,44 +53,6 @@ private:
     QStringList& journal_;
     std::unique_ptr<QWidget> panel_;
 };
-
-QStringList entries(const QStringList& journal, const QString& prefix) {
-    QStringList found;
-    for (const QString& entry : journal)
-        if (entry.startsWith(prefix))
-            found << entry;
-    return found;
-}
-
-QStringList visibleCaptions(const TSuperTabs& strip) {
-    QStringList names;
-    for (int i = 0; i < strip.TabCount(); ++i)
-        if (strip.Tabs(i)->Visible())
-            names << strip.Tabs(i)->TabName();
-    return names;
-}
-
-QPoint centreOf(const TSuperTabs& strip, int index) {
-    const QRect rect = strip.TabRect(index);
-    return QPoint(rect.left() + (strip.TabWidth() - 10) / 2, 12);
-}
-
-void clickTab(TSuperTabs& strip, int index) {
-    QVERIFY2(!strip.TabRect(index).isEmpty(), "tab is not drawn");
-    QTest::mouseClick(&strip, Qt::LeftButton, {}, centreOf(strip, index));
-}
-
-/// Drags the tab at `from` with the mouse onto the tab at `to`, as a user does.
-void dragTab(TSuperTabs& strip, int from, int to) {
-    const QPoint start = centreOf(strip, from);
-    const QPoint end = centreOf(strip, to);
-    const int step = end.x() < start.x() ? -20 : 20;
-    QTest::mousePress(&strip, Qt::LeftButton, {}, start);
-    for (int x = start.x() + step; (end.x() - x) * step > 0; x += step)
-        QTest::mouseMove(&strip, QPoint(x, 12));
-    QTest::mouseMove(&strip, end);
-    QTest::mouseRelease(&strip, Qt::LeftButton, {}, end);
-}
 
 } // namespace
 
@@ -157,7 +122,7 @@ void PageIdentityTest::draggedPageKeepsItsForm() {
     form->openDataFile(test::makeContainer(dir->path(), "plain.zrvn", {"A"}));
     journal.clear();
     dragTab(pages(), panel().tabIndexOf(PageId::Entropy), panel().tabIndexOf(PageId::Spectroscopy));
-    QCOMPARE(visibleCaptions(pages()),
+    QCOMPARE(tabCaptions(pages(), true),
              (QStringList{"parameters", "Hamiltonian", "CEF view", "energy levels", "entropy",
                           "spectroscopy", "magnetic sus.", "inverse sus.", "specific heat",
                           "description"}));
@@ -294,7 +259,7 @@ void PageIdentityTest::spectroscopyFollowsItsResult() {
     // A result imported into the folder of a deleted one gets its own spectroscopy.
     clickPage(PageId::Parameters);
     form->DeleteTabMenuClick();
-    QCOMPARE(visibleCaptions(results()), (QStringList{"load file", "C", "B"}));
+    QCOMPARE(tabCaptions(results(), true), (QStringList{"load file", "C", "B"}));
     form->openDataFile(test::makeContainer(dir->path(), "again.zrvn", {"D"}));
     QCOMPARE(form->currentResultFolder, QStringLiteral("Result00"));
     journal.clear();

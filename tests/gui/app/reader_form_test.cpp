@@ -1,5 +1,7 @@
 #include "support/viewer_fixture.h"
 
+#include "support/strip_actions.h"
+
 #include "app/instance_channel.h"
 #include "app/reader_form.h"
 #include "app/start_panel.h"
@@ -25,34 +27,10 @@
 #include <memory>
 
 using namespace vintrel;
+using namespace vintrel::test;
 namespace fs = std::filesystem;
 
 namespace {
-
-QStringList tabNames(const TSuperTabs& strip) {
-    QStringList names;
-    for (int i = 0; i < strip.TabCount(); ++i)
-        names << strip.Tabs(i)->TabName();
-    return names;
-}
-
-QStringList visibleTabs(const TSuperTabs& strip) {
-    QStringList names;
-    for (int i = 0; i < strip.TabCount(); ++i)
-        if (strip.Tabs(i)->Visible())
-            names << strip.Tabs(i)->TabName();
-    return names;
-}
-
-QPoint centreOf(const TSuperTabs& strip, int index) {
-    const QRect rect = strip.TabRect(index);
-    return QPoint(rect.left() + (strip.TabWidth() - 10) / 2, 12);
-}
-
-void clickTab(TSuperTabs& strip, int index, Qt::MouseButton button = Qt::LeftButton) {
-    QVERIFY2(!strip.TabRect(index).isEmpty(), "tab is not drawn");
-    QTest::mouseClick(&strip, button, {}, centreOf(strip, index));
-}
 
 void clickLine(TLoadPickForm& pick, int i) {
     QListWidget* list = pick.CheckListBox1;
@@ -89,14 +67,6 @@ private:
     QStringList& journal_;
     std::unique_ptr<QWidget> panel_;
 };
-
-QStringList entries(const QStringList& journal, const QString& prefix) {
-    QStringList found;
-    for (const QString& entry : journal)
-        if (entry.startsWith(prefix))
-            found << entry;
-    return found;
-}
 
 } // namespace
 
@@ -161,7 +131,7 @@ private:
 void ReaderFormTest::windowStartsOnTheStartTab() {
     QCOMPARE(form->windowTitle(), QStringLiteral("Vintrel v1.2 (20.01.17), 32-bit"));
     QCOMPARE(form->minimumSize(), QSize(1024, 750));
-    QCOMPARE(tabNames(results()), QStringList{"load file"});
+    QCOMPARE(tabCaptions(results()), QStringList{"load file"});
     QCOMPARE(pages().TabCount(), 19);
     QCOMPARE(pages().Tabs(10)->TabName(), QStringLiteral("energy (MF)"));
     QCOMPARE(pages().Tabs(18)->Kind(), TKind::tkDynamic);
@@ -188,7 +158,7 @@ void ReaderFormTest::pickDialogChoosesTheResults() {
     form->chooseFiles = [&] { return QStringList{path}; };
     QTest::mouseClick(form->MyButton_Open, Qt::LeftButton);
 
-    QCOMPARE(tabNames(results()), (QStringList{"load file", "A", "C"}));
+    QCOMPARE(tabCaptions(results()), (QStringList{"load file", "A", "C"}));
     QCOMPARE(results().Tabs(1)->ResDir(), QStringLiteral("Result00"));
     QCOMPARE(results().Tabs(2)->ResDir(), QStringLiteral("Result01"));
     QVERIFY(fs::exists(root / "Result01" / "input_e.dup"));
@@ -216,7 +186,7 @@ void ReaderFormTest::okWithNothingTickedAddsNoTab() {
     });
     form->openDataFile(path);
     QVERIFY(form->lastImportOk);
-    QCOMPARE(tabNames(results()), QStringList{"load file"});
+    QCOMPARE(tabCaptions(results()), QStringList{"load file"});
     QVERIFY(!fs::exists(root / "Result00"));
     QVERIFY(test::readFile(root / "log.txt").find("Done opening file " + path.toStdString()) !=
             std::string::npos);
@@ -238,7 +208,7 @@ void ReaderFormTest::cancelInTheProgressWindowKeepsTheDoneResults() {
     disconnect(connection);
     QVERIFY(form->lastImportOk);
     QVERIFY(!progress.isVisible());
-    const QStringList names = tabNames(results());
+    const QStringList names = tabCaptions(results());
     QVERIFY2(names.size() >= 2 && names.size() <= 3, qPrintable(names.join(',')));
     QCOMPARE(names.mid(0, 2), (QStringList{"load file", "R1"}));
     QVERIFY(panel().Content_Results->isVisible());
@@ -249,10 +219,10 @@ void ReaderFormTest::cancelInTheProgressWindowKeepsTheDoneResults() {
 void ReaderFormTest::pageTabsFollowTheResultKind() {
     importAll(test::makeContainer(dir->path(), "plain.zrvn", {"Ordinary"}));
     importAll(test::makeContainer(dir->path(), "field.mfa", {"MeanField"}, true));
-    QCOMPARE(tabNames(results()), (QStringList{"load file", "Ordinary", "MeanField"}));
+    QCOMPARE(tabCaptions(results()), (QStringList{"load file", "Ordinary", "MeanField"}));
     QCOMPARE(results().Tabs(2)->Kind(), TKind::tkDynamic);
     QCOMPARE(pages().ActiveTab(), 10);
-    QCOMPARE(visibleTabs(pages()),
+    QCOMPARE(tabCaptions(pages(), true),
              (QStringList{"energy (MF)", "visualizer (MF)", "moment (MF)", "mag. susc. (MF)",
                           "inv. susc. (MF)", "anisotropy (MF)", "spec. heat (MF)", "entropy (MF)",
                           "description"}));
@@ -262,7 +232,7 @@ void ReaderFormTest::pageTabsFollowTheResultKind() {
     clickTab(results(), 1);
     QCOMPARE(form->currentResultFolder, QStringLiteral("Result00"));
     QCOMPARE(
-        visibleTabs(pages()),
+        tabCaptions(pages(), true),
         (QStringList{"parameters", "Hamiltonian", "CEF view", "energy levels", "spectroscopy",
                      "magnetic sus.", "inverse sus.", "specific heat", "entropy", "description"}));
     QCOMPARE(pages().ActiveTab(), 0);
@@ -292,7 +262,7 @@ void ReaderFormTest::deleteRemovesTabAndFolder() {
     QVERIFY(form->DeleteTab1->isEnabled());
     form->PopupMenu1->hide();
     form->DeleteTab1->trigger();
-    QCOMPARE(tabNames(results()), (QStringList{"load file", "B"}));
+    QCOMPARE(tabCaptions(results()), (QStringList{"load file", "B"}));
     QVERIFY(!fs::exists(root / "Result00"));
     QVERIFY(fs::exists(root / "Result01"));
     QCOMPARE(results().ActiveTab(), 0);
@@ -302,14 +272,14 @@ void ReaderFormTest::deleteRemovesTabAndFolder() {
     clickTab(results(), 1);
     QCOMPARE(panel().Content_Results->parentWidget(), panel().Content->Pages[1]);
     form->DeleteTabMenuClick(); // the only result: the start tab comes back
-    QCOMPARE(tabNames(results()), QStringList{"load file"});
+    QCOMPARE(tabCaptions(results()), QStringList{"load file"});
     QVERIFY(!fs::exists(root / "Result01"));
     QCOMPARE(results().ActiveTab(), 0);
     QVERIFY(form->Panel1->isVisible());
     QCOMPARE(form->currentResultFolder, QString());
 
     importAll(test::makeContainer(dir->path(), "again.zrvn", {"C"}));
-    QCOMPARE(tabNames(results()), (QStringList{"load file", "C"}));
+    QCOMPARE(tabCaptions(results()), (QStringList{"load file", "C"}));
     QVERIFY(panel().Content_Results->isVisible());
 }
 
@@ -322,11 +292,11 @@ void ReaderFormTest::deleteAfterAPageTabClickDoesNothing() {
     QVERIFY(!form->RenameTab1->isEnabled());
     form->PopupMenu1->hide();
     form->DeleteTab1Click();
-    QCOMPARE(tabNames(results()), (QStringList{"load file", "A"}));
+    QCOMPARE(tabCaptions(results()), (QStringList{"load file", "A"}));
     QVERIFY(fs::exists(root / "Result00"));
     clickTab(results(), 1);
     form->DeleteTab1Click();
-    QCOMPARE(tabNames(results()), QStringList{"load file"});
+    QCOMPARE(tabCaptions(results()), QStringList{"load file"});
 }
 
 void ReaderFormTest::hideMakesAnotherTabCurrent() {
@@ -343,7 +313,7 @@ void ReaderFormTest::hideMakesAnotherTabCurrent() {
     clickTab(results(), 2, Qt::RightButton);
     form->PopupMenu1->hide();
     form->HideTab1Click(); // the result tab "B"
-    QCOMPARE(visibleTabs(results()), (QStringList{"load file", "A"}));
+    QCOMPARE(tabCaptions(results(), true), (QStringList{"load file", "A"}));
     QCOMPARE(results().ActiveTab(), 0);
     QVERIFY(!panel().Content_Results->isVisible());
     QVERIFY(form->Panel1->isVisible());
@@ -357,15 +327,9 @@ void ReaderFormTest::draggedResultTabKeepsItsPage() {
     QWidget* pageOfC = panel().Content->Pages[3];
     QCOMPARE(panel().Content_Results->parentWidget(), pageOfC);
 
-    const QPoint from = centreOf(results(), 3);
-    const QPoint to = centreOf(results(), 1);
-    QTest::mousePress(&results(), Qt::LeftButton, {}, from);
-    for (int x = from.x() - 20; x > to.x(); x -= 20)
-        QTest::mouseMove(&results(), QPoint(x, 12));
-    QTest::mouseMove(&results(), to);
-    QTest::mouseRelease(&results(), Qt::LeftButton, {}, to);
+    dragTab(results(), 3, 1);
 
-    QCOMPARE(tabNames(results()), (QStringList{"load file", "C", "A", "B"}));
+    QCOMPARE(tabCaptions(results()), (QStringList{"load file", "C", "A", "B"}));
     QCOMPARE(panel().Content->Pages[1], pageOfC);
     QCOMPARE(results().ActiveTab(), 1);
     QCOMPARE(form->currentResultFolder, QStringLiteral("Result02"));
@@ -384,7 +348,7 @@ void ReaderFormTest::sameContainerThreeTimesGetsSuffixes() {
     importAll(path);
     importAll(path);
     importAll(path);
-    QCOMPARE(tabNames(results()), (QStringList{"load file", "Ce", "Cea", "Ceb"}));
+    QCOMPARE(tabCaptions(results()), (QStringList{"load file", "Ce", "Cea", "Ceb"}));
     QCOMPARE(results().Tabs(3)->ResDir(), QStringLiteral("Result02"));
 }
 
@@ -428,13 +392,13 @@ void ReaderFormTest::brokenContainersShowTheirErrorAndAddNoTab() {
     if (!message.isEmpty())
         QVERIFY2(catcher.texts().front().startsWith(message), qPrintable(catcher.texts().front()));
     QVERIFY(!form->lastImportOk);
-    QCOMPARE(tabNames(results()), QStringList{"load file"});
+    QCOMPARE(tabCaptions(results()), QStringList{"load file"});
     QVERIFY(!fs::exists(root / "Result00"));
     QVERIFY(!fs::exists(root / "x.du"));
     QVERIFY(!fs::exists(dir->path() / "x.du"));
 
     importAll(good); // the viewer goes on
-    QCOMPARE(tabNames(results()), (QStringList{"load file", "A", "B"}));
+    QCOMPARE(tabCaptions(results()), (QStringList{"load file", "A", "B"}));
 }
 
 void ReaderFormTest::secondCopyHandsItsFileOver() {
@@ -457,7 +421,7 @@ void ReaderFormTest::secondCopyHandsItsFileOver() {
     second.start(QStringLiteral(VINTREL_VIEWER_PATH), {QStringLiteral("--channel"), name, path});
     QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, 10000);
     QCOMPARE(second.exitCode(), 0);
-    QTRY_COMPARE(tabNames(results()), (QStringList{"load file", "Handed"}));
+    QTRY_COMPARE(tabCaptions(results()), (QStringList{"load file", "Handed"}));
     QCOMPARE(results().Tabs(1)->FileName(), path);
     QVERIFY(!form->isMinimized());
 
@@ -493,7 +457,7 @@ void ReaderFormTest::secondCopyHandsARelativePathOverWhole() {
                  {QStringLiteral("--channel"), name, QStringLiteral("../boxes/./handed.zrvn")});
     QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, 10000);
     QCOMPARE(second.exitCode(), 0);
-    QTRY_COMPARE(tabNames(results()), (QStringList{"load file", "Handed"}));
+    QTRY_COMPARE(tabCaptions(results()), (QStringList{"load file", "Handed"}));
     QCOMPARE(handed, QStringList{path});
     QCOMPARE(results().Tabs(1)->FileName(), path);
 }
@@ -516,7 +480,7 @@ void ReaderFormTest::aboutShowsTheStartTab() {
         QTest::mouseMove(&results(), QPoint(x, 12));
     QTest::mouseMove(&results(), to);
     QTest::mouseRelease(&results(), Qt::LeftButton, {}, to);
-    QCOMPARE(tabNames(results()), (QStringList{"B", "load file", "A"}));
+    QCOMPARE(tabCaptions(results()), (QStringList{"B", "load file", "A"}));
     results().Tabs(1)->setVisible(false);
     form->AboutVintrel1->trigger();
     QVERIFY(results().Tabs(1)->Visible());
@@ -526,7 +490,7 @@ void ReaderFormTest::aboutShowsTheStartTab() {
 
     clickTab(results(), 0);
     form->DeleteTabMenuClick(); // no visible tab before "B": the start tab comes
-    QCOMPARE(tabNames(results()), (QStringList{"load file", "A"}));
+    QCOMPARE(tabCaptions(results()), (QStringList{"load file", "A"}));
     QCOMPARE(results().ActiveTab(), 0);
     QCOMPARE(form->currentResultFolder, QString());
     QVERIFY(form->Panel1->isVisible());
@@ -594,7 +558,7 @@ void ReaderFormTest::fileArrivingDuringAnImportWaitsForIt() {
                         {}});
     form->pickAllResults = true;
     form->openDataFile(first);
-    QTRY_COMPARE(tabNames(results()), (QStringList{"load file", "A", "B", "C"}));
+    QTRY_COMPARE(tabCaptions(results()), (QStringList{"load file", "A", "B", "C"}));
     form->pickAllResults = false;
     for (int i = 1; i < results().TabCount(); ++i)
         QVERIFY(fs::exists(root / results().Tabs(i)->ResDir().toStdString() / "o_E.dup"));

@@ -1,4 +1,5 @@
 #include "controls/pictures.h"
+#include "support/strip_actions.h"
 #include "tabs/super_tabs.h"
 #include "tabs/tab_pictures.h"
 
@@ -16,6 +17,9 @@ using vintrel::TSuperTabs;
 
 Q_DECLARE_METATYPE(TKind)
 
+using vintrel::test::centreOf;
+using vintrel::test::tabCaptions;
+
 using SwitchSteps = QList<QPair<int, int>>;
 
 namespace {
@@ -32,18 +36,6 @@ std::unique_ptr<TSuperTabs> shownStrip(int width, int count, TKind kind = TKind:
     if (!QTest::qWaitForWindowExposed(strip.get()))
         qWarning("strip window not exposed");
     return strip;
-}
-
-QPoint centreOf(const TSuperTabs& strip, int index) {
-    const QRect rect = strip.TabRect(index);
-    return QPoint(rect.left() + (strip.TabWidth() - 10) / 2, kMiddleY);
-}
-
-QStringList captions(const TSuperTabs& strip) {
-    QStringList names;
-    for (int i = 0; i < strip.TabCount(); ++i)
-        names << strip.Tabs(i)->TabName();
-    return names;
 }
 
 } // namespace
@@ -115,7 +107,7 @@ void SuperTabsTest::longCaptionsAreShortened() {
     strip->AddSimpleTab(longName, TKind::tkResult);
     strip->AddSimpleTab(longName, TKind::tkResult);
     strip->AddSimpleTab(QStringLiteral("entropy"), TKind::tkControl);
-    QTest::mouseClick(strip.get(), Qt::LeftButton, {}, centreOf(*strip, 0));
+    QTest::mouseClick(strip.get(), Qt::LeftButton, {}, centreOf(*strip, 0, kMiddleY));
     QCOMPARE(strip->ActiveTab(), 0);
 
     const int room = strip->TabWidth() - 23;
@@ -162,8 +154,8 @@ void SuperTabsTest::dragRaisesOneSwitchPerStep() {
     QSignalSpy switches(strip.get(), &TSuperTabs::OnSwitchTabs);
     QSignalSpy clicks(strip.get(), &TSuperTabs::OnClick);
 
-    const QPoint from = centreOf(*strip, 1);
-    const QPoint to = centreOf(*strip, 4);
+    const QPoint from = centreOf(*strip, 1, kMiddleY);
+    const QPoint to = centreOf(*strip, 4, kMiddleY);
     QTest::mousePress(strip.get(), Qt::LeftButton, {}, from);
     QCOMPARE(strip->ActiveTab(), 1);
     for (int x = from.x() + 20; x < to.x(); x += 20)
@@ -177,7 +169,7 @@ void SuperTabsTest::dragRaisesOneSwitchPerStep() {
         QCOMPARE(switches.at(i).at(1).toInt(), steps[i].first);
         QCOMPARE(switches.at(i).at(2).toInt(), steps[i].second);
     }
-    QCOMPARE(captions(*strip), order);
+    QCOMPARE(tabCaptions(*strip), order);
     for (int i = 0; i < strip->TabCount(); ++i) // the page identity travels with the caption
         QCOMPARE(QStringLiteral("tab %1").arg(vintrel::pageNumber(strip->Tabs(i)->pageId())),
                  order[i]);
@@ -200,7 +192,7 @@ void SuperTabsTest::shortDragIsAPlainClick() {
     QTest::mouseRelease(strip.get(), Qt::LeftButton, {}, to);
     QCOMPARE(switches.count(), 0);
     QCOMPARE(clicks.count(), 1);
-    QCOMPARE(captions(*strip), (QStringList{"tab 0", "tab 1", "tab 2", "tab 3"}));
+    QCOMPARE(tabCaptions(*strip), (QStringList{"tab 0", "tab 1", "tab 2", "tab 3"}));
     QCOMPARE(clicks.at(0).at(1).value<Qt::MouseButton>(), Qt::LeftButton);
     QCOMPARE(clicks.at(0).at(3).toInt(), 0);
     QCOMPARE(clicks.at(0).at(4).toInt(), 0);
@@ -225,7 +217,7 @@ void SuperTabsTest::getTabIndexMatchesCaptionAndKind() {
     QCOMPARE(strip->VisTabCount(), 4);
     QCOMPARE(strip->GetTabIndex(QStringLiteral("description"), TKind::tkDynamic), 3);
     QVERIFY(strip->TabRect(3).isEmpty());
-    QTest::mouseClick(strip.get(), Qt::LeftButton, {}, centreOf(*strip, 4));
+    QTest::mouseClick(strip.get(), Qt::LeftButton, {}, centreOf(*strip, 4, kMiddleY));
     QCOMPARE(strip->ActiveTab(), 4);
     QCOMPARE(strip->TabRect(4).left(), 2 * (strip->TabWidth() - 10));
 }
@@ -233,7 +225,7 @@ void SuperTabsTest::getTabIndexMatchesCaptionAndKind() {
 void SuperTabsTest::removingTheActiveLastTab() {
     auto strip = shownStrip(900, 5);
     strip->Tabs(3)->setVisible(false);
-    QTest::mouseClick(strip.get(), Qt::LeftButton, {}, centreOf(*strip, 4));
+    QTest::mouseClick(strip.get(), Qt::LeftButton, {}, centreOf(*strip, 4, kMiddleY));
     QCOMPARE(strip->ActiveTab(), 4);
     strip->RemoveTab(4);
     QCOMPARE(strip->TabCount(), 4);
@@ -269,7 +261,7 @@ void SuperTabsTest::addingScrollsTheNewTabIntoView() {
         QVERIFY(!strip->RightBtnVisible());
         QCOMPARE(strip->LeftBtnVisible(), count > 3);
         QVERIFY(!strip->TabRect(index).isEmpty());
-        QTest::mouseClick(strip.get(), Qt::LeftButton, {}, centreOf(*strip, index));
+        QTest::mouseClick(strip.get(), Qt::LeftButton, {}, centreOf(*strip, index, kMiddleY));
         QCOMPARE(clicks.count(), count);
         QCOMPARE(strip->ActiveTab(), index);
     }
@@ -307,11 +299,11 @@ void SuperTabsTest::holdingAnArrowRepeatsScrolling() {
 void SuperTabsTest::hintAppearsAfterAPause() {
     auto strip = shownStrip(700, 3);
     strip->Tabs(1)->setHint(QStringLiteral("NdCu2 at 4 K"));
-    QTest::mouseMove(strip.get(), centreOf(*strip, 1));
+    QTest::mouseMove(strip.get(), centreOf(*strip, 1, kMiddleY));
     QTRY_VERIFY_WITH_TIMEOUT(strip->ShowingHint(), 3000);
     QCOMPARE(strip->HintTab(), 1);
     QCOMPARE(strip->Tabs(strip->HintTab())->Hint(), QStringLiteral("NdCu2 at 4 K"));
-    QTest::mouseMove(strip.get(), centreOf(*strip, 2));
+    QTest::mouseMove(strip.get(), centreOf(*strip, 2, kMiddleY));
     QTRY_COMPARE(strip->HintTab(), 2);
     QVERIFY(!strip->ShowingHint());
     QTRY_VERIFY_WITH_TIMEOUT(strip->ShowingHint(), 3000);
@@ -321,7 +313,7 @@ void SuperTabsTest::hintAppearsAfterAPause() {
 void SuperTabsTest::rightClickSelectsWithoutActivating() {
     auto strip = shownStrip(700, 3);
     QSignalSpy clicks(strip.get(), &TSuperTabs::OnClick);
-    QTest::mouseClick(strip.get(), Qt::RightButton, {}, centreOf(*strip, 0));
+    QTest::mouseClick(strip.get(), Qt::RightButton, {}, centreOf(*strip, 0, kMiddleY));
     QCOMPARE(strip->SelectedTab(), 0);
     QCOMPARE(strip->ActiveTab(), 2);
     QCOMPARE(clicks.count(), 1);
