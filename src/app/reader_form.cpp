@@ -78,6 +78,7 @@ TReaderForm::TReaderForm(ViewerFolders folders, QWidget* parent)
     LoadingResultsForm = new TLoadingResultsForm(this);
     buildMenus();
     buildPopupMenu();
+    buildSaveCommands();
 
     connect(MyReaderPanel->Zakladki, &TSuperTabs::OnClick, this,
             [this](TSuperTabs* sender, Qt::MouseButton button) { ZakladkiClick(sender, button); });
@@ -171,7 +172,7 @@ void TReaderForm::buildMenus() {
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     SaveAsMenu = file->addAction(QStringLiteral("Save As..."));
     SaveAsMenu->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    file->addAction(QStringLiteral("Save All"));
+    SaveAllMenu = file->addAction(QStringLiteral("Save All"));
     file->addAction(QStringLiteral("Print"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     file->addSeparator();
     file->addAction(QStringLiteral("Exit"), this, &QWidget::close)

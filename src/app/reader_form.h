@@ -20,6 +20,7 @@ namespace vintrel {
 class TLoadPickForm;
 class TLoadingResultsForm;
 class TMyButton;
+class TSavePickForm;
 class TStartPanel;
 
 /// Where the viewer works: the working root with the log and the result folders, and the
@@ -63,10 +64,16 @@ public:
     /// A second copy asked to be shown and to open `path` (empty: only show).
     void WMOpenFile(const QString& path);
 
+    /// "Save as": the results of the active result's container and kind. "Save all": every
+    /// ordinary result. Both run the save dialog.
+    void MyButtonSaveClick();
+    void MyButton_saveALLClick();
+
     TMyReaderPanel2* panel() const { return MyReaderPanel; }
     TLoadPickForm* loadPickForm() const { return LoadPickForm; }
     TLoadingResultsForm* loadingResultsForm() const { return LoadingResultsForm; }
     const ViewerFolders& folders() const { return folders_; }
+    TSavePickForm* savePickForm() const { return SavePickForm; }
     /// Paths in the open dialog; tests set this to skip the dialog.
     std::function<QStringList()> chooseFiles;
     /// Imports take every stored result without the pick and progress windows (batch runs).
@@ -107,6 +114,7 @@ public:
     QAction* DeleteTab1;
     QAction* VisibleTabs1;
     QAction* SaveAsMenu;
+    QAction* SaveAllMenu;
     QAction* AboutVintrel1;
 
 protected:
@@ -119,6 +127,10 @@ private:
     void buildToolbar();
     void buildMenus();
     void buildPopupMenu();
+    /// Each command group makes its dialogs and connects its buttons and menu entries.
+    void buildSaveCommands();
+    /// The save dialog on the gathered result tabs.
+    void saveTabs(const std::vector<const TTab*>& tabs, bool meanField);
     TMyButton* toolButton(const QString& picture, const QString& hint, bool enabled);
     void resultTabChosen(TTab& tab);
     void showFileLabels(const TTab& tab);
@@ -135,6 +147,7 @@ private:
     TMyReaderPanel2* MyReaderPanel;
     TLoadPickForm* LoadPickForm;
     TLoadingResultsForm* LoadingResultsForm;
+    TSavePickForm* SavePickForm = nullptr;
 };
 
 } // namespace vintrel
