@@ -79,6 +79,7 @@ TReaderForm::TReaderForm(ViewerFolders folders, QWidget* parent)
     buildMenus();
     buildPopupMenu();
     buildSaveCommands();
+    buildPrintCommand();
 
     connect(MyReaderPanel->Zakladki, &TSuperTabs::OnClick, this,
             [this](TSuperTabs* sender, Qt::MouseButton button) { ZakladkiClick(sender, button); });
@@ -173,7 +174,8 @@ void TReaderForm::buildMenus() {
     SaveAsMenu = file->addAction(QStringLiteral("Save As..."));
     SaveAsMenu->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     SaveAllMenu = file->addAction(QStringLiteral("Save All"));
-    file->addAction(QStringLiteral("Print"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    PrintMenu = file->addAction(QStringLiteral("Print"));
+    PrintMenu->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     file->addSeparator();
     file->addAction(QStringLiteral("Exit"), this, &QWidget::close)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));

@@ -14,6 +14,7 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPrinter;
 
 namespace vintrel {
 
@@ -68,6 +69,8 @@ public:
     /// ordinary result. Both run the save dialog.
     void MyButtonSaveClick();
     void MyButton_saveALLClick();
+    /// Prints pages of the current result.
+    void MyButton_PRINTClick();
 
     TMyReaderPanel2* panel() const { return MyReaderPanel; }
     TLoadPickForm* loadPickForm() const { return LoadPickForm; }
@@ -76,6 +79,9 @@ public:
     TSavePickForm* savePickForm() const { return SavePickForm; }
     /// Paths in the open dialog; tests set this to skip the dialog.
     std::function<QStringList()> chooseFiles;
+    /// The system's print dialog on `printer`: true when the user confirmed. Tests put their
+    /// own here (a PDF file as the printer); by default the dialog is shown.
+    std::function<bool(QPrinter&)> setupPrinter;
     /// Imports take every stored result without the pick and progress windows (batch runs).
     bool pickAllResults = false;
     /// The ok flag of the last import: false when its file was refused, its pick dialog
@@ -115,6 +121,7 @@ public:
     QAction* VisibleTabs1;
     QAction* SaveAsMenu;
     QAction* SaveAllMenu;
+    QAction* PrintMenu;
     QAction* AboutVintrel1;
 
 protected:
@@ -129,8 +136,11 @@ private:
     void buildPopupMenu();
     /// Each command group makes its dialogs and connects its buttons and menu entries.
     void buildSaveCommands();
+    void buildPrintCommand();
     /// The save dialog on the gathered result tabs.
     void saveTabs(const std::vector<const TTab*>& tabs, bool meanField);
+    /// Print is offered exactly while a result is current.
+    void updatePrintCommand();
     TMyButton* toolButton(const QString& picture, const QString& hint, bool enabled);
     void resultTabChosen(TTab& tab);
     void showFileLabels(const TTab& tab);

@@ -96,6 +96,7 @@ void TReaderForm::ZakladkiClick(TSuperTabs*, Qt::MouseButton Button) {
     const TTab* active = strip.Tabs(strip.ActiveTab());
     if (!active || !isResult(active->Kind()))
         showPageStrip(false);
+    updatePrintCommand();
 }
 
 void TReaderForm::resultTabChosen(TTab& tab) {
