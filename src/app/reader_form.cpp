@@ -79,6 +79,7 @@ TReaderForm::TReaderForm(ViewerFolders folders, QWidget* parent)
     buildMenus();
     buildPopupMenu();
     buildSaveCommands();
+    buildTabDialogs();
     buildPrintCommand();
 
     connect(MyReaderPanel->Zakladki, &TSuperTabs::OnClick, this,
@@ -181,11 +182,11 @@ void TReaderForm::buildMenus() {
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* tabs = menuBar()->addMenu(QStringLiteral("Tabs"));
-    tabs->addAction(QStringLiteral("Rename Tab"));
+    RenameTabMenu = tabs->addAction(QStringLiteral("Rename Tab"));
     tabs->addAction(QStringLiteral("Hide Tab"), this, &TReaderForm::HideTabMenuClick);
     tabs->addAction(QStringLiteral("Delete Tab"), this, &TReaderForm::DeleteTabMenuClick);
     tabs->addSeparator();
-    tabs->addAction(QStringLiteral("Visible Tabs..."));
+    VisibleTabsMenu = tabs->addAction(QStringLiteral("Visible Tabs..."));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     help->addAction(QStringLiteral("Index"))->setShortcut(QKeySequence(Qt::Key_F1));
