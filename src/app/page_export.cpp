@@ -21,16 +21,20 @@ QString fileSafeName(const QString& name) {
     return safe.isEmpty() ? QStringLiteral("_") : safe;
 }
 
+QPixmap pagePicture(TReaderForm& form) {
+    QCoreApplication::processEvents();
+    return form.grab();
+}
+
 namespace {
 
 bool savePage(TReaderForm& form, const QDir& out, const QString& result, int page,
               const QString& caption) {
-    QCoreApplication::processEvents();
     const QString name = QStringLiteral("%1-%2-%3.png")
                              .arg(fileSafeName(result))
                              .arg(page)
                              .arg(fileSafeName(caption));
-    if (form.grab().save(out.filePath(name), "PNG"))
+    if (pagePicture(form).save(out.filePath(name), "PNG"))
         return true;
     std::fprintf(stderr, "Cannot write %s\n", qPrintable(out.filePath(name)));
     return false;

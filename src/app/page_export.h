@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QString>
 
 namespace vintrel {
@@ -9,6 +10,10 @@ class TReaderForm;
 /// A name made safe for a file name: every character other than ASCII letters, digits, ".",
 /// "-", "(" and ")" becomes "_"; an empty name becomes "_".
 QString fileSafeName(const QString& name);
+
+/// The picture of the page on show: the main window's client area as the user sees it, taken
+/// once pending events have run. Page export and printing both take their pictures here.
+QPixmap pagePicture(TReaderForm& form);
 
 /// The batch run of `--export-pages`: imports `container` with every result picked, shows
 /// every page tab of every result in turn and saves the window's client area of each as

@@ -78,6 +78,9 @@ TReaderForm::TReaderForm(ViewerFolders folders, QWidget* parent)
     LoadingResultsForm = new TLoadingResultsForm(this);
     buildMenus();
     buildPopupMenu();
+    buildSaveCommands();
+    buildTabDialogs();
+    buildPrintCommand();
 
     connect(MyReaderPanel->Zakladki, &TSuperTabs::OnClick, this,
             [this](TSuperTabs* sender, Qt::MouseButton button) { ZakladkiClick(sender, button); });
@@ -171,18 +174,19 @@ void TReaderForm::buildMenus() {
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     SaveAsMenu = file->addAction(QStringLiteral("Save As..."));
     SaveAsMenu->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    file->addAction(QStringLiteral("Save All"));
-    file->addAction(QStringLiteral("Print"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    SaveAllMenu = file->addAction(QStringLiteral("Save All"));
+    PrintMenu = file->addAction(QStringLiteral("Print"));
+    PrintMenu->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     file->addSeparator();
     file->addAction(QStringLiteral("Exit"), this, &QWidget::close)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* tabs = menuBar()->addMenu(QStringLiteral("Tabs"));
-    tabs->addAction(QStringLiteral("Rename Tab"));
+    RenameTabMenu = tabs->addAction(QStringLiteral("Rename Tab"));
     tabs->addAction(QStringLiteral("Hide Tab"), this, &TReaderForm::HideTabMenuClick);
     tabs->addAction(QStringLiteral("Delete Tab"), this, &TReaderForm::DeleteTabMenuClick);
     tabs->addSeparator();
-    tabs->addAction(QStringLiteral("Visible Tabs..."));
+    VisibleTabsMenu = tabs->addAction(QStringLiteral("Visible Tabs..."));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     help->addAction(QStringLiteral("Index"))->setShortcut(QKeySequence(Qt::Key_F1));

@@ -14,13 +14,18 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPrinter;
 
 namespace vintrel {
 
 class TLoadPickForm;
 class TLoadingResultsForm;
+class TCloseAllTabsForm;
 class TMyButton;
+class TRenameTabForm;
+class TSavePickForm;
 class TStartPanel;
+class TVisibleTabsForm;
 
 /// Where the viewer works: the working root with the log and the result folders, and the
 /// folder of the files shipped beside the program.
@@ -63,12 +68,36 @@ public:
     /// A second copy asked to be shown and to open `path` (empty: only show).
     void WMOpenFile(const QString& path);
 
+    /// "Save as": the results of the active result's container and kind. "Save all": every
+    /// ordinary result. Both run the save dialog.
+    void MyButtonSaveClick();
+    void MyButton_saveALLClick();
+    /// Renames the tab selected in the strip given by `lastClickOnPages`; the menu entry acts
+    /// on the active result tab.
+    void RenameTab1Click();
+    void RenameTabMenuClick();
+    /// The visible-tabs dialog.
+    void MyButton_TABSClick();
+    /// The close-tabs dialog.
+    void MyButton_CloseAllClick();
+    /// Removes the result tab at `index` with its page and its result folder.
+    void DeleteTab(int index);
+    /// Prints pages of the current result.
+    void MyButton_PRINTClick();
+
     TMyReaderPanel2* panel() const { return MyReaderPanel; }
     TLoadPickForm* loadPickForm() const { return LoadPickForm; }
     TLoadingResultsForm* loadingResultsForm() const { return LoadingResultsForm; }
     const ViewerFolders& folders() const { return folders_; }
+    TSavePickForm* savePickForm() const { return SavePickForm; }
+    TRenameTabForm* renameTabForm() const { return RenameTabForm; }
+    TVisibleTabsForm* visibleTabsForm() const { return VisibleTabsForm; }
+    TCloseAllTabsForm* closeAllTabsForm() const { return CloseAllTabsForm; }
     /// Paths in the open dialog; tests set this to skip the dialog.
     std::function<QStringList()> chooseFiles;
+    /// The system's print dialog on `printer`: true when the user confirmed. Tests put their
+    /// own here (a PDF file as the printer); by default the dialog is shown.
+    std::function<bool(QPrinter&)> setupPrinter;
     /// Imports take every stored result without the pick and progress windows (batch runs).
     bool pickAllResults = false;
     /// The ok flag of the last import: false when its file was refused, its pick dialog
@@ -107,6 +136,10 @@ public:
     QAction* DeleteTab1;
     QAction* VisibleTabs1;
     QAction* SaveAsMenu;
+    QAction* SaveAllMenu;
+    QAction* PrintMenu;
+    QAction* RenameTabMenu;
+    QAction* VisibleTabsMenu;
     QAction* AboutVintrel1;
 
 protected:
@@ -119,6 +152,17 @@ private:
     void buildToolbar();
     void buildMenus();
     void buildPopupMenu();
+    /// Each command group makes its dialogs and connects its buttons and menu entries.
+    void buildSaveCommands();
+    void buildTabDialogs();
+    void buildPrintCommand();
+    /// The save dialog on the gathered result tabs.
+    void saveTabs(const std::vector<const TTab*>& tabs, bool meanField);
+    /// Print is offered exactly while a result is current.
+    void updatePrintCommand();
+    /// Removes the result tab at `index`, its page and its result folder; the tab must no
+    /// longer be the active one.
+    void removeResultTab(int index);
     TMyButton* toolButton(const QString& picture, const QString& hint, bool enabled);
     void resultTabChosen(TTab& tab);
     void showFileLabels(const TTab& tab);
@@ -135,6 +179,10 @@ private:
     TMyReaderPanel2* MyReaderPanel;
     TLoadPickForm* LoadPickForm;
     TLoadingResultsForm* LoadingResultsForm;
+    TSavePickForm* SavePickForm = nullptr;
+    TRenameTabForm* RenameTabForm = nullptr;
+    TVisibleTabsForm* VisibleTabsForm = nullptr;
+    TCloseAllTabsForm* CloseAllTabsForm = nullptr;
 };
 
 } // namespace vintrel

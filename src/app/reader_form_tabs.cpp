@@ -1,6 +1,5 @@
 #include "app/reader_form.h"
 
-#include "base/working_folders.h"
 #include "controls/messages.h"
 #include "controls/my_button.h"
 #include "resultdata/input_files.h"
@@ -70,6 +69,7 @@ void TReaderForm::ShowResults(const QString& tabName, const QString& fileName, T
     pages.SetCurrentTab(pageTab, -1);
     panel.Content_Results->ShowOnly(pageTab);
     MyButton_CloseAll->setEnabled(true);
+    SaveAsMenu->setEnabled(true);
     show();
 }
 
@@ -96,6 +96,7 @@ void TReaderForm::ZakladkiClick(TSuperTabs*, Qt::MouseButton Button) {
     const TTab* active = strip.Tabs(strip.ActiveTab());
     if (!active || !isResult(active->Kind()))
         showPageStrip(false);
+    updatePrintCommand();
 }
 
 void TReaderForm::resultTabChosen(TTab& tab) {
@@ -215,7 +216,6 @@ void TReaderForm::DeleteTab1Click() {
     TTab* tab = strip.Tabs(index);
     if (!tab || !isResult(tab->Kind()))
         return;
-    const QString folder = tab->ResDir();
     int next = panel.startTabIndex();
     for (int i = index - 1; i >= 0; --i)
         if (strip.Tabs(i)->Visible()) {
@@ -227,17 +227,7 @@ void TReaderForm::DeleteTab1Click() {
     showPageStrip(false);
     panel.Content->show();
     ZakladkiClick(&strip, Qt::LeftButton);
-    if (!folder.isEmpty())
-        removeFolderTree(folders_.workingRoot / folder.toStdString());
-    // The page strip must not go down with the page that held it.
-    if (panel.Content_Results->parentWidget() == panel.Content->Pages[std::size_t(index)]) {
-        panel.Content_Results->hide();
-        panel.Content_Results->setParent(&panel);
-    }
-    strip.RemoveTab(index);
-    panel.Content->RemovePage(index);
-    panel.Content->ShowOnly(strip.ActiveTab());
-    panel.forgetResult(folder);
+    removeResultTab(index);
 }
 
 void TReaderForm::DeleteTabMenuClick() {

@@ -1,10 +1,10 @@
 #include "cli/cli.h"
 
-#include "base/atomic_file.h"
 #include "base/codepage.h"
 #include "base/data_table.h"
 #include "cli/data_command.h"
 #include "containers/container_format.h"
+#include "containers/container_save.h"
 #include "containers/result_import.h"
 
 #include <cstdio>
@@ -187,11 +187,11 @@ int pack(const std::vector<std::string>& args, std::ostream& out) {
     }
     if (positional.size() < 2)
         throw UsageError{"pack needs an output file and at least one result folder"};
-    struct Source {
-        std::filesystem::path folder;
-        std::string name;
-    };
-    std::vector<Source> sources;
+    ContainerSave save;
+    save.meanField = meanField;
+    save.withOptional = withOptional;
+    save.description = utf8ToCp1252(description);
+    std::vector<std::string> names;
     for (std::size_t i = 1; i < positional.size(); ++i) {
         const std::string& argument = positional[i];
         const auto eq = argument.find('=');
@@ -206,18 +206,12 @@ int pack(const std::vector<std::string>& args, std::ostream& out) {
         std::error_code ec;
         if (!std::filesystem::is_directory(folder, ec))
             throw FileError("Cannot open folder " + folder.string());
-        sources.push_back({folder, name});
+        save.results.push_back({folder, utf8ToCp1252(name)});
+        names.push_back(name);
     }
-    // Written beside the target and moved over it at the end: a failure leaves the old file.
-    AtomicFile target(positional[0]);
-    writeContainerHeader(target.temporaryPath(), meanField, withOptional,
-                         static_cast<std::int32_t>(sources.size()), utf8ToCp1252(description));
-    for (const Source& source : sources)
-        appendResultRecord(target.temporaryPath(), source.folder, utf8ToCp1252(source.name),
-                           meanField, withOptional);
-    target.commit();
-    for (const Source& source : sources)
-        out << source.name << " <- " << source.folder.string() << "\n";
+    saveContainer(positional[0], save);
+    for (std::size_t i = 0; i < names.size(); ++i)
+        out << names[i] << " <- " << save.results[i].folder.string() << "\n";
     return kExitOk;
 }
 

@@ -243,20 +243,20 @@ void appendResultRecord(const std::filesystem::path& path,
 void appendMember(const std::filesystem::path& path, const std::filesystem::path& resultFolder,
                   std::string_view memberName) {
     const std::filesystem::path memberPath = resultFolder / std::string(memberName);
+    // A missing member is stored empty; the result folder is left as it is, since readers take
+    // an empty file for a missing one anyway.
     std::error_code ec;
-    if (!std::filesystem::exists(memberPath, ec)) {
-        BinaryFile created = BinaryFile::open(memberPath, BinaryFile::Mode::CreateTruncate);
-        if (!created.isOpen())
-            throw FileError("Cannot create file " + memberPath.string());
-        created.close();
+    const bool present = std::filesystem::exists(memberPath, ec);
+    BinaryFile source;
+    if (present) {
+        source = BinaryFile::open(memberPath, BinaryFile::Mode::Read);
+        if (!source.isOpen())
+            throw FileError("Cannot open file " + memberPath.string());
     }
-    BinaryFile source = BinaryFile::open(memberPath, BinaryFile::Mode::Read);
-    if (!source.isOpen())
-        throw FileError("Cannot open file " + memberPath.string());
     BinaryFile target = BinaryFile::open(path, BinaryFile::Mode::Append);
     if (!target.isOpen())
         throw FileError("Cannot open file " + path.string());
-    const std::int64_t size = source.size();
+    const std::int64_t size = present ? source.size() : 0;
     target.writeInt64(size);
     target.write(memberName.data(), memberName.size());
     target.write("", 1);
@@ -269,7 +269,8 @@ void appendMember(const std::filesystem::path& path, const std::filesystem::path
         left -= static_cast<std::int64_t>(chunk);
     }
     target.close();
-    source.close();
+    if (present)
+        source.close();
 }
 
 } // namespace vintrel

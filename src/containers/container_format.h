@@ -137,7 +137,7 @@ void writeContainerHeader(const std::filesystem::path& path, bool meanField, boo
 void appendResultRecord(const std::filesystem::path& path,
                         const std::filesystem::path& resultFolder, std::string_view resultName,
                         bool meanField, bool withOptional);
-/// Appends one member record; a missing member file is first created empty.
+/// Appends one member record; a missing member file is stored with size 0 (and not created).
 void appendMember(const std::filesystem::path& path, const std::filesystem::path& resultFolder,
                   std::string_view memberName);
 

@@ -4,6 +4,7 @@
 #include "base/log.h"
 #include "containers/result_import.h"
 #include "controls/messages.h"
+#include "controls/select_all_box.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -15,6 +16,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace vintrel {
@@ -66,10 +68,7 @@ TLoadPickForm::TLoadPickForm(QWidget* parent) : QDialog(parent) {
     buttons->addWidget(MyButtonCancel);
     layout->addLayout(buttons);
 
-    connect(checkSelectAllResult, &QCheckBox::clicked, this,
-            &TLoadPickForm::checkSelectAllResultClick);
-    connect(CheckListBox1, &QListWidget::itemChanged, this,
-            &TLoadPickForm::CheckListBox1ClickCheck);
+    SelectAll = new TSelectAllBox(checkSelectAllResult, CheckListBox1);
     connect(MyButtonOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(MyButtonCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -78,16 +77,14 @@ void TLoadPickForm::fill(const QString& fileName, const QString& description,
                          const QStringList& lines) {
     LabelFileName->setText(fileName);
     Edit1->setText(description.left(255));
-    updatingLines_ = true;
+    const QSignalBlocker quiet(CheckListBox1);
     CheckListBox1->clear();
     for (const QString& line : lines) {
         auto* item = new QListWidgetItem(line, CheckListBox1);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Checked);
     }
-    updatingLines_ = false;
-    checkSelectAllResult->setChecked(true);
-    checkSelectAllResultClick();
+    SelectAll->setChecked(true);
 }
 
 std::vector<bool> TLoadPickForm::checkedLines() const {
@@ -98,34 +95,11 @@ std::vector<bool> TLoadPickForm::checkedLines() const {
 }
 
 void TLoadPickForm::checkSelectAllResultClick() {
-    const bool checked = checkSelectAllResult->isChecked();
-    checkSelectAllResult->setText(checked ? QStringLiteral("unselect all")
-                                          : QStringLiteral("select all"));
-    updatingLines_ = true;
-    for (int i = 0; i < CheckListBox1->count(); ++i)
-        CheckListBox1->item(i)->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
-    updatingLines_ = false;
+    SelectAll->boxClicked();
 }
 
-void TLoadPickForm::CheckListBox1ClickCheck(QListWidgetItem*) {
-    if (updatingLines_)
-        return;
-    int checked = 0;
-    for (int i = 0; i < CheckListBox1->count(); ++i)
-        checked += CheckListBox1->item(i)->checkState() == Qt::Checked;
-    // The box follows the lines only when they are all alike; its own click handling then has
-    // nothing to change.
-    if (checked == 0)
-        setSelectAllState(false);
-    else if (checked == CheckListBox1->count())
-        setSelectAllState(true);
-}
-
-void TLoadPickForm::setSelectAllState(bool checked) {
-    if (checkSelectAllResult->isChecked() == checked)
-        return;
-    checkSelectAllResult->setChecked(checked);
-    checkSelectAllResultClick();
+void TLoadPickForm::CheckListBox1ClickCheck(QListWidgetItem* item) {
+    SelectAll->lineChanged(item);
 }
 
 TLoadingResultsForm::TLoadingResultsForm(QWidget* parent) : QDialog(parent) {

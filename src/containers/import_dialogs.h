@@ -16,6 +16,8 @@ class QPushButton;
 
 namespace vintrel {
 
+class TSelectAllBox;
+
 /// "Load options": which stored results to import, and whether with their plot settings.
 class TLoadPickForm : public QDialog {
     Q_OBJECT
@@ -40,8 +42,7 @@ public:
     QPushButton* MyButtonCancel;
 
 private:
-    void setSelectAllState(bool checked);
-    bool updatingLines_ = false;
+    TSelectAllBox* SelectAll;
 };
 
 /// "Loading...": progress of an import, with a Cancel button honoured between results.

@@ -1,6 +1,7 @@
 target_sources(vintrel_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/alignment.h
     ${CMAKE_CURRENT_LIST_DIR}/data_export.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/dialog_frame.cpp
     ${CMAKE_CURRENT_LIST_DIR}/flood_fill.cpp
     ${CMAKE_CURRENT_LIST_DIR}/fonts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/messages.cpp
@@ -13,5 +14,6 @@ target_sources(vintrel_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/panel_animation.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pictures.cpp
     ${CMAKE_CURRENT_LIST_DIR}/qt_markup_surface.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/select_all_box.cpp
     ${CMAKE_CURRENT_LIST_DIR}/theme.h
 )

@@ -153,3 +153,31 @@ TEST(Cli, TruncatedContainersFailCleanlyAndStayInTheirFolder) {
             EXPECT_TRUE(entry == "cut.zrvn" || entry.rfind("out", 0) == 0) << entry;
     }
 }
+
+TEST(Cli, PackReplacesItsTargetOnlyWhenWholeAndLeavesTheFoldersAlone) {
+    TempDir dir;
+    fillResultFolder(dir / "R", false, 6);
+    std::filesystem::remove(dir / "R" / "o_spectro.dup");
+    const std::string out = (dir / "c.zrvn").string();
+    ASSERT_EQ(cli({"pack", out, (dir / "R").string(), "--optional"}).status, 0);
+    EXPECT_FALSE(std::filesystem::exists(dir / "R" / "o_spectro.dup"));
+    const std::string good = test::readFile(out);
+
+    // A member that cannot be read fails the pack; the container made before stays whole.
+    std::filesystem::create_directory(dir / "R" / "o_spectro.dup");
+    const CliRun failed = cli({"pack", out, (dir / "R").string(), "--optional"});
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_EQ(failed.err, "Cannot open file " + (dir / "R" / "o_spectro.dup").string() + "\n");
+    EXPECT_EQ(test::readFile(out), good);
+    EXPECT_EQ(filesUnder(dir.path()).count("c.zrvn"), 1u);
+    for (const std::string& entry : filesUnder(dir.path()))
+        EXPECT_EQ(entry.find(".part-"), std::string::npos) << entry;
+
+    // A target inside a result folder would overwrite a member: refused.
+    const std::string member = (dir / "R" / "o_E.dup").string();
+    const std::string before = test::readFile(member);
+    const CliRun inside = cli({"pack", member, (dir / "R").string()});
+    EXPECT_EQ(inside.status, 1);
+    EXPECT_EQ(inside.err, "Cannot save a container inside a result folder:\n" + member + "\n");
+    EXPECT_EQ(test::readFile(member), before);
+}

@@ -276,14 +276,17 @@ TEST(ContainerWriter, WritesTheDocumentedLayout) {
     EXPECT_EQ(bytes.substr(278, 15), std::string("input_e.dup\0"
                                                  "58\n",
                                                  15));
-    // Missing member files are stored empty and created in the folder.
-    EXPECT_TRUE(std::filesystem::exists(folder / "d_aniso.dup"));
-    EXPECT_EQ(std::filesystem::file_size(folder / "d_aniso.dup"), 0u);
+    // Missing member files are stored with size 0; the folder is left as it was.
+    EXPECT_FALSE(std::filesystem::exists(folder / "d_aniso.dup"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),
+                            std::filesystem::directory_iterator()),
+              1);
     ContainerReader reader(path);
     EXPECT_EQ(reader.header().versionWord, 50);
     const auto results = listResults(reader);
     ASSERT_EQ(results[0].members.size(), 13u);
     EXPECT_EQ(results[0].members[12].name, "d_aniso.dup");
+    EXPECT_EQ(results[0].members[12].size, 0);
 }
 
 TEST(ContainerWriter, FailsLoudlyWhenTheTargetCannotBeWritten) {

@@ -1,10 +1,15 @@
 #include "support/viewer_fixture.h"
 
+#include "app/reader_form.h"
+#include "base/log.h"
 #include "containers/container_format.h"
+#include "controls/messages.h"
 #include "support/result_writer.h"
+#include "support/temp_dir.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 
 namespace vintrel::test {
@@ -39,6 +44,44 @@ QString makeContainer(const std::filesystem::path& dir, const QString& fileName,
     for (const QString& name : names)
         appendResultRecord(path, source, name.toStdString(), meanField, true);
     return QString::fromStdString(path.string());
+}
+
+ViewerSession::ViewerSession()
+    : dir_(std::make_unique<TempDir>()),
+      xdg_(std::make_unique<ScopedEnv>("XDG_DATA_HOME", (dir_->path() / "xdg").string())),
+      root_(dir_->path() / "xdg" / "Vintrel") {
+    std::filesystem::create_directories(root_);
+    configureLog(root_, {[] { QCoreApplication::processEvents(); }, {}});
+    restartLogRun();
+    setMessagesToStandardError(true);
+    form_ = std::make_unique<TReaderForm>(
+        ViewerFolders{root_, QCoreApplication::applicationDirPath().toStdString()});
+    form_->resize(1280, 900);
+    form_->show();
+    (void)QTest::qWaitForWindowExposed(form_.get());
+}
+
+ViewerSession::~ViewerSession() {
+    form_.reset();
+    disableLog();
+}
+
+const std::filesystem::path& ViewerSession::dir() const {
+    return dir_->path();
+}
+
+TSuperTabs& ViewerSession::results() {
+    return *form_->panel()->Zakladki;
+}
+
+TSuperTabs& ViewerSession::pages() {
+    return *form_->panel()->Zakladki_Results;
+}
+
+void ViewerSession::importAll(const QString& path) {
+    form_->pickAllResults = true;
+    form_->openDataFile(path);
+    form_->pickAllResults = false;
 }
 
 void whenShown(QWidget* widget, std::function<void()> action) {

@@ -9,7 +9,37 @@
 
 class QWidget;
 
+namespace vintrel {
+class TReaderForm;
+class TSuperTabs;
+} // namespace vintrel
+
 namespace vintrel::test {
+
+class TempDir;
+class ScopedEnv;
+
+/// A main window on a working root of its own (under a fresh temporary folder, which is also
+/// the data home), shown at 1280 x 900, with messages going to standard error.
+class ViewerSession {
+public:
+    ViewerSession();
+    ~ViewerSession();
+
+    const std::filesystem::path& dir() const;
+    const std::filesystem::path& root() const { return root_; }
+    TReaderForm& form() { return *form_; }
+    TSuperTabs& results();
+    TSuperTabs& pages();
+    /// Imports every result of the container at `path` without dialogs.
+    void importAll(const QString& path);
+
+private:
+    std::unique_ptr<TempDir> dir_;
+    std::unique_ptr<ScopedEnv> xdg_;
+    std::filesystem::path root_;
+    std::unique_ptr<TReaderForm> form_;
+};
 
 /// A container holding one result per name, all made from the same files (a result of the
 /// writer's, in "source-<fileName>" beside it); returns its path.
