@@ -23,15 +23,20 @@ struct PreparedLine {
     int stemWidth = 0;
     /// The width of the whole line: the stem and, with the "i", one pixel and the "i".
     int width = 0;
+    /// Wider than the column: the cell shows "(long)" instead.
+    bool tooWide = false;
 };
 
-/// The texts of every data cell, made when the data, the ticked terms or the column width
-/// change, so that a paint only draws the cells on show. A text wider than the column becomes
-/// "(long)".
+/// The texts of every data cell, so that a paint only draws the cells on show. They are
+/// formatted and measured when the data or the ticked terms change (`prepare`); a change of
+/// the column width only decides again which of them are too wide (`fit`).
 class HamGridTexts {
 public:
+    /// Formats and measures the lines of every cell, then fits them to `columnWidth`.
     void prepare(const HamiltonianMatrices& matrices, TermSet ticked, int columnWidth,
                  const TextMeasure& measure);
+    /// Marks the lines wider than `columnWidth`.
+    void fit(int columnWidth);
 
     /// The states whose cells have texts: N, or 0 when the matrices hold no data.
     int states() const { return states_; }
@@ -39,10 +44,15 @@ public:
     int lineCount() const { return lines_; }
     /// The lines of data cell (row, column), `lineCount` of them; nullptr outside the states.
     const PreparedLine* lines(int row, int column) const;
+    /// The text a line shows: its value, or "(long)" when it is too wide.
+    std::string shownText(const PreparedLine& line) const;
+    /// The width of "(long)", plain or bold.
+    int longWidth(bool emphasised) const { return longWidth_[emphasised ? 1 : 0]; }
 
 private:
     int states_ = 0;
     int lines_ = 0;
+    int longWidth_[2] = {0, 0};
     std::vector<PreparedLine> cells_;
 };
 

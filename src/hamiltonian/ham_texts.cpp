@@ -54,6 +54,16 @@ std::string compactText(const HamElement& value, bool complex) {
     return complex ? formatComplexFit(12, value.im, value.re) : formatAuto(10, value.re);
 }
 
+std::string CompactTexts::operator()(const HamElement& value, bool complex) {
+    if (std::isnan(value.re) || std::isnan(value.im))
+        return compactText(value, complex);
+    const auto key = std::make_tuple(value.re, value.im, complex);
+    const auto found = known_.find(key);
+    if (found != known_.end())
+        return found->second;
+    return known_.emplace(key, compactText(value, complex)).first->second;
+}
+
 std::optional<HamTerm> dominantTerm(const std::array<HamElement, 3>& values, TermSet ticked,
                                     bool complex) {
     std::optional<HamTerm> dominant;
@@ -71,7 +81,7 @@ std::optional<HamTerm> dominantTerm(const std::array<HamElement, 3>& values, Ter
 }
 
 std::vector<CellLine> cellLines(const HamiltonianMatrices& matrices, int row, int column,
-                                TermSet ticked) {
+                                TermSet ticked, CompactTexts* texts) {
     std::vector<CellLine> lines;
     if (!matrices.fits() || !withinStates(matrices, row) || !withinStates(matrices, column))
         return lines;
@@ -85,7 +95,7 @@ std::vector<CellLine> cellLines(const HamiltonianMatrices& matrices, int row, in
         if (!ticked.has(term))
             continue;
         const HamElement& value = values[std::size_t(term)];
-        lines.push_back({term, compactText(value, complex),
+        lines.push_back({term, texts ? (*texts)(value, complex) : compactText(value, complex),
                          several && dominant == term && magnitude(value, complex) > 0});
     }
     return lines;

@@ -4,8 +4,10 @@
 #include "resultdata/result_variables.h"
 
 #include <array>
+#include <map>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace vintrel {
@@ -28,6 +30,15 @@ const char* termCaption(HamTerm term);
 /// otherwise 6 characters of real part, the sign, 5 of imaginary part and "i").
 std::string compactText(const HamElement& value, bool complex);
 
+/// compactText for many values, each distinct value formatted once.
+class CompactTexts {
+public:
+    std::string operator()(const HamElement& value, bool complex);
+
+private:
+    std::map<std::tuple<double, double, bool>, std::string> known_;
+};
+
 /// The dominant term among the ticked ones, taken in the order LS, CEF, Zeeman: the first with
 /// the largest |value| (real) or re² + im² (complex); a later term wins only when strictly
 /// larger. nullopt when nothing is ticked. `values` is indexed by HamTerm.
@@ -44,9 +55,10 @@ struct CellLine {
 };
 
 /// The lines of the data cell of states (row, column), one per ticked term in the order LS,
-/// CEF, Zeeman; none when nothing is ticked or the states lie outside the matrices.
+/// CEF, Zeeman; none when nothing is ticked or the states lie outside the matrices. The texts
+/// come from `texts` when given.
 std::vector<CellLine> cellLines(const HamiltonianMatrices& matrices, int row, int column,
-                                TermSet ticked);
+                                TermSet ticked, CompactTexts* texts = nullptr);
 
 /// The texts of the side panel's " Used parameters: " group.
 struct ParameterPanelTexts {

@@ -56,15 +56,22 @@ TEST(HamGridTexts, TextsWiderThanTheColumnBecomeLong) {
     EXPECT_FALSE(diagonal[1].imaginaryUnit);
     EXPECT_TRUE(diagonal[0].emphasised); // LS, first of three equal values
 
+    EXPECT_EQ(texts.shownText(cell[1]), "-11023+2i");
+    EXPECT_FALSE(cell[1].tooWide);
+
     // Narrower columns: the bold CEF text (73) no longer fits 72, the plain ones do.
+    texts.fit(72);
+    EXPECT_TRUE(cell[1].tooWide);
+    EXPECT_EQ(texts.shownText(cell[1]), "(long)");
+    EXPECT_EQ(texts.longWidth(true), 48);
+    EXPECT_EQ(texts.longWidth(false), 42);
+    EXPECT_FALSE(cell[0].tooWide);
+    EXPECT_EQ(texts.shownText(cell[0]), "2i");
+    // Zoomed in again, the value comes back; preparing at a width fits at once.
+    texts.fit(80);
+    EXPECT_EQ(texts.shownText(cell[1]), "-11023+2i");
     texts.prepare(matrices, TermSet::all(), 72, measure);
-    EXPECT_EQ(texts.lines(1, 2)[1].stem, "(long)");
-    EXPECT_FALSE(texts.lines(1, 2)[1].imaginaryUnit);
-    EXPECT_EQ(texts.lines(1, 2)[1].width, 48);
-    EXPECT_EQ(texts.lines(1, 2)[0].stem, "2");
-    // Zoomed in again, the value comes back.
-    texts.prepare(matrices, TermSet::all(), 80, measure);
-    EXPECT_EQ(texts.lines(1, 2)[1].stem, "-11023+2");
+    EXPECT_EQ(texts.shownText(texts.lines(1, 2)[1]), "(long)");
 }
 
 TEST(HamGridTexts, OnlyTheTickedTermsAndOnlyTheStatesOfTheMatrices) {

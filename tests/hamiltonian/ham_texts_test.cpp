@@ -54,8 +54,15 @@ TEST(CompactText, RealInTenAndComplexInTwelveCharacters) {
         {{-1320, -11022.703842524}, true, "-1320-11023i"},
         {{1.008733423, -0.582392513}, true, "1.0087-0.582i"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(compactText(c.value, c.complex), c.text) << c.value.re << " " << c.value.im;
+    CompactTexts remembered;
+    for (int pass = 0; pass < 2; ++pass)
+        for (const Case& c : cases) {
+            EXPECT_EQ(compactText(c.value, c.complex), c.text) << c.value.re << " " << c.value.im;
+            EXPECT_EQ(remembered(c.value, c.complex), c.text) << c.value.re << " " << c.value.im;
+        }
+    // The same value in a real and a complex Hamiltonian: 10 and 12 characters.
+    EXPECT_EQ(remembered({-1234.56789, 0}, false), "-1234.5679");
+    EXPECT_EQ(remembered({-1234.56789, 0}, true), "-1234.56789");
 }
 
 TEST(DominantTerm, FirstTickedTermWithTheLargestSizeInTheOrderLsCefZeeman) {
