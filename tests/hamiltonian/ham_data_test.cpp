@@ -1,10 +1,11 @@
 // The table of `vintrel-cli data hamiltonian` and the page's "Export data…".
-#include "cli/cli.h"
 #include "ham_fixtures.h"
 #include "hamiltonian/ham_data.h"
 #include "levels/level_tables.h"
 #include "resultdata/dup_reader.h"
+#include "support/cli_run.h"
 #include "support/jacobi_eigen.h"
+#include "support/result_writer.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@
 #include <sstream>
 
 using namespace vintrel;
+using vintrel::test::cli;
 using vintrel::test::TempDir;
 
 namespace {
@@ -20,18 +22,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kExamples = fs::path(VINTREL_SOURCE_DIR) / "examples";
-
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun cli(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int status = runCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 // The rows of a CSV text below its comments and header, split at the commas.
 std::vector<std::vector<std::string>> csvRows(const std::string& csv) {
@@ -64,22 +54,15 @@ std::vector<double> levelEnergies(const fs::path& folder, int N) {
     return energies;
 }
 
-// A result folder of Ce3+ (4f^1, |J,Jz>, six states, real) with its input files.
-fs::path ceriumFolder(const TempDir& dir, const std::string& hamiltonian) {
-    const fs::path folder = dir / "Result00";
-    fs::create_directories(folder);
-    test::writeFile(folder / "input_e.dup", "82\r\n1\r\n4f^1\r\n2\r\n1\r\n0\r\n0\r\n0\r\n0\r\n"
-                                            "0\r\n0\r\n0\r\n");
-    std::string coefficients;
-    for (int i = 0; i < 27; ++i)
-        coefficients += "0\r\n";
-    test::writeFile(folder / "input_an.dup", coefficients);
-    test::writeFile(folder / "input_s.dup", "200\r\n200\r\n");
-    fs::create_directories(dir / "data");
-    test::writeFile(dir / "data" / "input_s.df", "200\r\n200\r\n");
-    if (!hamiltonian.empty() || fs::exists(folder / kHamiltonianFile))
-        test::writeFile(folder / kHamiltonianFile, hamiltonian);
-    return folder;
+// Ce3+ (4f^1, |J,Jz>, six states, real) with the given "o_ham.dup" (none when nullopt).
+ResultLocation ceriumResult(const test::WorkingRoot& root,
+                            const std::optional<std::string>& hamiltonian) {
+    test::ResultRecipe recipe = test::ceriumCubic();
+    if (hamiltonian)
+        recipe.withFile(kHamiltonianFile, *hamiltonian);
+    else
+        recipe.without(kHamiltonianFile);
+    return root.write("Result00", recipe);
 }
 
 std::complex<double> ceriumElement(HamTerm term, int row, int column) {
@@ -121,9 +104,9 @@ TEST(HamiltonianTerms, NamesOfTheTermOption) {
 }
 
 TEST(HamiltonianTable, OneRowPerElementWithTheStateCaptions) {
-    TempDir dir;
-    const fs::path folder = ceriumFolder(dir, test::hamiltonianFile(6, false, ceriumElement));
-    const ResultLocation location{dir.path(), "Result00", dir / "data"};
+    const test::WorkingRoot root;
+    const ResultLocation location =
+        ceriumResult(root, test::hamiltonianFile(6, false, ceriumElement));
     const DataTable total = hamiltonianDataTable(location, "Ce test", TermSet::all());
     EXPECT_EQ(total.columns, (std::vector<std::string>{"row", "column", "state row", "state column",
                                                        "re [K]", "im [K]"}));
@@ -161,12 +144,10 @@ TEST(HamiltonianTable, OneRowPerElementWithTheStateCaptions) {
 }
 
 TEST(HamiltonianTable, ResultsWithoutAHamiltonianAreRefused) {
-    TempDir dir;
-    ceriumFolder(dir, "");
-    const ResultLocation location{dir.path(), "Result00", dir / "data"};
-    for (const char* content : {static_cast<const char*>(""), static_cast<const char*>(nullptr)}) {
-        if (content)
-            test::writeFile(dir / "Result00" / kHamiltonianFile, content);
+    const test::WorkingRoot root;
+    // No file, and an empty one: saving stores an absent member empty.
+    for (const auto& content : {std::optional<std::string>(), std::optional<std::string>("")}) {
+        const ResultLocation location = ceriumResult(root, content);
         try {
             hamiltonianDataTable(location, "Ce", TermSet::all());
             FAIL() << "a result without o_ham.dup gave a table";
@@ -174,17 +155,17 @@ TEST(HamiltonianTable, ResultsWithoutAHamiltonianAreRefused) {
             EXPECT_STREQ(error.what(), "Hamiltonian data not found in result file");
         }
     }
-    const CliRun meanField =
+    const test::CliRun meanField =
         cli({"data", "hamiltonian", (kExamples / "Nd-meanfield.mfa").string()});
     EXPECT_EQ(meanField.status, kExitUsage);
     EXPECT_NE(meanField.err.find("mean-field"), std::string::npos) << meanField.err;
-    const CliRun empty = cli({"data", "hamiltonian", (dir / "Result00").string()});
+    const test::CliRun empty = cli({"data", "hamiltonian", root.folder("Result00").string()});
     EXPECT_EQ(empty.status, kExitUsage);
     EXPECT_NE(empty.err.find("Hamiltonian data not found in result file"), std::string::npos);
     EXPECT_EQ(empty.out, "");
 
-    test::writeFile(dir / "Result00" / kHamiltonianFile, "CEF term\r\n1  2\r\n");
-    const CliRun damaged = cli({"data", "hamiltonian", (dir / "Result00").string()});
+    ceriumResult(root, "CEF term\r\n1  2\r\n");
+    const test::CliRun damaged = cli({"data", "hamiltonian", root.folder("Result00").string()});
     EXPECT_EQ(damaged.status, kExitRefused);
     EXPECT_NE(damaged.err.find("line 2: row 1 has 2 values, 6 expected"), std::string::npos)
         << damaged.err;
@@ -192,8 +173,8 @@ TEST(HamiltonianTable, ResultsWithoutAHamiltonianAreRefused) {
 
 TEST(HamiltonianTable, TermOptionChoosesTheSum) {
     const std::string ti = (kExamples / "Ti-LS-complex.zrvn").string();
-    const CliRun total = cli({"data", "hamiltonian", ti});
-    const CliRun named = cli({"data", "hamiltonian", ti, "--term", "total"});
+    const test::CliRun total = cli({"data", "hamiltonian", ti});
+    const test::CliRun named = cli({"data", "hamiltonian", ti, "--term", "total"});
     ASSERT_EQ(total.status, kExitOk) << total.err;
     EXPECT_EQ(total.out, named.out);
     EXPECT_NE(total.out.find("\n# term: total\nrow,column,state row,state column,re [K],im [K]\n"
@@ -203,7 +184,7 @@ TEST(HamiltonianTable, TermOptionChoosesTheSum) {
     std::array<std::vector<std::vector<std::string>>, 3> terms;
     const char* names[] = {"cef", "ls", "zeeman"};
     for (int t = 0; t < 3; ++t) {
-        const CliRun run = cli({"data", "hamiltonian", ti, "--term", names[t]});
+        const test::CliRun run = cli({"data", "hamiltonian", ti, "--term", names[t]});
         ASSERT_EQ(run.status, kExitOk) << run.err;
         EXPECT_NE(run.out.find(std::string("# term: ") + names[t] + "\n"), std::string::npos);
         terms[std::size_t(t)] = csvRows(run.out);
@@ -225,7 +206,7 @@ TEST(HamiltonianTable, TermOptionChoosesTheSum) {
     EXPECT_NE(terms[2][1][5], "0");
     EXPECT_NE(terms[0][6][5], "0");
 
-    const CliRun wrong = cli({"data", "hamiltonian", ti, "--term", "spin-orbit"});
+    const test::CliRun wrong = cli({"data", "hamiltonian", ti, "--term", "spin-orbit"});
     EXPECT_EQ(wrong.status, kExitUsage);
     EXPECT_NE(wrong.err.find("--term takes cef, ls, zeeman or total, not spin-orbit"),
               std::string::npos);
@@ -248,7 +229,8 @@ TEST(HamiltonianTable, TotalMatrixOfTheExamplesHasTheirLevels) {
                   kExitOk);
         for (int result = 0; result < example.results; ++result) {
             const fs::path folder = dir / ("Result0" + std::to_string(result));
-            const CliRun run = cli({"data", "hamiltonian", folder.string(), "--term", "total"});
+            const test::CliRun run =
+                cli({"data", "hamiltonian", folder.string(), "--term", "total"});
             ASSERT_EQ(run.status, kExitOk) << run.err;
             const auto rows = csvRows(run.out);
             ASSERT_EQ(rows.size(), std::size_t(example.N * example.N));

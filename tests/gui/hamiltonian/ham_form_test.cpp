@@ -12,6 +12,7 @@
 #include "hamiltonian/ham_texts.h"
 #include "resultdata/dup_reader.h"
 #include "resultdata/input_files.h"
+#include "support/result_writer.h"
 #include "support/temp_dir.h"
 
 #include <QApplication>
@@ -92,12 +93,12 @@ QString caption(const TMyLabel* label) {
 }
 
 // A result folder holding only what the page reads: no input files, "o_ham.dup" as given.
-ResultLocation bareFolder(const test::TempDir& root, const std::string& name,
-                          const std::string* hamiltonian) {
-    fs::create_directories(root / name);
+ResultLocation bareFolder(const test::WorkingRoot& root, const std::string& name,
+                          const std::optional<std::string>& hamiltonian) {
+    test::ResultRecipe recipe = test::ResultRecipe::withoutInputFiles();
     if (hamiltonian)
-        test::writeFile(root / name / kHamiltonianFile, *hamiltonian);
-    return {root.path(), name, {}};
+        recipe.withFile(kHamiltonianFile, *hamiltonian);
+    return root.write(name, recipe);
 }
 
 void setIon(const char* siconf, int baza, int cialo, int N) {
@@ -318,11 +319,11 @@ void HamFormTest::zoomTurnsLongTextsIntoValues() {
 }
 
 void HamFormTest::missingEmptyAndDamagedFiles() {
-    test::TempDir root;
+    const test::WorkingRoot root;
     HostedPage hosted;
     THamForm& page = hosted.page;
     setIon("3d^1", 1, 1, 10);
-    page.setResultLocation(bareFolder(root, "Result00", nullptr));
+    page.setResultLocation(bareFolder(root, "Result00", std::nullopt));
     page.wczytajDane();
     page.ukryjWartosci();
     QVERIFY(page.PanelNoData->isVisible());
@@ -331,15 +332,14 @@ void HamFormTest::missingEmptyAndDamagedFiles() {
     QCOMPARE(page.cellTexts().lines(10, 10)[0].stem, std::string("0")); // the grid shows zeros
 
     // A saved result stores an absent member empty: the same as a missing file, no error.
-    const std::string empty;
-    page.setResultLocation(bareFolder(root, "Result01", &empty));
+    page.setResultLocation(bareFolder(root, "Result01", std::string()));
     page.wczytajDane();
     QVERIFY(page.PanelNoData->isVisible());
 
     // A damaged file: the page is complete with what was read, then the error is reported.
     const std::string damaged =
         "CEF\r\n" + std::string("1  2  3  4  5  6  7  8  9  10\r\n") + "1  2  x\r\n";
-    page.setResultLocation(bareFolder(root, "Result02", &damaged));
+    page.setResultLocation(bareFolder(root, "Result02", damaged));
     bool reported = false;
     try {
         page.wczytajDane();
@@ -375,13 +375,13 @@ void HamFormTest::shellFlagsEnableTheBoxes() {
     QFETCH(bool, cef);
     QFETCH(bool, zeeman);
     QFETCH(QString, lambda);
-    test::TempDir root;
+    const test::WorkingRoot root;
     HostedPage hosted;
     THamForm& page = hosted.page;
     hosted.box(HamTerm::ls)->setChecked(false);
     setIon(siconf.toLatin1().constData(), baza, 1, 4);
     sharedVariables().lambda = 1.5;
-    page.setResultLocation(bareFolder(root, "Result00", nullptr));
+    page.setResultLocation(bareFolder(root, "Result00", std::nullopt));
     page.wczytajDane();
     QCOMPARE(hosted.box(HamTerm::ls)->isEnabled(), ls);
     QCOMPARE(hosted.box(HamTerm::ls)->isChecked(), ls); // pressed in the first basis
