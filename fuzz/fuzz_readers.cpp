@@ -2,11 +2,16 @@
 // choose the reader and its parameters, the rest is the file:
 //   byte 0: the file kind (see Kind);
 //   byte 1: the level count N, from -2 to 69 (beyond 1 … 66 on purpose), which also picks
-//           the axis of the level data table;
+//           the axis of the level data table; for "o_ham.dup" the number of states, N + 8 (up
+//           to 77, beyond the 76 states of a complex Hamiltonian);
 //   byte 2: bit 0 complex Hamiltonian, bit 1 basis 2 instead of 1, bit 2 "o_lsspec.dup"
 //           present, bits 3-6 the block number from -1 to 14.
 // A reader may refuse a text with InputError; any other exception, crash, leak, undefined
 // behaviour or a broken promise about the tables it fills is a bug.
+#include "hamiltonian/ham_data.h"
+#include "hamiltonian/ham_grid_texts.h"
+#include "hamiltonian/ham_matrices.h"
+#include "hamiltonian/ham_texts.h"
 #include "levels/detail_texts.h"
 #include "levels/level_data.h"
 #include "levels/level_file_cache.h"
@@ -36,6 +41,7 @@ enum class Kind {
     strengths,    ///< "o_neu.dup": strength tables, scattering window
     ionRadii,     ///< "ionradii.txt"
     folder,       ///< the bytes as one file of a result folder, read through the file readers
+    hamiltonian,  ///< "o_ham.dup": matrices, cell texts, the data table
     count
 };
 
@@ -116,6 +122,33 @@ void readStrengthFile(const Request& r) {
     check(scatteringLines(r.content, r.block).size() <= kMostDetailLines);
 }
 
+// The reader keeps what it read before a failure; the sums, the cell texts and the table work
+// on whatever it left, and nothing reaches beyond the states.
+void readHamiltonianFile(const Request& r) {
+    const int states = r.N + 8;
+    HamiltonianMatrices matrices;
+    matrices.reset(states, r.complexHamiltonian);
+    check(matrices.size() <= kMaxMatrixSize);
+    try {
+        readHamiltonianText("o_ham.dup", r.content, matrices);
+    } catch (const InputError&) {
+    }
+    const TermSet ticked = r.withLs ? TermSet::all() : TermSet{HamTerm::cef, HamTerm::zeeman};
+    matrices.sum(ticked);
+    HamGridTexts texts;
+    texts.prepare(matrices, ticked, 75, [](std::string_view text, bool bold) {
+        return int(text.size()) * (bold ? 8 : 7);
+    });
+    check(texts.states() <= 76 || !r.complexHamiltonian);
+    for (int row : {1, states, states + 1})
+        check((texts.lines(row, 1) == nullptr) == (row > texts.states() || texts.lineCount() == 0));
+    elementHint(matrices, states, 1);
+    HamiltonianResult result;
+    result.matrices = matrices;
+    check(hamiltonianDataTable(result, "fuzz", ticked).rows.size() ==
+          (matrices.fits() ? std::size_t(states) * std::size_t(states) : 0u));
+}
+
 const fs::path& scratch() {
     static const fs::path dir = [] {
         std::string pattern = (fs::temp_directory_path() / "vintrel-fuzz-XXXXXX").string();
@@ -134,9 +167,9 @@ void writeBytes(const fs::path& path, std::string_view bytes) {
 // The bytes as one file of an otherwise complete result folder, read by the file readers, so
 // that the empty file and the file rules are reached as well.
 void readFolder(const Request& r) {
-    static constexpr const char* kFiles[] = {kInputEFile,     kInputAnFile,    kInputBnFile,
-                                             kInputSFile,     kLevelsFile,     kStrengthsFile,
-                                             kLsSpectrumFile, kDescriptionFile};
+    static constexpr const char* kFiles[] = {kInputEFile,     kInputAnFile,     kInputBnFile,
+                                             kInputSFile,     kLevelsFile,      kStrengthsFile,
+                                             kLsSpectrumFile, kDescriptionFile, kHamiltonianFile};
     const fs::path root = scratch();
     const fs::path folder = root / "Result00";
     fs::remove_all(folder);
@@ -176,6 +209,11 @@ void readFolder(const Request& r) {
         parameterDataTable(location, "fuzz").toCsv();
     } catch (const InputError&) {
     } catch (const DataRequestError&) { // a mean-field result has neither page
+    }
+    try {
+        hamiltonianDataTable(location, "fuzz", TermSet::all()).toCsv();
+    } catch (const InputError&) {
+    } catch (const DataRequestError&) { // no "o_ham.dup", or a mean-field result
     }
 }
 
@@ -217,6 +255,9 @@ void run(const Request& r) {
         break;
     case Kind::folder:
         readFolder(r);
+        break;
+    case Kind::hamiltonian:
+        readHamiltonianFile(r);
         break;
     case Kind::count:
         break;

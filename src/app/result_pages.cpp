@@ -1,6 +1,7 @@
 #include "app/result_pages.h"
 
 #include "controls/messages.h"
+#include "hamiltonian/ham_form.h"
 #include "levels/detail_forms.h"
 #include "levels/poziomy.h"
 #include "parameters/elem_panel_result_form.h"
@@ -36,6 +37,25 @@ private:
     PageHost host_;
     TParamResultForm form_;
     TElemPanelResultForm panel_;
+};
+
+// The "Hamiltonian" page.
+class HamiltonianPage : public TResultPage {
+public:
+    explicit HamiltonianPage(PageHost host) : host_(std::move(host)) {}
+
+    QList<QWidget*> hostedPanels() override { return {form_.Panel1}; }
+    void wczytajDane(const PageContext&) override {
+        runGuarded(host_.mainWindow, [this] {
+            form_.setResultLocation(host_.currentResult());
+            form_.wczytajDane();
+        });
+        form_.ukryjWartosci();
+    }
+
+private:
+    PageHost host_;
+    THamForm form_;
 };
 
 // The small parameter window that the graph and level pages draw.
@@ -115,6 +135,8 @@ private:
 void registerResultPages(TMyReaderPanel2& panel, const PageHost& host) {
     panel.registerPage(PageId::Parameters,
                        [host] { return std::make_unique<ParametersPage>(host); });
+    panel.registerPage(PageId::Hamiltonian,
+                       [host] { return std::make_unique<HamiltonianPage>(host); });
     auto* mini = new MiniParamCompanion(&panel, host);
     panel.registerCompanion(mini);
     panel.registerPage(PageId::Energy, [host, form = &mini->form()] {

@@ -1,6 +1,7 @@
 #include "cli/data_kinds.h"
 
 #include "base/number_text.h"
+#include "hamiltonian/ham_data.h"
 #include "levels/level_data.h"
 #include "levels/level_value_names.h"
 #include "parameters/parameter_data.h"
@@ -45,6 +46,17 @@ DataTable parametersTable(const DataArguments& args) {
     return parameterDataTable(args.location, args.resultName);
 }
 
+DataTable hamiltonianTable(const DataArguments& args) {
+    TermSet terms = TermSet::all();
+    if (args.has("--term")) {
+        const auto named = termsNamed(args.text("--term"));
+        if (!named)
+            throw UsageError{"--term takes cef, ls, zeeman or total, not " + args.text("--term")};
+        terms = *named;
+    }
+    return hamiltonianDataTable(args.location, args.resultName, terms);
+}
+
 } // namespace
 
 const std::vector<DataKind>& dataKinds() {
@@ -54,6 +66,7 @@ const std::vector<DataKind>& dataKinds() {
          {{"--axis", 1}, {"--tolerance", 1}},
          levelsTable},
         {"parameters", "", {}, parametersTable},
+        {"hamiltonian", "[--term cef|ls|zeeman|total]", {{"--term", 1}}, hamiltonianTable},
     };
     return kinds;
 }
