@@ -4,7 +4,7 @@
 
 using namespace vintrel;
 
-TEST(TextFormat, ScriptButtonFollowsTheRaise) {
+TEST(EditorFormat, ScriptButtonFollowsTheRaise) {
     const struct {
         int raise;
         Script script;
@@ -27,7 +27,7 @@ TEST(TextFormat, ScriptButtonFollowsTheRaise) {
     }
 }
 
-TEST(TextFormat, ScriptSizeIsEightyPercentRoundedToHalfPoints) {
+TEST(EditorFormat, ScriptSizeIsEightyPercentRoundedToHalfPoints) {
     const struct {
         int defaultSize;
         int scriptSize;
@@ -37,7 +37,7 @@ TEST(TextFormat, ScriptSizeIsEightyPercentRoundedToHalfPoints) {
             << c.defaultSize;
 }
 
-TEST(TextFormat, ScriptButtonsSetRaiseAndSize) {
+TEST(EditorFormat, ScriptButtonsSetRaiseAndSize) {
     CharFormat format;
     format.bold = true;
     format.script = Script::Super;
@@ -58,7 +58,7 @@ TEST(TextFormat, ScriptButtonsSetRaiseAndSize) {
     EXPECT_EQ(scriptButtonOf(normal), ScriptButton::Normal);
 }
 
-TEST(TextFormat, SelectionStateIsWhatTheWholeSelectionShares) {
+TEST(EditorFormat, SelectionStateIsWhatTheWholeSelectionShares) {
     const TextDefaults defaults;
     CharFormat plain;
     CharFormat bold = plain;
