@@ -86,7 +86,8 @@ TBelkaForm::TBelkaForm(QWidget* parent) : QWidget(parent) {
             &TBelkaForm::RichEdit1SelectionChange);
     connect(RichEdit1, &QTextEdit::undoAvailable, this, [this] { updateEditButtons(); });
     connect(RichEdit1, &QTextEdit::redoAvailable, this, [this] { updateEditButtons(); });
-    connect(QApplication::clipboard(), &QClipboard::dataChanged, this,
+    // Bound to the field, so that the connection goes with it.
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, RichEdit1,
             [this] { updateEditButtons(); });
     RichEdit1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(RichEdit1, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {

@@ -9,6 +9,8 @@
 #include <QMimeData>
 #include <QTextDocument>
 
+#include <memory>
+
 namespace vintrel {
 
 namespace {
@@ -81,7 +83,12 @@ void TDescriptionEdit::insertFromMimeData(const QMimeData* source) {
 }
 
 QMimeData* TDescriptionEdit::createMimeDataFromSelection() const {
-    QMimeData* data = QTextEdit::createMimeDataFromSelection();
+    // The field's own forms are made on demand and list only themselves, so they are copied
+    // into plain mime data that lists the rich text too.
+    const std::unique_ptr<QMimeData> forms(QTextEdit::createMimeDataFromSelection());
+    auto* data = new QMimeData;
+    for (const QString& format : forms->formats())
+        data->setData(format, forms->data(format));
     const std::string rtf = writeRtf(selectedRichText(textCursor()), defaults_);
     data->setData(QStringLiteral("text/rtf"),
                   QByteArray(rtf.data(), static_cast<qsizetype>(rtf.size())));
