@@ -2,7 +2,7 @@
 
 #include "base/binary_file.h"
 #include "resultdata/input_files.h"
-#include "support/temp_dir.h"
+#include "support/result_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +13,11 @@ namespace fs = std::filesystem;
 // editor drops is still in the snapshot.
 TEST(DescriptionFiles, SnapshotIsAByteCopy) {
     test::TempDir dir;
-    const std::string bytes = "{\\rtf1 a{\\pict\\bin3 \x00\xff}}b}\r\n";
-    test::writeFile(dir / kDescriptionFile, bytes);
+    static constexpr char kBytes[] = "{\\rtf1 a{\\pict\\bin3 \x00\xff}}b}\r\n";
+    const std::string bytes(kBytes, sizeof kBytes - 1);
+    test::ResultRecipe recipe = test::ResultRecipe::withoutInputFiles();
+    recipe.description = bytes;
+    test::writeResult(dir.path(), recipe);
     refreshDescriptionSnapshot(dir.path(), readDescription(dir.path()));
     EXPECT_EQ(test::readFile(dir / kDescriptionSnapshotFile), bytes);
     EXPECT_EQ(readDescriptionSnapshot(dir.path()), bytes);
