@@ -49,6 +49,7 @@ std::string droppedContentNote(unsigned dropped) {
         {kDroppedDrawings, "drawings"},
         {kDroppedNotes, "footnotes or comments"},
         {kDroppedHeadersFooters, "headers or footers"},
+        {kDroppedHiddenText, "hidden text"},
         {kDroppedNesting, "deeply nested groups"},
     };
     std::vector<const char*> names;

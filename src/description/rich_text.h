@@ -74,6 +74,7 @@ enum DroppedContent : unsigned {
     kDroppedNotes = 1U << 5,
     kDroppedHeadersFooters = 1U << 6,
     kDroppedNesting = 1U << 7,
+    kDroppedHiddenText = 1U << 8,
 };
 
 /// A whole description: at least one paragraph.

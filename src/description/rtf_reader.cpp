@@ -537,8 +537,12 @@ private:
             fontNameCodePoint(cp);
             return;
         }
-        if (group.destination != Destination::Text || group.format.hidden)
+        if (group.destination != Destination::Text)
             return;
+        if (group.format.hidden) {
+            doc_.dropped |= kDroppedHiddenText;
+            return;
+        }
         if (cp == 0x2029) {
             paragraphEnd();
             return;
@@ -552,8 +556,12 @@ private:
 
     void text(std::string_view utf8) {
         GroupState& group = state();
-        if (group.destination != Destination::Text || group.format.hidden)
+        if (group.destination != Destination::Text)
             return;
+        if (group.format.hidden) {
+            doc_.dropped |= kDroppedHiddenText;
+            return;
+        }
         if (!buffer_.empty() && bufferFormat_ != group.format)
             flushText();
         bufferFormat_ = group.format;

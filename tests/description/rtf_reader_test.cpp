@@ -184,7 +184,7 @@ TEST(RtfReader, SkippedDestinationsReportWhatWasLost) {
         {"metadata is no loss",
          R"({\rtf1{\*\generator W}{\info{\title T}}{\stylesheet{\s1 S;}}{\*\unknownthing x}{\*\bkmkstart b}t})",
          "t", 0},
-        {"hidden text", R"({\rtf1 a{\v hidden}b\v c\v0 d})", "abd", 0},
+        {"hidden text", R"({\rtf1 a{\v hidden}b\v c\v0 d})", "abd", kDroppedHiddenText},
         {"list fallback text stays", R"({\rtf1{\listtext\'b7\tab}item})", "\xC2\xB7\titem", 0},
     };
     for (const auto& c : cases) {
