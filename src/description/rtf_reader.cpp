@@ -314,13 +314,11 @@ private:
         GroupState& group = state();
         const std::string_view name = word.name;
         if (group.destination == Destination::Skip) {
-            noteSkippedContent(name);
+            // Pictures, objects and the like inside a skipped group are dropped content too.
+            skippedDestination(name);
             return;
         }
-        if (name == "rtf" || name == "ansi") {
-            if (name == "ansi")
-                documentCodePage_ = 1252;
-        } else if (name == "mac" || name == "pc" || name == "pca") {
+        if (name == "ansi" || name == "mac" || name == "pc" || name == "pca") {
             documentCodePage_ = 1252;
         } else if (name == "ansicpg") {
             documentCodePage_ = usableCodePage(word.value(1252));
@@ -352,9 +350,6 @@ private:
             }
         return false;
     }
-
-    /// Inside a skipped group, pictures, objects and the like still count as dropped content.
-    void noteSkippedContent(std::string_view name) { skippedDestination(name); }
 
     void fontTableWord(const Word& word) {
         if (word.name == "f") {
