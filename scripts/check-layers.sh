@@ -19,6 +19,7 @@ declare -A core_rules=(
     [graphs]="base resultdata graphs"
     [hamiltonian]="base resultdata hamiltonian"
     [potential]="base resultdata potential"
+    [description]="base resultdata description"
     [app]="base app"
     [cli]="base resultdata containers levels parameters graphs hamiltonian potential cli"
 )
@@ -33,7 +34,8 @@ declare -A gui_rules=(
     [levels]="base resultdata levels graphs controls tabs"
     [hamiltonian]="base resultdata hamiltonian graphs controls tabs"
     [potential]="base resultdata potential graphs controls tabs"
-    [app]="base resultdata containers controls tabs parameters graphs levels hamiltonian potential app"
+    [description]="base resultdata description controls tabs"
+    [app]="base resultdata containers controls tabs parameters graphs levels hamiltonian potential description app"
 )
 
 includes_of() { # the quoted includes of a file that name a folder of src/

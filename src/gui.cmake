@@ -15,7 +15,7 @@ if(vintrel_pictures)
 endif()
 
 # Each folder lists its Qt files in a gui.cmake beside its CMakeLists.txt.
-foreach(dir controls app containers resultdata tabs graphs levels parameters hamiltonian potential)
+foreach(dir controls app containers resultdata tabs graphs levels parameters hamiltonian potential description)
     if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/gui.cmake)
         include(${dir}/gui.cmake)
     endif()

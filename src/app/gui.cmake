@@ -3,6 +3,7 @@ target_sources(vintrel_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/page_export.cpp
     ${CMAKE_CURRENT_LIST_DIR}/print_pages.cpp
     ${CMAKE_CURRENT_LIST_DIR}/reader_form.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/reader_form_description.cpp
     ${CMAKE_CURRENT_LIST_DIR}/reader_form_import.cpp
     ${CMAKE_CURRENT_LIST_DIR}/reader_form_tabs.cpp
     ${CMAKE_CURRENT_LIST_DIR}/result_pages.cpp

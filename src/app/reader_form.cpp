@@ -93,13 +93,13 @@ TReaderForm::TReaderForm(ViewerFolders folders, QWidget* parent)
     connect(MyButton_Open, &TMyButton::OnClick, this, &TReaderForm::ButtonLoadClick);
 
     sharedVariables().siconf = "3d^1";
-    registerResultPages(*MyReaderPanel,
-                        {[this] {
-                             return ResultLocation{folders_.workingRoot,
-                                                   currentResultFolder.toStdString(),
-                                                   folders_.dataFolder};
-                         },
-                         [this] { przelaczNaParametryResult(); }, this});
+    registerResultPages(
+        *MyReaderPanel,
+        {[this] {
+             return ResultLocation{folders_.workingRoot, currentResultFolder.toStdString(),
+                                   folders_.dataFolder};
+         },
+         [this] { przelaczNaParametryResult(); }, this, [this] { descriptionEdited(); }});
     qApp->installEventFilter(this);
 }
 

@@ -67,6 +67,9 @@ public:
     void przelaczNaParametryResult();
     /// A second copy asked to be shown and to open `path` (empty: only show).
     void WMOpenFile(const QString& path);
+    /// The current result's description was edited: its tab is marked unsaved and both Save
+    /// buttons are enabled.
+    void descriptionEdited();
 
     /// "Save as": the results of the active result's container and kind. "Save all": every
     /// ordinary result. Both run the save dialog.

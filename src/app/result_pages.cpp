@@ -2,6 +2,7 @@
 
 #include "controls/messages.h"
 #include "hamiltonian/ham_form.h"
+#include "description/belka_form.h"
 #include "levels/detail_forms.h"
 #include "levels/poziomy.h"
 #include "parameters/elem_panel_result_form.h"
@@ -130,6 +131,53 @@ private:
     TScatteringForm scattering_;
 };
 
+// The description editor: one form for both kinds of result. Its panel goes into the
+// "description" page of the current result's kind, and it loads the result's description
+// whenever a result becomes current.
+class DescriptionEditor : public QObject, public TResultCompanion {
+public:
+    DescriptionEditor(TMyReaderPanel2& panel, const PageHost& host)
+        : QObject(&panel), panel_(panel), host_(host) {
+        QObject::connect(&form_, &TBelkaForm::descriptionEdited, this, [this] {
+            if (host_.resultEdited)
+                host_.resultEdited();
+        });
+    }
+
+    void resultChanged() override {
+        const TTab* result = panel_.Zakladki->Tabs(panel_.Zakladki->ActiveTab());
+        if (!result)
+            return;
+        const PageId page =
+            result->Kind() == TKind::tkDynamic ? PageId::DescriptionD : PageId::Description;
+        if (TContentPage* holder = panel_.resultPage(page);
+            holder && form_.PanelDescr->parentWidget() != holder) {
+            form_.PanelDescr->setParent(holder);
+            form_.PanelDescr->show();
+        }
+        const ResultLocation location = host_.currentResult();
+        if (!location.resultFolder.empty())
+            form_.loadDescription(location.workingRoot / location.resultFolder);
+    }
+
+    TBelkaForm& form() { return form_; }
+
+private:
+    TMyReaderPanel2& panel_;
+    PageHost host_;
+    TBelkaForm form_;
+};
+
+// A "description" page: the shared editor's panel while a result of the page's kind is current.
+class DescriptionPage : public TResultPage {
+public:
+    explicit DescriptionPage(DescriptionEditor& editor) : editor_(editor) {}
+    QList<QWidget*> hostedPanels() override { return {editor_.form().PanelDescr}; }
+
+private:
+    DescriptionEditor& editor_;
+};
+
 } // namespace
 
 void registerResultPages(TMyReaderPanel2& panel, const PageHost& host) {
@@ -142,6 +190,10 @@ void registerResultPages(TMyReaderPanel2& panel, const PageHost& host) {
     panel.registerPage(PageId::Energy, [host, form = &mini->form()] {
         return std::make_unique<EnergyLevelsPage>(host, form);
     });
+    auto* editor = new DescriptionEditor(panel, host);
+    panel.registerCompanion(editor);
+    for (const PageId page : {PageId::Description, PageId::DescriptionD})
+        panel.registerPage(page, [editor] { return std::make_unique<DescriptionPage>(*editor); });
 }
 
 } // namespace vintrel

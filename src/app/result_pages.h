@@ -18,6 +18,8 @@ struct PageHost {
     std::function<void()> showParameters;
     /// The main window, which the detail windows open centred on.
     QWidget* mainWindow = nullptr;
+    /// The user edited the current result's description: the result has unsaved changes.
+    std::function<void()> resultEdited;
 };
 
 /// Plugs the page forms into the result panel, one `registerPage` line per page form

@@ -20,6 +20,11 @@ std::string latin1ToUtf8(std::string_view bytes);
 /// UTF-8 to Latin-1 bytes, keeping the low eight bits of each character.
 std::string utf8ToLatin1(std::string_view utf8);
 
+/// The code point of one Windows-1252 byte.
+unsigned long cp1252CodePoint(unsigned char byte);
+/// The Windows-1252 byte of a code point, or -1 when the code page has none.
+int cp1252Byte(unsigned long codePoint);
+
 /// Decodes one UTF-8 sequence at `pos`; returns the code point and advances `pos`, or returns
 /// -1 (advancing by one byte) when the bytes there are not valid UTF-8.
 long decodeUtf8(std::string_view text, std::size_t& pos);
