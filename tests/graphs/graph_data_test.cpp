@@ -1,7 +1,7 @@
 #include "graphs/graph_data.h"
 
 #include "resultdata/dup_reader.h"
-#include "support/temp_dir.h"
+#include "support/result_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -10,32 +10,34 @@
 namespace vintrel {
 namespace {
 
-/// A susceptibility file of `rows` rows, χ = scale / T.
+/// A susceptibility file of `rows` rows at T = 1, 2, …, χ = scale / T, and more text after.
 std::string chiFile(int rows, double scale, const std::string& tail = {}) {
-    std::string text = "          T [K]    chi [mu_B/T]  1/chi [T/mu_B]  chi*T\r\n";
+    std::vector<double> T;
+    std::vector<double> chi;
     for (int r = 1; r <= rows; ++r) {
-        const double T = r;
-        text += std::to_string(T) + " " + std::to_string(scale / T) + " " +
-                std::to_string(T / scale) + " " + std::to_string(scale) + "\r\n";
+        T.push_back(r);
+        chi.push_back(scale / r);
     }
-    return text + tail;
+    return test::chiFileText(T, chi) + tail;
 }
 
-void writeChi(const std::filesystem::path& folder, int rows, bool withY) {
-    test::writeFile(folder / "o_chi_x.dup", chiFile(rows, 1));
+test::ResultRecipe chiResult(int rows, bool withY) {
+    test::ResultRecipe recipe = test::ResultRecipe::withoutInputFiles();
+    recipe.withFile("o_chi_x.dup", chiFile(rows, 1));
     if (withY)
-        test::writeFile(folder / "o_chi_y.dup", chiFile(rows, 2));
-    test::writeFile(folder / "o_chi_z.dup", chiFile(rows, 3));
+        recipe.withFile("o_chi_y.dup", chiFile(rows, 2));
+    recipe.withFile("o_chi_z.dup", chiFile(rows, 3));
+    return recipe;
 }
 
 TEST(ChiData, KeepsEveryRowAndTheYDirectionOnlyForAComplexHamiltonian) {
     test::TempDir dir;
-    writeChi(dir.path(), 1000, true);
+    test::writeResult(dir.path(), chiResult(1000, true));
     const ChiData complexData = readChiData(dir.path(), true);
     ASSERT_EQ(complexData.rowCount(), 1000u);
     EXPECT_TRUE(complexData.hasY);
     EXPECT_DOUBLE_EQ(complexData.chi[1][9], 0.2);
-    EXPECT_NEAR(complexData.inverse[2][999], 1000 / 3.0, 1e-6);
+    EXPECT_DOUBLE_EQ(complexData.inverse[2][999], 1000 / 3.0);
 
     const ChiData realData = readChiData(dir.path(), false);
     EXPECT_FALSE(realData.hasY);
@@ -43,9 +45,9 @@ TEST(ChiData, KeepsEveryRowAndTheYDirectionOnlyForAComplexHamiltonian) {
     EXPECT_TRUE(realData.chi[1].empty());
 
     // A complex result without "o_chi_y.dup" (or with an empty one) has x and z only.
-    test::writeFile(dir / "o_chi_y.dup", "");
+    test::writeResult(dir.path(), test::ResultRecipe::withoutInputFiles().emptied("o_chi_y.dup"));
     EXPECT_FALSE(readChiData(dir.path(), true).hasY);
-    std::filesystem::remove(dir / "o_chi_y.dup");
+    test::writeResult(dir.path(), test::ResultRecipe::withoutInputFiles().without("o_chi_y.dup"));
     EXPECT_FALSE(readChiData(dir.path(), true).hasY);
 }
 
@@ -79,8 +81,9 @@ TEST(ChiData, DamagedFilesAreNamedInTheError) {
         }
     }
     test::TempDir dir;
-    test::writeFile(dir / "o_chi_x.dup", chiFile(2, 1));
-    test::writeFile(dir / "o_chi_z.dup", "");
+    test::writeResult(dir.path(), test::ResultRecipe::withoutInputFiles()
+                                      .withFile("o_chi_x.dup", chiFile(2, 1))
+                                      .emptied("o_chi_z.dup"));
     try {
         readChiData(dir.path(), false);
         ADD_FAILURE() << "no error";

@@ -3,7 +3,7 @@
 #include "base/binary_file.h"
 #include "graphs/axis_range.h"
 #include "resultdata/dup_reader.h"
-#include "support/temp_dir.h"
+#include "support/result_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -129,7 +129,7 @@ TEST(GraphSettings, ReadingPassesOverBlankLinesAndRejectsDamage) {
 TEST(GraphSettings, AnEmptyFileIsAMissingOne) {
     test::TempDir dir;
     EXPECT_FALSE(readGraphSettings(dir.path(), GraphSettingsKind::Chi));
-    test::writeFile(dir / "g_chi.dup", "");
+    test::writeResult(dir.path(), test::ResultRecipe::withoutInputFiles().emptied("g_chi.dup"));
     EXPECT_FALSE(readGraphSettings(dir.path(), GraphSettingsKind::Chi));
     writeGraphSettings(dir.path(), GraphSettingsKind::Chi, settings(0, 5, 0));
     EXPECT_EQ(readGraphSettings(dir.path(), GraphSettingsKind::Chi), settings(0, 5, 0));

@@ -2,7 +2,7 @@
 
 #include "graphs/derived_curves.h"
 
-#include "support/temp_dir.h"
+#include "support/result_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -48,20 +48,15 @@ TEST(GraphTables, PowderColumnsFollowTheResult) {
 }
 
 TEST(GraphTables, StoredRangesAndMarkersAreNamed) {
-    test::TempDir root;
-    const auto folder = root / "Result00";
-    std::filesystem::create_directories(folder);
-    std::string coefficients;
-    for (int i = 0; i < 27; ++i)
-        coefficients += "0\n";
-    test::writeFile(folder / "input_an.dup", coefficients);
-    test::writeFile(folder / "o_spc.dup", "T c S c2\n0 0 0 0\n2 1 5 0\n");
+    test::WorkingRoot root;
+    test::ResultRecipe recipe = test::ceriumCubic();
+    recipe.withFile("o_spc.dup", test::spcFileText({{0, 0, 0, 0}, {2, 1, 5, 0}}));
+    recipe.withFile("g_entr.dup", "Entropy graph range:\nbroken\n");
+    const ResultLocation location = root.write("Result00", recipe);
+    const auto folder = root.folder("Result00");
     writeGraphSettings(folder, GraphSettingsKind::SpecificHeat,
                        {{0, 12, 0}, {{3, 1.5}, {5.5, 0.25}}});
-    test::writeFile(folder / "g_entr.dup", "Entropy graph range:\nbroken\n");
-    const DataTable table =
-        heatDataTable({root.path(), "Result00", std::filesystem::path(VINTREL_SOURCE_DIR) / "data"},
-                      "r", std::nullopt);
+    const DataTable table = heatDataTable(location, "r", std::nullopt);
     EXPECT_EQ(comment(table, "specific heat graph range [J/(K mol)]"), "0 12");
     EXPECT_EQ(comment(table, "specific heat graph markers [K, J/(K mol)]"), "3 1.5; 5.5 0.25");
     EXPECT_EQ(comment(table, "entropy graph settings").rfind((folder / "g_entr.dup").string(), 0),
