@@ -65,11 +65,18 @@ bool rangeAcceptable(const AxisRange& range) {
     return std::isfinite(range.bottom) && std::isnormal(top) && top > range.bottom;
 }
 
-std::optional<double> parseRangeEntry(std::string_view text) {
+std::optional<double> parseEntryNumber(std::string_view text) {
     std::string entry(trimmed(text));
     std::replace(entry.begin(), entry.end(), ',', '.');
     const auto value = parseRealDot(entry);
-    if (!value || !std::isfinite(*value) || *value <= 0)
+    if (!value || !std::isfinite(*value))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<double> parseRangeEntry(std::string_view text) {
+    const auto value = parseEntryNumber(text);
+    if (!value || *value <= 0)
         return std::nullopt;
     return value;
 }

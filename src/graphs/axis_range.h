@@ -21,6 +21,10 @@ AxisRange niceRange(double value);
 /// bottom.
 bool rangeAcceptable(const AxisRange& range);
 
+/// A number typed into a field: blanks around it allowed, "," read as "."; nullopt for a text
+/// that is not a finite number.
+std::optional<double> parseEntryNumber(std::string_view text);
+
 /// A typed range value: "," read as ".", blanks around it allowed; nullopt for a text that is
 /// not a finite number above 0.
 std::optional<double> parseRangeEntry(std::string_view text);
