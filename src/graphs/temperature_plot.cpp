@@ -53,11 +53,13 @@ void addLabels(PlotScene& scene, const TemperaturePlot& plot, const PlotTransfor
     for (int k = 0; k <= kMajorSteps; ++k) {
         const int y = area.bottom() - k * (area.height / kMajorSteps);
         const double value = low + (high - low) * k / kMajorSteps;
-        scene.add(SceneText{.text = valueLabel(plot.labelPattern, value),
+        scene.add(SceneText{.text = valueLabel(value, plot.labelDecimals, high - low),
                             .at = {area.left - 10, y - 6},
                             .anchor = TextAnchor::TopRight});
     }
     const double tMax = t.xmax;
+    if (!(tMax > 0))
+        return; // no temperatures: the axis has no extent to label
     for (int k = 0; k <= kMajorSteps; ++k) {
         const int x = area.left + k * (area.width / kMajorSteps);
         const std::string text = k == 0 ? "0" : floatToStrDot(tMax * k / kMajorSteps, 6);
@@ -68,7 +70,7 @@ void addLabels(PlotScene& scene, const TemperaturePlot& plot, const PlotTransfor
 
 void addTitles(PlotScene& scene, const TemperaturePlot& plot, const PixelRect& area) {
     scene.add(SceneText{.text = plot.yTitle,
-                        .at = {45, area.top + area.height / 2},
+                        .at = {38, area.top + area.height / 2},
                         .anchor = TextAnchor::Centre,
                         .pointSize = 9,
                         .markup = true,
@@ -144,8 +146,18 @@ PixelRect miniParamRect(const PixelRect& area) {
     return {area.left + 6, area.top + 6, 80, 90};
 }
 
-std::string valueLabel(const std::string& pattern, double value) {
-    return value == 0 ? "0" : formatFloatDot(pattern, value);
+std::string valueLabel(double value, int decimals, double span) {
+    if (value == 0)
+        return "0";
+    std::string text;
+    for (int d = std::max(0, decimals); d <= 9; ++d) {
+        text = formatFloatDot(d == 0 ? "0" : "0." + std::string(static_cast<std::size_t>(d), '0'),
+                              value);
+        const auto back = parseRealDot(text);
+        if (back && std::abs(*back - value) <= 1e-9 * std::abs(span))
+            break;
+    }
+    return text;
 }
 
 std::vector<std::optional<ScreenPoint>> curvePoints(const PlotTransform& transform,

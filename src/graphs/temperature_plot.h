@@ -49,10 +49,11 @@ struct TemperaturePlot {
     int dataTop = 60;
     /// The temperatures of the rows; the axis runs from 0 to the largest.
     const std::vector<double>* T = nullptr;
-    /// The value axis: bottom … R·10^n; the labels show the fractions of R (and bottom) in the
-    /// number pattern, the factor 10^n going into the title.
+    /// The value axis: bottom … R·10^n; the labels show the fractions of R (and bottom) with at
+    /// least `labelDecimals` decimals, and more where a label needs them to be exact (0.75, not
+    /// 0.8); the factor 10^n goes into the title.
     AxisRange range;
-    std::string labelPattern = "0.0#";
+    int labelDecimals = 1;
     /// The titles in the caption markup.
     std::string yTitle;
     std::string xTitle = "temperature T(K)";
@@ -95,7 +96,8 @@ std::vector<std::optional<ScreenPoint>> curvePoints(const PlotTransform& transfo
                                                     const std::vector<double>& T,
                                                     const std::vector<double>& values);
 
-/// A value label: the number by the pattern, "0" for zero.
-std::string valueLabel(const std::string& pattern, double value);
+/// A value label: "0" for zero, otherwise the value with at least `decimals` decimals and as
+/// many more (up to 9) as it needs to read back within 1e-9 of `span`.
+std::string valueLabel(double value, int decimals, double span);
 
 } // namespace vintrel

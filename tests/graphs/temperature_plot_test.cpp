@@ -42,7 +42,7 @@ struct Fixture {
     Fixture() {
         plot.T = &T;
         plot.range = {0, 4, -2};
-        plot.labelPattern = "0.00#";
+        plot.labelDecimals = 2;
         plot.curves.push_back({&chi, kChiLooks[2].normal});
     }
     PlotScene scene() const { return buildTemperatureScene(plot, kWidth, kHeight); }
@@ -55,9 +55,15 @@ TEST(TemperaturePlot, LabelsAreFractionsOfTheMantissa) {
     for (const char* label : {"0", "1.00", "2.00", "3.00", "4.00", "50", "100", "150", "200"})
         EXPECT_TRUE(hasText(scene, label)) << label;
     f.plot.range = {0, 3, 0};
-    f.plot.labelPattern = "0.0#";
+    f.plot.labelDecimals = 1;
     // Quarters are written as they are, not rounded to one decimal (0.75, not 0.8).
     for (const char* label : {"0.75", "1.5", "2.25", "3.0"})
+        EXPECT_TRUE(hasText(f.scene(), label)) << label;
+    f.plot.range = {0, 2, -2};
+    for (const char* label : {"0.5", "1.0", "1.5", "2.0"})
+        EXPECT_TRUE(hasText(f.scene(), label)) << label;
+    f.plot.range = {0, 0.02, 0};
+    for (const char* label : {"0.005", "0.01", "0.015", "0.02"})
         EXPECT_TRUE(hasText(f.scene(), label)) << label;
 }
 
