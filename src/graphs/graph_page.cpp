@@ -314,7 +314,7 @@ AxisRange TGraphPage::axisRange() const {
 
 PlotScene TGraphPage::scene(bool forFigure) {
     TemperaturePlot plot;
-    plot.dataTop = FConfig.dataTop;
+    plot.margins = FConfig.margins;
     plot.range = axisRange();
     plot.markers = FSession.markers();
     plot.T = &temperatures();
@@ -389,7 +389,7 @@ bool TGraphPage::plotMouse(QEvent* event) {
         return false;
     auto* mouse = static_cast<QMouseEvent*>(event);
     const PixelRect area =
-        miniParamRect(temperaturePlotArea(FPlot->width(), FPlot->height(), FConfig.dataTop));
+        miniParamRect(plotArea(FPlot->width(), FPlot->height(), FConfig.margins));
     const QPoint p = mouse->position().toPoint();
     const bool inside = QRect(area.left, area.top, area.width, area.height).contains(p);
     setMiniParamHover(inside);

@@ -61,8 +61,8 @@ struct GraphPageConfig {
     bool exponentInEditor = false;
     /// The unit title of the marker list's value column.
     QString markerUnit;
-    /// The top of the data area in the plot.
-    int dataTop = 60;
+    /// Where the data area lies in the plot.
+    PlotMargins margins;
 };
 
 /// The shared temperature graph page: the plot drawn from a page description by the one
@@ -75,6 +75,13 @@ struct GraphPageConfig {
 /// Files are read when a result becomes current, when the page is shown, or before an action,
 /// and only when they changed (size or modification time); never while painting. A file that
 /// cannot be read shows its message as a note in the plot area.
+///
+/// The mean-field temperature pages are configurations of the same page: their settings kind
+/// ("g_moment.dup", "g_aniso.dup" with both ends of the axis, …), kMeanFieldMargins and the
+/// HalveRange zoom in the config; data read with readDataColumns; default ranges from
+/// columnMaxima and columnMinima; a `describe` that cuts curves at every edge
+/// (ClipMode::AllSides), gives the stored reciprocal markers of 1/χ through `markerValue`, and
+/// draws the ordering temperature as an overlay; χ's average through powderAverage.
 class TGraphPage : public QWidget, public TResultPage {
     Q_OBJECT
 public:

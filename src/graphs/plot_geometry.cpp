@@ -20,10 +20,18 @@ PixelPoint rounded(ScreenPoint p) {
 
 } // namespace
 
+PixelRect plotArea(int boxWidth, int boxHeight, const PlotMargins& m) {
+    int width = std::max(0, boxWidth - m.left - m.right);
+    int height = std::max(0, boxHeight - m.top - m.bottom);
+    if (m.multiplesOfFour) {
+        width = width / 4 * 4;
+        height = height / 4 * 4;
+    }
+    return {m.left, m.top, width, height};
+}
+
 PixelRect temperaturePlotArea(int boxWidth, int boxHeight, int top) {
-    const int width = std::max(0, (boxWidth - 150) / 4 * 4);
-    const int height = std::max(0, (boxHeight - top - 45) / 4 * 4);
-    return {90, top, width, height};
+    return plotArea(boxWidth, boxHeight, {90, top, 60, 45, true});
 }
 
 bool PlotTransform::valid() const {

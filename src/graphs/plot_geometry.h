@@ -33,9 +33,27 @@ struct PixelRect {
     bool operator==(const PixelRect&) const = default;
 };
 
-/// The data area of the self-drawn temperature pages on a paint box of the given size: left
-/// 90, the given top, width and height lowered to multiples of 4, leaving 60 pixels on the
-/// right and 45 below for the axis labels and title. Never negative.
+/// Where the data area lies on a paint box: its distances from the four edges, and whether its
+/// width and height are lowered to multiples of 4.
+struct PlotMargins {
+    int left = 90;
+    int top = 60;
+    int right = 60;
+    int bottom = 45;
+    bool multiplesOfFour = true;
+    bool operator==(const PlotMargins&) const = default;
+};
+
+/// The plot component of the mean-field pages: outer margins 89, 59, 60, 46 and inner margins
+/// of 5 on every side, the area not rounded.
+inline constexpr PlotMargins kMeanFieldMargins{94, 64, 65, 51, false};
+
+/// The data area on a paint box of the given size; never negative.
+PixelRect plotArea(int boxWidth, int boxHeight, const PlotMargins& margins);
+
+/// The data area of the self-drawn temperature pages: left 90, the given top, width and height
+/// lowered to multiples of 4, leaving 60 pixels on the right and 45 below for the axis labels
+/// and title.
 PixelRect temperaturePlotArea(int boxWidth, int boxHeight, int top);
 
 /// Data coordinates to screen coordinates: x from `xmin` at the left edge of the area to

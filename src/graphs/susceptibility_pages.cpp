@@ -56,7 +56,7 @@ GraphPageConfig inverseConfig() {
     config.padlockHint =
         QStringLiteral("Click to set plot range for all inverse susceptibility graphs");
     config.markerUnit = QStringLiteral("T/\u03bcB");
-    config.dataTop = 96;
+    config.margins.top = 96;
     return config;
 }
 
@@ -425,7 +425,7 @@ void Tgraf_1chi::plotResized() {
     if (!MyTrackBar)
         return;
     TemperaturePlot plot;
-    plot.dataTop = config().dataTop;
+    plot.margins = config().margins;
     plot.T = &FData.T;
     const PlotTransform t =
         temperatureTransform(plot, this->plot()->width(), this->plot()->height());

@@ -125,7 +125,7 @@ void addReferenceLines(PlotScene& scene, const TemperaturePlot& plot, const Plot
 } // namespace
 
 PixelRect temperaturePlotArea(const TemperaturePlot& plot, int width, int height) {
-    return temperaturePlotArea(width, height, plot.dataTop);
+    return plotArea(width, height, plot.margins);
 }
 
 double largestTemperature(const TemperaturePlot& plot) {

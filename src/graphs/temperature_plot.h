@@ -45,8 +45,9 @@ struct ReferenceLine {
 
 /// What a temperature page shows: the description the one painter draws.
 struct TemperaturePlot {
-    /// The top of the data area (60; 96 below the inverse page's temperature selector).
-    int dataTop = 60;
+    /// Where the data area lies (its top is 96 below the inverse page's temperature selector;
+    /// the mean-field pages use kMeanFieldMargins).
+    PlotMargins margins;
     /// The temperatures of the rows; the axis runs from 0 to the largest.
     const std::vector<double>* T = nullptr;
     /// The value axis: bottom … R·10^n; the labels show the fractions of R (and bottom) with at
@@ -59,6 +60,8 @@ struct TemperaturePlot {
     std::string xTitle = "temperature T(K)";
     /// Drawn in this order, the highlighted ones last.
     std::vector<CurveDescription> curves;
+    /// The self-drawn pages cut curves at the top edge only; the mean-field pages' plot
+    /// component at every edge.
     ClipMode clip = ClipMode::TopOnly;
     std::vector<ReferenceLine> referenceLines;
     /// Items drawn after the curves and before the marker crosses (the temperature selection).

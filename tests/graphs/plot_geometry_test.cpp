@@ -16,6 +16,8 @@ TEST(PlotArea, MultiplesOfFourLeavingRoomForTheLabels) {
     EXPECT_EQ(temperaturePlotArea(800, 600, 60), (PixelRect{90, 60, 648, 492}));
     EXPECT_EQ(temperaturePlotArea(801, 603, 96), (PixelRect{90, 96, 648, 460}));
     EXPECT_EQ(temperaturePlotArea(100, 50, 60), (PixelRect{90, 60, 0, 0}));
+    // The mean-field pages' plot component: margins 89 + 5, 59 + 5, 60 + 5, 46 + 5.
+    EXPECT_EQ(plotArea(801, 603, kMeanFieldMargins), (PixelRect{94, 64, 642, 488}));
 }
 
 TEST(PlotTransform, PlacesDataOnTheAreaAndLeavesOutWhatCannotBePlaced) {

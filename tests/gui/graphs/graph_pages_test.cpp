@@ -177,6 +177,27 @@ void GraphPagesTest::powderAverageNeedsTheYDirectionOrAUniaxialResult() {
     QCOMPARE(average->toolTip(), QString::fromLatin1(kPowderAverageUnavailable));
     QVERIFY(!page.shown(ChiCurve::average));
     QVERIFY(!drawsColour(page.scene(), kChiLooks[3].normal));
+
+    // A complex Hamiltonian with its y file: the arithmetic mean of three directions.
+    test::ResultRecipe titanium = test::titaniumComplex();
+    const std::vector<double> T = {10, 20};
+    titanium.withFile("o_chi_x.dup", test::chiFileText(T, {0.3, 0.2}));
+    titanium.withFile("o_chi_y.dup", test::chiFileText(T, {0.6, 0.4}));
+    titanium.withFile("o_chi_z.dup", test::chiFileText(T, {0.9, 0.6}));
+    hosted.add("Result02", titanium);
+    hosted.select("Result02");
+    QVERIFY(average->isEnabled());
+    QVERIFY(page.directionButton(ChiCurve::y)->isEnabled());
+    page.setShown(ChiCurve::average, true);
+    QVERIFY(page.shown(ChiCurve::average));
+    // Without "o_chi_y.dup" (its coefficients of every m make it far from uniaxial) there is
+    // no average and no y.
+    hosted.root.write("Result02", titanium.without("o_chi_y.dup"));
+    hosted.select("Result02");
+    QVERIFY(!page.directionButton(ChiCurve::y)->isEnabled());
+    QVERIFY(!average->isEnabled());
+    QVERIFY(!drawsColour(page.scene(), kChiLooks[1].normal));
+    QVERIFY(drawsColour(page.scene(), kChiLooks[0].normal));
 }
 
 void GraphPagesTest::aMissingFileIsANoteNotAMessage() {
