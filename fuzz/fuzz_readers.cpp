@@ -5,9 +5,15 @@
 //           the axis of the level data table; for "o_ham.dup" the number of states, N + 8 (up
 //           to 77, beyond the 76 states of a complex Hamiltonian);
 //   byte 2: bit 0 complex Hamiltonian, bit 1 basis 2 instead of 1, bit 2 "o_lsspec.dup"
-//           present, bits 3-6 the block number from -1 to 14.
+//           present, bits 3-6 the block number from -1 to 14 (for the graph files: which
+//           settings file the bytes are read as).
 // A reader may refuse a text with InputError; any other exception, crash, leak, undefined
 // behaviour or a broken promise about the tables it fills is a bug.
+#include "graphs/axis_range.h"
+#include "graphs/derived_curves.h"
+#include "graphs/graph_settings.h"
+#include "graphs/graph_tables.h"
+#include "graphs/temperature_plot.h"
 #include "hamiltonian/ham_data.h"
 #include "hamiltonian/ham_grid_texts.h"
 #include "hamiltonian/ham_matrices.h"
@@ -42,6 +48,7 @@ enum class Kind {
     ionRadii,     ///< "ionradii.txt"
     folder,       ///< the bytes as one file of a result folder, read through the file readers
     hamiltonian,  ///< "o_ham.dup": matrices, cell texts, the data table
+    graphs,       ///< a graph settings file, the susceptibility and specific-heat files
     count
 };
 
@@ -217,6 +224,57 @@ void readFolder(const Request& r) {
     }
 }
 
+// The bytes as a settings file of the kind the block picks, then as the three susceptibility
+// files and "o_spc.dup", with the tables and the plot the pages make of them.
+void readGraphFiles(const Request& r) {
+    const auto kind = static_cast<GraphSettingsKind>((r.block + 1) % 7);
+    try {
+        const GraphSettings settings = parseGraphSettings(kind, "g.dup", r.content);
+        check(std::isfinite(settings.axis.range) && std::isfinite(settings.axis.bottom));
+        for (const xy_pts& m : settings.markers)
+            check(std::isfinite(m.x) && std::isfinite(m.y));
+        // What is written reads back to what was read (within the writer's 1e-6).
+        const GraphSettings back =
+            parseGraphSettings(kind, "g.dup", formatGraphSettings(kind, settings));
+        check(back.markers.size() == settings.markers.size() || !settingsHaveMarkers(kind));
+        check(back.axis.exponent == settings.axis.exponent);
+    } catch (const InputError&) {
+    }
+    const AxisRange nice = niceRange(r.N * 0.37 - 0.5);
+    check(rangeAcceptable(nice));
+    TVariables vars;
+    vars.cialo = r.complexHamiltonian ? 2 : 1;
+    try {
+        const std::string_view y = r.content;
+        const ChiData chi = parseChiData({"x", "y", "z"}, r.content,
+                                         r.complexHamiltonian ? &y : nullptr, r.content);
+        for (const auto& inverse : chi.inverse)
+            for (double v : inverse)
+                check(v <= 1e9);
+        susceptibilityDataTable(vars, chi, "fuzz").toCsv();
+        if (chi.rowCount() > 0)
+            peffDataTable(chi, vars, "fuzz", TemperaturePair{r.N * 1.0, 2.0 * r.N}).toCsv();
+        TemperaturePlot plot;
+        plot.T = &chi.T;
+        plot.range = niceRange(chiDataRange(chi).chiMax);
+        plot.curves.push_back({&chi.chi[0], {}});
+        plot.clip = r.withLs ? ClipMode::AllSides : ClipMode::TopOnly;
+        const PlotScene scene = buildTemperatureScene(plot, 640 + r.N, 480 - r.N);
+        for (const SceneItem& item : scene.items)
+            if (const auto* line = std::get_if<ScenePolyline>(&item))
+                for (const PixelPoint& p : line->points)
+                    check(std::abs(p.x) < 10000 && std::abs(p.y) < 10000);
+    } catch (const InputError&) {
+    }
+    try {
+        const SpcData spc = parseSpcData("o_spc.dup", r.content);
+        heatDataTable(vars, spc, "fuzz", DebyeOptions{r.N * 7.5, 1.0 + r.block}).toCsv();
+        const SpcMaxima maxima = spcDataMaxima(spc);
+        check(maxima.c >= 1 && maxima.S >= 1);
+    } catch (const InputError&) {
+    }
+}
+
 void run(const Request& r) {
     switch (r.kind) {
     case Kind::inputE: {
@@ -258,6 +316,9 @@ void run(const Request& r) {
         break;
     case Kind::hamiltonian:
         readHamiltonianFile(r);
+        break;
+    case Kind::graphs:
+        readGraphFiles(r);
         break;
     case Kind::count:
         break;

@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 packages=(
     cmake ninja-build g++ pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
-    qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev libglu1-mesa-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6opengl6-dev libgl-dev libglu1-mesa-dev
     libeigen3-dev xvfb xauth fonts-dejavu-core fonts-liberation2
 )
 missing=()

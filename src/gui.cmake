@@ -1,9 +1,9 @@
 # The Qt layer: controls, pages and forms on top of the core.
-find_package(Qt6 REQUIRED COMPONENTS Widgets OpenGLWidgets PrintSupport Network)
+find_package(Qt6 REQUIRED COMPONENTS Widgets OpenGLWidgets PrintSupport Network Svg)
 set(CMAKE_AUTOMOC ON)
 
 add_library(vintrel_gui STATIC)
-target_link_libraries(vintrel_gui PUBLIC vintrel_core Qt6::Widgets Qt6::OpenGLWidgets Qt6::PrintSupport Qt6::Network)
+target_link_libraries(vintrel_gui PUBLIC vintrel_core Qt6::Widgets Qt6::OpenGLWidgets Qt6::PrintSupport Qt6::Network Qt6::Svg)
 target_include_directories(vintrel_gui PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 set_target_properties(vintrel_gui PROPERTIES AUTOMOC ON)
 

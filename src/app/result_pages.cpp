@@ -1,8 +1,11 @@
 #include "app/result_pages.h"
 
 #include "controls/messages.h"
-#include "hamiltonian/ham_form.h"
 #include "description/belka_form.h"
+#include "graphs/graph_details.h"
+#include "graphs/heat_pages.h"
+#include "graphs/susceptibility_pages.h"
+#include "hamiltonian/ham_form.h"
 #include "levels/detail_forms.h"
 #include "levels/poziomy.h"
 #include "parameters/elem_panel_result_form.h"
@@ -178,6 +181,50 @@ private:
     DescriptionEditor& editor_;
 };
 
+// What the graph pages get: the current result, and the small parameter view they draw.
+GraphPageHost graphHost(const PageHost& host, TMiniParamForm* mini) {
+    GraphPageHost graph;
+    graph.currentResult = host.currentResult;
+    graph.mainWindow = host.mainWindow;
+    if (!mini)
+        return graph;
+    graph.miniParam = [mini](QPainter& painter, const QRect& area, int opacity) {
+        painter.save();
+        painter.setOpacity(opacity / 255.0);
+        painter.drawImage(area, mini->picture());
+        painter.restore();
+    };
+    graph.miniParamEvent = [mini](MiniParamEvent event) {
+        switch (event) {
+        case MiniParamEvent::Enter:
+            mini->allMouseEnter();
+            break;
+        case MiniParamEvent::Leave:
+            mini->allMouseLeave();
+            break;
+        case MiniParamEvent::Press:
+            mini->allMouseDown();
+            break;
+        case MiniParamEvent::Release:
+            mini->allMouseUp();
+            break;
+        case MiniParamEvent::Click:
+            mini->FormClick();
+            break;
+        }
+    };
+    return graph;
+}
+
+// A graph page made with the details window it shares with the other page of its pair.
+template <typename Page>
+std::unique_ptr<TResultPage> graphPage(const GraphPageHost& host,
+                                       const std::shared_ptr<TGraphDetailsLink>& details) {
+    auto page = std::make_unique<Page>(host);
+    page->setDetailsLink(details.get());
+    return page;
+}
+
 } // namespace
 
 void registerResultPages(TMyReaderPanel2& panel, const PageHost& host) {
@@ -194,6 +241,20 @@ void registerResultPages(TMyReaderPanel2& panel, const PageHost& host) {
     panel.registerCompanion(editor);
     for (const PageId page : {PageId::Description, PageId::DescriptionD})
         panel.registerPage(page, [editor] { return std::make_unique<DescriptionPage>(*editor); });
+
+    const GraphPageHost graphs = graphHost(host, &mini->form());
+    const auto susceptibility = std::make_shared<TGraphDetailsLink>(new TSusceptibilityForm);
+    const auto heat = std::make_shared<TGraphDetailsLink>(new TEntropySpechForm);
+    panel.registerPage(PageId::MagneticSus, [graphs, susceptibility] {
+        return graphPage<Tgraf_chi>(graphs, susceptibility);
+    });
+    panel.registerPage(PageId::InverseSus, [graphs, susceptibility] {
+        return graphPage<Tgraf_1chi>(graphs, susceptibility);
+    });
+    panel.registerPage(PageId::SpecificHeat,
+                       [graphs, heat] { return graphPage<Tgraf_spech>(graphs, heat); });
+    panel.registerPage(PageId::Entropy,
+                       [graphs, heat] { return graphPage<Tgraf_entr>(graphs, heat); });
 }
 
 } // namespace vintrel

@@ -1,6 +1,7 @@
 #include "cli/data_kinds.h"
 
 #include "base/number_text.h"
+#include "graphs/graph_tables.h"
 #include "hamiltonian/ham_data.h"
 #include "levels/level_data.h"
 #include "levels/level_value_names.h"
@@ -57,6 +58,38 @@ DataTable hamiltonianTable(const DataArguments& args) {
     return hamiltonianDataTable(args.location, args.resultName, terms);
 }
 
+DataTable susceptibilityTable(const DataArguments& args) {
+    return susceptibilityDataTable(args.location, args.resultName);
+}
+
+DataTable peffTable(const DataArguments& args) {
+    std::optional<TemperaturePair> between;
+    if (args.has("--between"))
+        between = TemperaturePair{args.number("--between", "two temperatures in kelvin", 0),
+                                  args.number("--between", "two temperatures in kelvin", 1)};
+    return peffDataTable(args.location, args.resultName, between);
+}
+
+DataTable heatTable(const DataArguments& args) {
+    if (args.has("--atoms") && !args.has("--debye"))
+        throw UsageError{"--atoms goes with --debye"};
+    std::optional<DebyeOptions> debye;
+    if (args.has("--debye")) {
+        debye = DebyeOptions{};
+        debye->theta = args.number("--debye", "a Debye temperature in kelvin, above 0");
+        if (debye->theta <= 0)
+            throw UsageError{"--debye takes a Debye temperature in kelvin, above 0, not " +
+                             args.text("--debye")};
+        if (args.has("--atoms")) {
+            debye->atoms = args.number("--atoms", "a whole number of atoms, 1 or more");
+            if (debye->atoms < 1 || debye->atoms != std::floor(debye->atoms))
+                throw UsageError{"--atoms takes a whole number of atoms, 1 or more, not " +
+                                 args.text("--atoms")};
+        }
+    }
+    return heatDataTable(args.location, args.resultName, debye);
+}
+
 } // namespace
 
 const std::vector<DataKind>& dataKinds() {
@@ -67,6 +100,9 @@ const std::vector<DataKind>& dataKinds() {
          levelsTable},
         {"parameters", "", {}, parametersTable},
         {"hamiltonian", "[--term cef|ls|zeeman|total]", {{"--term", 1}}, hamiltonianTable},
+        {"susceptibility", "", {}, susceptibilityTable},
+        {"peff", "[--between T1 T2]", {{"--between", 2}}, peffTable},
+        {"heat", "[--debye THETA [--atoms N]]", {{"--debye", 1}, {"--atoms", 1}}, heatTable},
     };
     return kinds;
 }

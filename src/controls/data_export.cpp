@@ -30,14 +30,19 @@ QString startFolder() {
     return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
-QString chooseFile(QWidget* parent, const QString& suggestedPath) {
+} // namespace
+
+QString chooseExportFile(QWidget* parent, const QString& suggestedName, const QString& title,
+                         const QString& filters) {
+    const QString suggested = QDir(startFolder()).filePath(exportFileName(suggestedName));
     if (chooser())
-        return chooser()(parent, suggestedPath);
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("Export data"), suggestedPath,
-                                        QStringLiteral("CSV files (*.csv)"));
+        return chooser()(parent, suggested);
+    return QFileDialog::getSaveFileName(parent, title, suggested, filters);
 }
 
-} // namespace
+void rememberExportFolder(const QString& writtenPath) {
+    lastFolder() = QFileInfo(writtenPath).absolutePath();
+}
 
 void setExportFileChooser(ExportFileChooser newChooser) {
     chooser() = std::move(newChooser);
@@ -52,8 +57,8 @@ QString exportFileName(const QString& text) {
 }
 
 bool exportDataTable(QWidget* parent, const DataTable& table, const QString& suggestedName) {
-    const QString suggested = QDir(startFolder()).filePath(exportFileName(suggestedName));
-    QString path = chooseFile(parent, suggested);
+    QString path = chooseExportFile(parent, suggestedName, QStringLiteral("Export data"),
+                                    QStringLiteral("CSV files (*.csv)"));
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())
@@ -64,7 +69,7 @@ bool exportDataTable(QWidget* parent, const DataTable& table, const QString& sug
         showMessage(parent, QString::fromUtf8(e.what()));
         return false;
     }
-    lastFolder() = QFileInfo(path).absolutePath();
+    rememberExportFolder(path);
     return true;
 }
 

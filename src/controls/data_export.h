@@ -17,6 +17,15 @@ namespace vintrel {
 /// written; false when the dialog was cancelled or the writing failed.
 bool exportDataTable(QWidget* parent, const DataTable& table, const QString& suggestedName);
 
+/// Asks for the file an export writes (through the chooser of setExportFileChooser when one
+/// is set), starting in the folder of the last export with `suggestedName`; `filters` are the
+/// save dialog's file types. Empty for "cancel".
+QString chooseExportFile(QWidget* parent, const QString& suggestedName, const QString& title,
+                         const QString& filters);
+
+/// Makes the folder of a written export the start of the next export.
+void rememberExportFolder(const QString& writtenPath);
+
 /// Picks the file an export writes: the dialog's parent and the suggested path → the chosen
 /// path, empty for "cancel".
 using ExportFileChooser = std::function<QString(QWidget* parent, const QString& suggestedPath)>;

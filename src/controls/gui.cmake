@@ -11,6 +11,7 @@ target_sources(vintrel_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/my_trackbar.cpp
     ${CMAKE_CURRENT_LIST_DIR}/my_updown.cpp
     ${CMAKE_CURRENT_LIST_DIR}/nice_panel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/numeric_entry.cpp
     ${CMAKE_CURRENT_LIST_DIR}/panel_animation.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pictures.cpp
     ${CMAKE_CURRENT_LIST_DIR}/qt_markup_surface.cpp

@@ -1,20 +1,8 @@
 #include "levels/energy_view.h"
 
-#include "base/atomic_file.h"
-#include "base/number_pattern.h"
-
 #include <algorithm>
 
 namespace vintrel {
-
-void writeEnergyView(const std::filesystem::path& folder, double maximum, double minimum) {
-    const auto file = folder / kEnergyViewFile;
-    const std::string text = "Energy view range (relative to ground energy level)\r\n"
-                             "    min        max\r\n" +
-                             formatFloatDot("0.0000", minimum) + " " +
-                             formatFloatDot("0.0000", maximum) + "\r\n";
-    writeFileAtomically(file, text);
-}
 
 void EnergyView::setRange(double estart, double eend) {
     window_.estart = estart;

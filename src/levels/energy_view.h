@@ -1,5 +1,6 @@
 #pragma once
 
+#include "graphs/graph_settings.h"
 #include "levels/diagram_geometry.h"
 
 #include <filesystem>
@@ -7,15 +8,9 @@
 
 namespace vintrel {
 
-inline constexpr const char* kEnergyViewFile = "g_E.dup";
-
-/// Rewrites "g_E.dup" of the folder with the visible window (relative to the ground level):
-/// a title line, a column line and the minimum and maximum by "0.0000", lines ending in
-/// CR LF. Throws FileError "Cannot create file <path>" when it cannot be written.
-void writeEnergyView(const std::filesystem::path& folder, double maximum, double minimum);
-
 /// The visible window of the level diagram and the operations that change it. Every change
-/// goes through setView, which stores the window in the result folder.
+/// goes through setView, which stores the window in the result folder's "g_E.dup" through
+/// the graph settings store (writeEnergyView).
 class EnergyView {
 public:
     const ViewWindow& window() const { return window_; }

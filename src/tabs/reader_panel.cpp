@@ -206,6 +206,20 @@ QString TCommonPanel2::resultTabName(const QWidget* page, const std::string& fol
     return resDir;
 }
 
+std::vector<std::string> TCommonPanel2::resultFolders(const QWidget* page, TKind kind) {
+    std::vector<std::string> folders;
+    for (const QWidget* w = page; w; w = w->parentWidget())
+        if (const auto* panel = qobject_cast<const TCommonPanel2*>(w)) {
+            for (int i = 0; i < panel->Zakladki->TabCount(); ++i) {
+                const TTab* tab = panel->Zakladki->Tabs(i);
+                if (tab->Kind() == kind && !tab->ResDir().isEmpty())
+                    folders.push_back(tab->ResDir().toStdString());
+            }
+            break;
+        }
+    return folders;
+}
+
 void TCommonPanel2::layoutPanel() {
     Content->setGeometry(3, 9, width() - 8, height() - 18);
 }

@@ -78,6 +78,9 @@ public:
     /// The name of the result tab whose folder is `folder`, as the tab shows it, looked up in
     /// the panel that holds `page`; the folder's own name when the page is in no panel.
     static QString resultTabName(const QWidget* page, const std::string& folder);
+    /// The result folders of every result tab of `kind`, in strip order, in the panel that
+    /// holds `page`; empty when the page is in no panel.
+    static std::vector<std::string> resultFolders(const QWidget* page, TKind kind);
 
     /// The page behind the page tab at `index` (`PageId::None` when out of range).
     PageId pageAt(int index) const;

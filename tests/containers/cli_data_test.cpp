@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <map>
 #include <sstream>
@@ -219,6 +220,9 @@ TEST(CliData, NeverWritesIntoTheSourceAndLeavesNoTemporaryFolder) {
         {"data", "levels", (dir / "copy.zrvn").string(), "--result", "Ce3+ cubic Gamma7 ground"},
         {"data", "parameters", (dir / "copy.zrvn").string()},
         {"data", "levels", (dir / "Result00").string(), "--axis", "y"}, // refused
+        {"data", "susceptibility", (dir / "Result00").string()},
+        {"data", "peff", (dir / "Result01").string(), "--between", "10", "100"},
+        {"data", "heat", (dir / "copy.zrvn").string(), "--debye", "200"},
     };
     for (const auto& args : runs) {
         const CliRun run = cli(args);
@@ -226,4 +230,113 @@ TEST(CliData, NeverWritesIntoTheSourceAndLeavesNoTemporaryFolder) {
         EXPECT_EQ(snapshot(dir.path()), before) << args[1] << " " << args[2];
         EXPECT_TRUE(fs::is_empty(temporary.path())) << args[1] << " " << args[2];
     }
+}
+
+// The temperature pages: the figures quoted for the two cerium results.
+TEST(CliData, SusceptibilityOfTheCeriumResults) {
+    const CliRun run = cli({"data", "susceptibility", kCerium});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("\n# chi_powder: (2 chi_x + chi_z)/3, the result being uniaxial\n"
+                           "T [K],chi_x [muB/T],chi_y [muB/T],chi_z [muB/T],chi_powder [muB/T],"
+                           "1/chi_x [T/muB],1/chi_y [T/muB],1/chi_z [T/muB],"
+                           "1/chi_powder [T/muB]\n"),
+              std::string::npos)
+        << run.out;
+    const auto rows = csvRows(run.out);
+    ASSERT_EQ(rows.size(), 200u);
+    const auto& last = rows.back();
+    ASSERT_EQ(last.size(), 9u);
+    EXPECT_EQ(last[0], "200");
+    EXPECT_EQ(last[2], ""); // a real Hamiltonian has no y direction
+    EXPECT_EQ(last[6], "");
+    const double x = std::stod(last[1]), z = std::stod(last[3]), powder = std::stod(last[4]);
+    EXPECT_NEAR(powder, (2 * x + z) / 3, 1e-15);
+    EXPECT_NEAR(std::stod(last[8]), 1 / powder, 1e-12);
+    // χ·T at 200 K against the free-ion Curie constant g_J²J(J+1)·0.2239 of Ce3+ (g = 6/7).
+    const double freeIon = 36.0 / 49 * 2.5 * 3.5 * 0.223904336;
+    EXPECT_NEAR(powder * 200 / freeIon, 0.86, 0.005);
+    const CliRun gamma7 =
+        cli({"data", "susceptibility", kCerium, "--result", "Ce3+ cubic Gamma7 ground"});
+    ASSERT_EQ(gamma7.status, 0) << gamma7.err;
+    EXPECT_NEAR(std::stod(csvRows(gamma7.out).back()[4]) * 200 / freeIon, 0.91, 0.005);
+}
+
+TEST(CliData, EffectiveMomentBetweenTwoTemperatures) {
+    struct Case {
+        const char* result;
+        double peff;
+    };
+    for (const Case& c :
+         {Case{"Ce3+ cubic Gamma8 ground", 2.589}, Case{"Ce3+ cubic Gamma7 ground", 2.679}}) {
+        SCOPED_TRACE(c.result);
+        const CliRun run =
+            cli({"data", "peff", kCerium, "--result", c.result, "--between", "199", "200"});
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_NE(run.out.find("\ndirection,T1 [K],T2 [K],p_eff [muB],note\n"), std::string::npos);
+        const auto rows = csvRows(run.out);
+        ASSERT_EQ(rows.size(), 2u); // x and z: the Hamiltonian is real
+        EXPECT_EQ(rows[0][0], "x");
+        EXPECT_EQ(rows[1][0], "z");
+        for (const auto& row : rows) {
+            EXPECT_EQ(row[1], "199");
+            EXPECT_EQ(row[2], "200");
+            EXPECT_NEAR(std::stod(row[3]), c.peff, 5e-4);
+        }
+        // Without --between the two highest temperatures are taken.
+        EXPECT_EQ(cli({"data", "peff", kCerium, "--result", c.result}).out, run.out);
+    }
+    // The nearest rows; one row twice is not a slope.
+    const CliRun same = cli({"data", "peff", kCerium, "--between", "150.2", "149.9"});
+    ASSERT_EQ(same.status, 0) << same.err;
+    EXPECT_EQ(csvRows(same.out)[0], (std::vector<std::string>{"x", "150", "150", "", "not set"}));
+}
+
+TEST(CliData, HeatWithTheDebyeEstimate) {
+    const CliRun plain = cli({"data", "heat", kCerium});
+    ASSERT_EQ(plain.status, 0) << plain.err;
+    EXPECT_NE(plain.out.find("\nT [K],c [J/(K mol)],c/T [J/(K^2 mol)],S [J/(K mol)]\n"),
+              std::string::npos);
+    const auto rows = csvRows(plain.out);
+    ASSERT_EQ(rows.size(), 200u);
+    EXPECT_NEAR(std::stod(rows[0][3]), 8.3144626 * std::log(4.0), 1e-3); // Γ8 quartet
+    EXPECT_NEAR(std::stod(rows.back()[2]), std::stod(rows.back()[1]) / 280, 1e-15);
+
+    const CliRun debye = cli({"data", "heat", kCerium, "--debye", "350", "--atoms", "2"});
+    ASSERT_EQ(debye.status, 0) << debye.err;
+    EXPECT_NE(debye.out.find("# Debye temperature [K]: 350\n# atoms per formula unit: 2\n"),
+              std::string::npos);
+    EXPECT_NE(debye.out.find(",c_D [J/(K mol)],c+c_D [J/(K mol)]\n"), std::string::npos);
+    const auto last = csvRows(debye.out).back();
+    ASSERT_EQ(last.size(), 6u);
+    // At 280 K, x_D = 1.25: the Debye function is 0.926033…, times 3nR with n = 2.
+    EXPECT_NEAR(std::stod(last[4]), 6 * 8.3143 * 0.926033, 1e-3);
+    EXPECT_NEAR(std::stod(last[5]), std::stod(last[4]) + std::stod(last[1]), 1e-12);
+
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"data", "heat", kCerium, "--atoms", "2"},
+          {"data", "heat", kCerium, "--debye", "0"},
+          {"data", "heat", kCerium, "--debye", "-5"},
+          {"data", "heat", kCerium, "--debye", "300", "--atoms", "1.5"},
+          {"data", "heat", kCerium, "--debye", "300", "--atoms", "0"},
+          {"data", "peff", kCerium, "--between", "1"},
+          {"data", "peff", kCerium, "--between", "1", "x"},
+          {"data", "susceptibility", kCerium, "--between", "1", "2"}}) {
+        const CliRun run = cli(args);
+        EXPECT_EQ(run.status, 2) << args[3] << "\n" << run.err;
+        EXPECT_EQ(run.out, "");
+    }
+}
+
+TEST(CliData, ComplexHamiltonianAveragesThreeDirections) {
+    const std::string titanium = (kSourceDir / "examples" / "Ti-LS-complex.zrvn").string();
+    const CliRun run = cli({"data", "susceptibility", titanium});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("# chi_powder: (chi_x + chi_y + chi_z)/3\n"), std::string::npos);
+    for (const auto& row : csvRows(run.out)) {
+        ASSERT_EQ(row.size(), 9u);
+        EXPECT_NEAR(std::stod(row[4]),
+                    (std::stod(row[1]) + std::stod(row[2]) + std::stod(row[3])) / 3, 1e-12);
+    }
+    const CliRun peff = cli({"data", "peff", titanium});
+    EXPECT_EQ(csvRows(peff.out).size(), 3u);
 }

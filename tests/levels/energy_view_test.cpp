@@ -14,17 +14,6 @@ namespace {
 const char* const kHeader = "Energy view range (relative to ground energy level)\r\n"
                             "    min        max\r\n";
 
-TEST(WriteEnergyView, MinimumBeforeMaximum) {
-    test::TempDir dir;
-    writeEnergyView(dir.path(), 250, -10);
-    EXPECT_EQ(test::readFile(dir / "g_E.dup"), std::string(kHeader) + "-10.0000 250.0000\r\n");
-}
-
-TEST(WriteEnergyView, UnwritableFolderIsAnError) {
-    test::TempDir dir;
-    EXPECT_THROW(writeEnergyView(dir / "missing", 1, 0), FileError);
-}
-
 TEST(EnergyView, EveryChangeIsStored) {
     test::TempDir dir;
     EnergyView view;

@@ -1,5 +1,6 @@
 #include "support/result_writer.h"
 
+#include "base/data_table.h"
 #include "base/number_pattern.h"
 #include "base/number_text.h"
 #include "levels/level_tables.h"
@@ -80,6 +81,24 @@ std::string strengthsBlock(int n, const std::vector<double>& energies,
         out += "\r\n";
     }
     return out;
+}
+
+std::string chiFileText(const std::vector<double>& T, const std::vector<double>& chi) {
+    auto text = [](double v) { return roundTripText(v); };
+    std::vector<std::string> lines = {"          T [K]    chi [mu_B/T]  1/chi [T/mu_B]  chi*T"};
+    for (std::size_t r = 0; r < T.size() && r < chi.size(); ++r)
+        lines.push_back(text(T[r]) + " " + text(chi[r]) + " " +
+                        text(chi[r] != 0 ? 1 / chi[r] : 1e9) + " " + text(chi[r] * T[r]));
+    return dupLines(lines);
+}
+
+std::string spcFileText(const std::vector<SpcRow>& rows) {
+    auto text = [](double v) { return roundTripText(v); };
+    std::vector<std::string> lines = {"          T [K]    c [J/(K mol)]    S [J/(K mol)]  c2"};
+    for (const SpcRow& row : rows)
+        lines.push_back(text(row.T) + " " + text(row.c) + " " + text(row.S) + " " +
+                        text(row.fourth));
+    return dupLines(lines);
 }
 
 ResultRecipe& ResultRecipe::withFile(const std::string& name, std::string bytes) {

@@ -53,6 +53,19 @@ using StrengthElements = std::function<std::vector<double>(int i, int j)>;
 std::string strengthsBlock(int n, const std::vector<double>& energies,
                            const StrengthElements& elements);
 
+/// The text of a susceptibility file "o_chi_x/y/z.dup": its header line, then per temperature
+/// T, χ, 1/χ (1e9 in place of the reciprocal of 0) and χ·T, as the calculation writes them.
+std::string chiFileText(const std::vector<double>& T, const std::vector<double>& chi);
+
+/// The text of "o_spc.dup": its header line, then per row T, c, S and the fourth value.
+struct SpcRow {
+    double T = 0;
+    double c = 0;
+    double S = 0;
+    double fourth = 0;
+};
+std::string spcFileText(const std::vector<SpcRow>& rows);
+
 /// One block of "o_E.dup" (see levelBlock); a mean-field result has one per temperature step.
 struct LevelBlock {
     std::vector<FixtureLevel> levels;

@@ -51,6 +51,32 @@ void swatch(QImage& image, int state) {
     painter.drawRect(frame.adjusted(0, 0, -1, -1));
 }
 
+/// The padlock toggle: an open lock while released (the range is this graph's only), a closed
+/// one while pressed (a range goes to every graph of the kind).
+void padlock(QImage& image, int state) {
+    face(image, state);
+    const bool locked = state == 2 || state == 3;
+    const QColor ink = state == 4 ? kInkDisabled : kInk;
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPen shackle(ink, 1.6);
+    shackle.setCapStyle(Qt::FlatCap);
+    painter.setPen(shackle);
+    painter.setBrush(Qt::NoBrush);
+    QPainterPath bow;
+    const double lift = locked ? 0 : 2.5;
+    bow.moveTo(8.5, 11 - lift);
+    bow.lineTo(8.5, 7.5 - lift);
+    bow.arcTo(QRectF(8.5, 4 - lift, 7, 7), 180, -180);
+    bow.lineTo(15.5, locked ? 11 : 8.5 - lift);
+    painter.drawPath(bow);
+    painter.setPen(QPen(ink, 1));
+    painter.setBrush(state == 4 ? QColor(214, 213, 220) : QColor(232, 190, 80));
+    painter.drawRoundedRect(QRectF(6.5, 10.5, 11, 8), 1.5, 1.5);
+    painter.setPen(QPen(ink, 1.4));
+    painter.drawLine(QPointF(12, 13.5), QPointF(12, 16));
+}
+
 void addSet(std::vector<Asset>& assets, const QString& name, int width, int height,
             void (*paint)(QImage&, int)) {
     for (int state = 0; state < 5; ++state)
@@ -63,6 +89,7 @@ std::vector<Asset> buttonGlyphs() {
     addSet(assets, QStringLiteral("button"), 75, 23, face);
     addSet(assets, QStringLiteral("tool"), 24, 23, face);
     addSet(assets, QStringLiteral("swatch"), 24, 23, swatch);
+    addSet(assets, QStringLiteral("padlock"), 24, 23, padlock);
     return assets;
 }
 

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vintrel {
+
+class DupReader;
+
+/// The susceptibility files of a result, one per direction of the field: "o_chi_x.dup",
+/// "o_chi_y.dup", "o_chi_z.dup".
+inline constexpr std::array<const char*, 3> kChiFiles = {"o_chi_x.dup", "o_chi_y.dup",
+                                                         "o_chi_z.dup"};
+/// Specific heat and entropy of a result.
+inline constexpr const char* kSpcFile = "o_spc.dup";
+/// Mean-field results: the ordering temperature, the moments, the anisotropy constants.
+inline constexpr const char* kTempFile = "d_temp.dup";
+inline constexpr const char* kMomentFile = "d_moment.dup";
+inline constexpr const char* kAnisoFile = "d_aniso.dup";
+
+/// The directions of the external field, in the order of the files and of the curves.
+enum class Direction { x = 0, y = 1, z = 2 };
+inline constexpr std::array<Direction, 3> kDirections = {Direction::x, Direction::y, Direction::z};
+constexpr std::size_t directionIndex(Direction d) {
+    return static_cast<std::size_t>(d);
+}
+char directionLetter(Direction d);
+
+/// Where the rows of a data file end.
+enum class RowsEnd {
+    BlankLine, ///< at the first blank line or the end of the file
+    EndOfFile, ///< at the end of the file; blank lines are passed over
+};
+
+/// A data file of the graph pages: a header line, kept and not interpreted, and rows of
+/// numbers, held by column: `columns[c][r]` is the number in column c of row r.
+struct DataColumns {
+    std::string header;
+    std::vector<std::vector<double>> columns;
+
+    std::size_t rowCount() const { return columns.empty() ? 0 : columns.front().size(); }
+};
+
+/// Reads the header line and then rows of at least `count` numbers (the first `count` are
+/// kept, the rest of a line is ignored) until `end`. Every row is kept. Throws InputError for
+/// a row with fewer numbers.
+DataColumns readDataColumns(DupReader& in, std::size_t count, RowsEnd end);
+
+/// The susceptibility of a result: temperature, χ and 1/χ per direction. The y direction is
+/// held only for a complex Hamiltonian whose "o_chi_y.dup" is there.
+struct ChiData {
+    std::vector<double> T;
+    std::array<std::vector<double>, 3> chi;     ///< μB/T, by direction; y empty when absent
+    std::array<std::vector<double>, 3> inverse; ///< T/μB; values above 1e9 are held as 1e9
+    bool hasY = false;
+
+    std::size_t rowCount() const { return T.size(); }
+    bool has(Direction d) const { return d != Direction::y || hasY; }
+};
+
+/// Builds ChiData from the texts of the three files (`yText` null: no y direction). The row
+/// count is that of the x file, whose rows end at a blank line; a y or z file with fewer rows
+/// is an error. Names stand for the files in error texts.
+ChiData parseChiData(const std::array<std::string, 3>& names, std::string_view xText,
+                     const std::string_view* yText, std::string_view zText);
+
+/// Reads the three susceptibility files of a result folder; "o_chi_y.dup" only when the
+/// Hamiltonian is complex and the file is there. A missing x or z file throws InputError
+/// "Cannot open file <path>".
+ChiData readChiData(const std::filesystem::path& folder, bool complexHamiltonian);
+
+/// The rows of "o_spc.dup": T (K), the magnetic specific heat c and entropy S (J/(K mol)), and a
+/// fourth specific-heat value that enters only the range rules.
+struct SpcData {
+    std::vector<double> T;
+    std::vector<double> c;
+    std::vector<double> S;
+    std::vector<double> fourth;
+
+    std::size_t rowCount() const { return T.size(); }
+};
+
+/// Builds SpcData from the text of "o_spc.dup" (rows to the end of the file).
+SpcData parseSpcData(const std::string& name, std::string_view text);
+
+/// Reads "o_spc.dup" of a result folder; a missing file throws InputError.
+SpcData readSpcData(const std::filesystem::path& folder);
+
+} // namespace vintrel

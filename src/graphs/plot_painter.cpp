@@ -1,0 +1,156 @@
+#include "graphs/plot_painter.h"
+
+#include "controls/fonts.h"
+#include "controls/markup.h"
+#include "controls/qt_markup_surface.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygon>
+
+#include <string_view>
+
+namespace vintrel {
+
+namespace {
+
+QPoint qtPoint(const PixelPoint& p) {
+    return {p.x, p.y};
+}
+
+QPen linePen(const Rgb& colour, LineStyle style, int width = 1) {
+    QPen pen(qtColour(colour), width);
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    const std::vector<int> dashes = dashPattern(style);
+    if (!dashes.empty()) {
+        QList<qreal> pattern;
+        for (int run : dashes)
+            pattern.append(run);
+        pen.setDashPattern(pattern);
+    }
+    return pen;
+}
+
+std::u16string_view utf16(const QString& text) {
+    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
+}
+
+/// The top-left corner of a box of the given size placed at the anchor point.
+QPoint anchored(const SceneText& text, QSize size) {
+    const int x = text.at.x;
+    const int y = text.at.y;
+    switch (text.anchor) {
+    case TextAnchor::TopLeft:
+        break;
+    case TextAnchor::TopRight:
+        return {x - size.width(), y};
+    case TextAnchor::TopCentre:
+        return {x - size.width() / 2, y};
+    case TextAnchor::Centre:
+        return {x - size.width() / 2, y - size.height() / 2};
+    case TextAnchor::LeftCentre:
+        return {x, y - size.height() / 2};
+    }
+    return {x, y};
+}
+
+void drawText(QPainter& painter, const SceneText& text) {
+    const QFont font = viewerFont(QStringLiteral("Tahoma"), text.pointSize, text.bold);
+    const QString caption = QString::fromStdString(text.text);
+    painter.setPen(qtColour(text.colour));
+    if (!text.markup) {
+        painter.setFont(font);
+        const QFontMetrics metrics(font, painter.device());
+        const QSize size(metrics.horizontalAdvance(caption), metrics.height());
+        const QPoint corner = anchored(text, size);
+        painter.drawText(QRect(corner, size), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
+                         caption);
+        return;
+    }
+    QtMarkupSurface surface(font, &painter, painter.device());
+    surface.setColour(qtColour(text.colour));
+    const MarkupFont base = QtMarkupSurface::markupFont(font);
+    if (text.vertical) {
+        int extent = 0;
+        int thickness = 0;
+        drawVerticalMarkup(surface, base, utf16(caption), false, 0, 0, extent, thickness);
+        const QPoint corner = anchored(text, QSize(thickness, extent));
+        drawVerticalMarkup(surface, base, utf16(caption), true, corner.x(), corner.y() + extent,
+                           extent, thickness);
+        return;
+    }
+    int height = 0;
+    int width = 0;
+    drawMarkup(surface, base, utf16(caption), false, 0, 0, height, width);
+    const QPoint corner = anchored(text, QSize(width, height));
+    drawMarkup(surface, base, utf16(caption), true, corner.x(), corner.y(), height, width);
+}
+
+struct ItemPainter {
+    QPainter& painter;
+    const MiniParamDrawer& miniParam;
+
+    void operator()(const SceneLine& line) const {
+        painter.setPen(linePen(line.colour, line.style));
+        painter.drawLine(qtPoint(line.a), qtPoint(line.b));
+    }
+    void operator()(const ScenePolyline& polyline) const {
+        painter.setPen(linePen(polyline.colour, polyline.style, polyline.width));
+        QPolygon points;
+        points.reserve(static_cast<int>(polyline.points.size()));
+        for (const PixelPoint& p : polyline.points)
+            points.append(qtPoint(p));
+        painter.drawPolyline(points);
+    }
+    void operator()(const SceneRect& rect) const {
+        painter.setPen(linePen(rect.pen, LineStyle::Solid));
+        painter.setBrush(rect.filled ? QBrush(qtColour(rect.fill)) : QBrush(Qt::NoBrush));
+        const QRect r(rect.rect.left, rect.rect.top, rect.rect.width, rect.rect.height);
+        if (rect.cornerRadius > 0)
+            painter.drawRoundedRect(r, rect.cornerRadius, rect.cornerRadius);
+        else
+            painter.drawRect(r);
+        painter.setBrush(Qt::NoBrush);
+    }
+    void operator()(const SceneCircle& circle) const {
+        painter.setPen(linePen(circle.pen, LineStyle::Solid));
+        painter.setBrush(qtColour(circle.fill));
+        const int d = circle.diameter;
+        painter.drawEllipse(QRect(circle.centre.x - d / 2, circle.centre.y - d / 2, d, d));
+        painter.setBrush(Qt::NoBrush);
+    }
+    void operator()(const SceneTriangle& triangle) const {
+        painter.setPen(linePen(triangle.colour, LineStyle::Solid));
+        painter.setBrush(qtColour(triangle.colour));
+        QPolygon corners;
+        for (const PixelPoint& p : triangle.corners)
+            corners.append(qtPoint(p));
+        painter.drawPolygon(corners);
+        painter.setBrush(Qt::NoBrush);
+    }
+    void operator()(const SceneText& text) const { drawText(painter, text); }
+    void operator()(const SceneMiniParam& mini) const {
+        if (miniParam)
+            miniParam(painter,
+                      QRect(mini.rect.left, mini.rect.top, mini.rect.width, mini.rect.height),
+                      mini.opacity);
+    }
+};
+
+} // namespace
+
+QColor qtColour(const Rgb& colour) {
+    return QColor(colour.r, colour.g, colour.b);
+}
+
+void paintPlotScene(QPainter& painter, const PlotScene& scene, const MiniParamDrawer& miniParam) {
+    painter.save();
+    const ItemPainter draw{painter, miniParam};
+    for (const SceneItem& item : scene.items)
+        std::visit(draw, item);
+    painter.restore();
+}
+
+} // namespace vintrel

@@ -1,0 +1,125 @@
+// The four temperature pages of one result folder in their states, saved as pictures for review:
+//   vintrel-graphs-shot WORKING_ROOT RESULT_FOLDER OUT_FOLDER
+// writes chi.png, chi-curie.png, chi-markers.png, inverse.png, heat.png, heat-debye.png,
+// heat-ct.png, entropy.png, entropy-lines.png, entropy-steps.png, the figures chi.svg and chi.pdf
+// and chi-svg.png (the SVG drawn back).
+#include "controls/fonts.h"
+#include "controls/messages.h"
+#include "controls/my_button.h"
+#include "controls/my_updown.h"
+#include "graphs/heat_pages.h"
+#include "graphs/susceptibility_pages.h"
+#include "resultdata/input_files.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <cstdio>
+#include <functional>
+
+using namespace vintrel;
+
+namespace {
+
+bool shoot(TGraphPage& page, const ResultLocation& location, const QDir& out, const QString& name,
+           const std::function<void()>& state = {}) {
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(page.p0());
+    window.resize(1150, 720);
+    window.show();
+    page.wczytajDane({});
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+    if (state)
+        state();
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+    const bool ok = window.grab().toImage().save(out.filePath(name + QStringLiteral(".png")));
+    page.p0()->setParent(&page);
+    (void)location;
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: %s WORKING_ROOT RESULT_FOLDER OUT_FOLDER\n", argv[0]);
+        return 2;
+    }
+    installViewerFonts();
+    setMessagesToStandardError(true);
+    const ResultLocation location{argv[1], argv[2],
+                                  QCoreApplication::applicationDirPath().toStdString()};
+    if (!runGuarded(nullptr, [&] { loadResultInputs(location); }))
+        return 1;
+    const QDir out(QString::fromLocal8Bit(argv[3]));
+    GraphPageHost host;
+    host.currentResult = [&] { return location; };
+    bool ok = true;
+
+    Tgraf_chi chi(host);
+    ok &= shoot(chi, location, out, QStringLiteral("chi"));
+    ok &= shoot(chi, location, out, QStringLiteral("chi-curie"), [&] {
+        chi.setShown(ChiCurve::average, true);
+        chi.showCuriePanel(true);
+        chi.momentEdit()->SetPosition(2.5);
+    });
+    ok &= shoot(chi, location, out, QStringLiteral("chi-markers"), [&] {
+        chi.showCuriePanel(false);
+        chi.showMarkerList(true);
+        chi.markerList()->item(9, 1)->setText(QStringLiteral("0.05"));
+        chi.markerList()->item(49, 1)->setText(QStringLiteral("0.012"));
+        chi.zoomIn();
+    });
+    ok &= chi.writeFigure(out.filePath(QStringLiteral("chi.svg"))).isEmpty();
+    ok &= chi.writeFigure(out.filePath(QStringLiteral("chi.pdf"))).isEmpty();
+    {
+        // The vector figure drawn back, to compare with the page.
+        QSvgRenderer svg(out.filePath(QStringLiteral("chi.svg")));
+        QImage image(svg.defaultSize(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        svg.render(&painter);
+        painter.end();
+        ok &= image.save(out.filePath(QStringLiteral("chi-svg.png")));
+    }
+
+    Tgraf_1chi inverse(host);
+    ok &= shoot(inverse, location, out, QStringLiteral("inverse"),
+                [&] { inverse.selectRows(100, 199); });
+
+    Tgraf_spech heat(host);
+    ok &= shoot(heat, location, out, QStringLiteral("heat"));
+    ok &= shoot(heat, location, out, QStringLiteral("heat-debye"), [&] {
+        heat.showDebyePanel(true);
+        heat.setThetaText(QStringLiteral("200"));
+        heat.setCurveShown(HeatCurve::debye, true);
+        heat.setCurveShown(HeatCurve::sum, true);
+        heat.zoomToData();
+    });
+    ok &= shoot(heat, location, out, QStringLiteral("heat-ct"), [&] {
+        heat.showDebyePanel(false);
+        heat.setSecondMode(true);
+        heat.zoomToData();
+    });
+
+    Tgraf_entr entropy(host);
+    ok &= shoot(entropy, location, out, QStringLiteral("entropy"));
+    ok &= shoot(entropy, location, out, QStringLiteral("entropy-lines"), [&] {
+        entropy.statisticalButton()->SetDown(true);
+        entropy.statisticalButton()->Click();
+    });
+    ok &= shoot(entropy, location, out, QStringLiteral("entropy-steps"), [&] {
+        entropy.setSecondMode(true);
+        entropy.zoomToData();
+    });
+    return ok ? 0 : 1;
+}
