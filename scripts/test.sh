@@ -26,7 +26,7 @@ echo "== Fuzzing"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DVINTREL_BUILD_FUZZ=ON -DVINTREL_BUILD_GUI=OFF -DVINTREL_BUILD_TESTS=OFF \
     -DVINTREL_BUILD_BENCH=OFF "${launcher[@]}" >/dev/null
-fuzz_targets=(fuzz_container fuzz_readers fuzz_rtf)
+fuzz_targets=(fuzz_container fuzz_readers fuzz_rtf fuzz_potential)
 cmake --build build-fuzz --target "${fuzz_targets[@]}"
 for target in "${fuzz_targets[@]}"; do
     echo "-- $target"

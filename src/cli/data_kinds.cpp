@@ -6,6 +6,7 @@
 #include "levels/level_data.h"
 #include "levels/level_value_names.h"
 #include "parameters/parameter_data.h"
+#include "potential/potential_data.h"
 
 #include <cmath>
 
@@ -90,6 +91,33 @@ DataTable heatTable(const DataArguments& args) {
     return heatDataTable(args.location, args.resultName, debye);
 }
 
+DataTable potentialTable(const DataArguments& args) {
+    PotentialDataOptions options;
+    if (args.has("--body")) {
+        const auto body = bodyOfName(args.text("--body"));
+        if (!body)
+            throw UsageError{"--body takes sphere, cube, tetrahedron or octahedron, not " +
+                             args.text("--body")};
+        options.body = *body;
+    }
+    if (args.has("--size")) {
+        const double size = args.number("--size", "a whole number from 1 to 10");
+        if (size < 1 || size > 10 || size != std::floor(size))
+            throw UsageError{"--size takes a whole number from 1 to 10, not " +
+                             args.text("--size")};
+        options.shapeSize = static_cast<int>(size);
+    }
+    if (args.has("--resolution")) {
+        const auto resolution = resolutionOfName(args.text("--resolution"));
+        if (!resolution)
+            throw UsageError{"--resolution takes low, medium, high or veryhigh, not " +
+                             args.text("--resolution")};
+        options.resolution = *resolution;
+    }
+    options.points = args.has("--points");
+    return potentialDataTable(args.location, args.resultName, options);
+}
+
 } // namespace
 
 const std::vector<DataKind>& dataKinds() {
@@ -103,6 +131,11 @@ const std::vector<DataKind>& dataKinds() {
         {"susceptibility", "", {}, susceptibilityTable},
         {"peff", "[--between T1 T2]", {{"--between", 2}}, peffTable},
         {"heat", "[--debye THETA [--atoms N]]", {{"--debye", 1}, {"--atoms", 1}}, heatTable},
+        {"potential",
+         "[--body sphere|cube|tetrahedron|octahedron] [--size S] "
+         "[--resolution low|medium|high|veryhigh] [--points]",
+         {{"--body", 1}, {"--size", 1}, {"--resolution", 1}, {"--points", 0}},
+         potentialTable},
     };
     return kinds;
 }
