@@ -1,5 +1,7 @@
 #include "hamiltonian/ham_data.h"
 
+#include "base/binary_file.h"
+
 #include "hamiltonian/ham_states.h"
 #include "hamiltonian/ham_texts.h"
 #include "resultdata/dup_reader.h"
@@ -56,7 +58,7 @@ HamiltonianResult readHamiltonianResult(const ResultLocation& location) {
         result.captions = stateCaptions(result.vars.baza, *term);
     result.matrices.reset(result.vars._dimension, result.vars.cialo == 2);
     if (!readHamiltonian(location.workingRoot / location.resultFolder, result.matrices))
-        throw DataRequestError(kNoHamiltonianText);
+        throw FileError(kNoHamiltonianText);
     return result;
 }
 

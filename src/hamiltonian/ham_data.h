@@ -27,8 +27,8 @@ struct HamiltonianResult {
 
 /// Reads the Hamiltonian of the result at `location`: its input files as the viewer reads them
 /// (`readResultInputs`), then "o_ham.dup" for N = `_dimension` states. Throws DataRequestError
-/// for a mean-field result and for a result without "o_ham.dup" (missing or empty), InputError
-/// for a damaged file.
+/// for a mean-field result, FileError "Hamiltonian data not found in result file" for a result
+/// without "o_ham.dup" (missing or empty), InputError for a damaged file.
 HamiltonianResult readHamiltonianResult(const ResultLocation& location);
 
 /// The matrix of the sum of `terms` in long form, one row per element, row by row: `row`,

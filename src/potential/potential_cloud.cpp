@@ -51,6 +51,8 @@ namespace avx2 {
 struct Kernels {
     ValueRange (*evaluate)(const CloudTerm*, std::size_t, const double*, const double*,
                            const double*, double*, std::size_t);
+    ValueRange (*evaluateAllTerms)(const double*, const double*, const double*, const double*,
+                                   double*, std::size_t);
     void (*shadeMarginal)(const double*, const ShadeConstants&, std::uint8_t*, std::uint8_t*,
                           std::size_t);
     void (*shadeCentral)(const double*, const ShadeConstants&, std::uint8_t*, std::uint8_t*,
@@ -58,10 +60,11 @@ struct Kernels {
     std::size_t (*countShown)(const std::uint8_t*, std::size_t);
 };
 
-constexpr Kernels kBaseline{baseline::evaluate, baseline::shade<true>, baseline::shade<false>,
-                            baseline::countShown};
+constexpr Kernels kBaseline{baseline::evaluate, baseline::evaluateAllTerms, baseline::shade<true>,
+                            baseline::shade<false>, baseline::countShown};
 #if VINTREL_AVX2_KERNELS
-constexpr Kernels kAvx2{avx2::evaluate, avx2::shade<true>, avx2::shade<false>, avx2::countShown};
+constexpr Kernels kAvx2{avx2::evaluate, avx2::evaluateAllTerms, avx2::shade<true>,
+                        avx2::shade<false>, avx2::countShown};
 #endif
 
 std::atomic<CloudKernels> chosenKernels{CloudKernels::automatic};
@@ -161,11 +164,16 @@ ValueRange evaluateCloud(const CoefficientList& coefficients, PotentialCloud& cl
         if (coefficients[i] != 0)
             terms.push_back({static_cast<int>(i), coefficients[i]});
     const Kernels& k = kernels();
+    const bool allTerms = terms.size() >= kAllTermsFrom;
     ValueRange parts[2];
     onTwoWorkers(cloud.size(), baseline::kBlock, [&](std::size_t begin, std::size_t end) {
+        const double* x = cloud.x.data() + begin;
+        const double* y = cloud.y.data() + begin;
+        const double* z = cloud.z.data() + begin;
+        double* value = cloud.value.data() + begin;
         parts[begin == 0 ? 0 : 1] =
-            k.evaluate(terms.data(), terms.size(), cloud.x.data() + begin, cloud.y.data() + begin,
-                       cloud.z.data() + begin, cloud.value.data() + begin, end - begin);
+            allTerms ? k.evaluateAllTerms(coefficients.data(), x, y, z, value, end - begin)
+                     : k.evaluate(terms.data(), terms.size(), x, y, z, value, end - begin);
     });
     return {std::min(parts[0].min, parts[1].min), std::max(parts[0].max, parts[1].max)};
 }

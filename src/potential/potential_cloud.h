@@ -32,6 +32,10 @@ struct PointRotation {
 /// the body, copied and rotated, without the points outside the body.
 PotentialCloud buildCloud(Body body, int shapeSize, int perLength, PointRotation rotation = {});
 
+/// From this many non-zero coefficients on, evaluateCloud computes all 27 terms of a point in
+/// one expression, sharing their common factors, instead of one loop per non-zero term.
+inline constexpr std::size_t kAllTermsFrom = 11;
+
 /// Evaluates the potential at every point: the non-zero coefficients in flat order, each
 /// point's powers computed once, on two threads. Returns valueRange of the points.
 ValueRange evaluateCloud(const CoefficientList& coefficients, PotentialCloud& cloud);

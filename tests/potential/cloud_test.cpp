@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <limits>
@@ -134,11 +135,26 @@ const Scene kScenes[] = {
     {"cube 21", Body::cube, 1, 20, {}, false, 0.1, 0.9, std::nullopt, false},
 };
 
+// Exactly `nonZero` random coefficients in random slots, the others +0 or -0.
+CoefficientList coefficientsWithNonZero(std::mt19937_64& random, std::size_t nonZero) {
+    CoefficientList c = randomCoefficients(random, 5, 0);
+    std::vector<std::size_t> slots(c.size());
+    for (std::size_t i = 0; i < slots.size(); ++i)
+        slots[i] = i;
+    std::shuffle(slots.begin(), slots.end(), random);
+    for (std::size_t i = nonZero; i < slots.size(); ++i)
+        c[slots[i]] = i % 2 ? -0.0 : 0.0;
+    return c;
+}
+
 TEST(PointCloud, EqualsTheStepByStepEvaluationBitForBit) {
     std::mt19937_64 random(1515);
     for (const Scene& scene : kScenes) {
         expectSameAsReference(scene, randomCoefficients(random, 2, 0));
         expectSameAsReference(scene, randomCoefficients(random, 30, 0.6));
+        // Both ways of evaluating: one loop per non-zero term, and all terms at once.
+        for (std::size_t nonZero : {std::size_t{1}, kAllTermsFrom - 1, kAllTermsFrom})
+            expectSameAsReference(scene, coefficientsWithNonZero(random, nonZero));
     }
 }
 
