@@ -108,7 +108,8 @@ CoefficientList coefficientsFromTexts(const std::array<std::string, 27>& texts) 
 }
 
 std::string coefficientText(double value) {
-    return roundTripText(value);
+    // A stored −0 is shown as the 0 it means.
+    return value == 0 ? std::string("0") : roundTripText(value);
 }
 
 } // namespace vintrel

@@ -105,7 +105,7 @@ inline constexpr std::array<double, 4> kTrailLengthFactors = {0.25, 0.5, 0.75, 1
 /// ("'x' is not a valid floating point value") for the first that is not.
 CoefficientList coefficientsFromTexts(const std::array<std::string, 27>& texts);
 
-/// The text of a row value: the shortest that reads back to the same number.
+/// The text of a row value: the shortest that reads back to the same number; "0" for ±0.
 std::string coefficientText(double value);
 
 } // namespace vintrel

@@ -152,6 +152,7 @@ TEST(PotentialPageModel, CoefficientRows) {
     EXPECT_EQ(c[26], 0.1 + 0.2);
     for (const double v : {0.1, -1.0 / 3, 1e-9, 123456789.125, -2413.755045408678})
         EXPECT_EQ(strToFloatDot(coefficientText(v)), v);
+    EXPECT_EQ(coefficientText(-0.0), "0");
     texts[5] = "-";
     EXPECT_THROW(coefficientsFromTexts(texts), ConversionError);
 }
