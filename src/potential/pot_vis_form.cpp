@@ -27,6 +27,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSlider>
 
 namespace vintrel {
@@ -72,9 +73,12 @@ void TPotVisForm::wczytajDane(const PageContext&) {
 
 void TPotVisForm::loadRows(const TVariables& vars) {
     FLoading = true;
-    for (int i = 1; i <= 27; ++i)
+    for (int i = 1; i <= 27; ++i) {
         rowEdit(i)->setText(
             QString::fromStdString(coefficientText(vars.wsp_A[static_cast<std::size_t>(i - 1)])));
+        // Long numbers show their leading digits.
+        rowEdit(i)->setCursorPosition(0);
+    }
     FLoading = false;
 }
 
@@ -140,9 +144,19 @@ void TPotVisForm::setShape(Body body, int size, Resolution resolution) {
     if (regrid)
         shape.rotation = {};
     FField.setShape(shape);
+    {
+        // The shape panel shows the choice also when it was made here.
+        const QSignalBlocker b1(ComboBoxShape), b2(ComboBoxResolution), b3(TrackBarSize);
+        ComboBoxShape->setCurrentIndex(static_cast<int>(body));
+        ComboBoxResolution->setCurrentIndex(static_cast<int>(resolution));
+        TrackBarSize->setValue(size);
+        LabelSize->setText(QString::number(size));
+        TrackBarSize->setToolTip(QString::number(size));
+    }
     baseShp = bodyShape(body, size);
     showRotatedShape();
     readAndVis();
+    shapeChanged();
 }
 
 void TPotVisForm::choosePalette(int index) {
@@ -375,6 +389,13 @@ void TPotVisForm::setRotationShown(bool shown) {
     placeOverlays();
     showRotatedShape();
     readAndVis();
+}
+
+void TPotVisForm::setAngles(double x, double y, double z) {
+    FAngles[0]->SetPosition(x);
+    FAngles[1]->SetPosition(y);
+    FAngles[2]->SetPosition(z);
+    showRotatedShape();
 }
 
 void TPotVisForm::applyRotation() {

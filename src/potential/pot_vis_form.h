@@ -91,6 +91,8 @@ public:
     void stopStepRepeat();
     void setRotationShown(bool shown);
     void applyRotation();
+    /// The angles of the rotation panel's boxes.
+    void setAngles(double x, double y, double z);
     void exportData();
 
     // What the page shows, for tests and shots.
@@ -109,12 +111,15 @@ public:
     TMyButton* padlockButton() const { return MyButtonKlodka; }
     TMyButton* freeButton() const { return MyButtonFree; }
     QWidget* stepPanel() const { return PanelStep; }
+    TMyButton* stepUpButton() const { return MyButtonAdd; }
     QWidget* warningPanel() const { return PanelWarning; }
     bool stepRepeating() const { return FStepTimer.isActive(); }
     const PotentialField& field() const { return FField; }
     const CloudShading& shading() const { return FShading; }
     const ValueRange& range() const { return FRange; }
     int activeRow() const { return activeEdit; }
+    /// The wireframe the view shows (only while the rotation panel is open).
+    const TShapeData& shownShape() const { return viewPanelShp; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -122,6 +127,8 @@ protected:
     virtual std::optional<ViewHole> hole() const { return std::nullopt; }
     /// The mean-field page reads its moment table and rebuilds its trail.
     virtual void resultLoaded(const std::filesystem::path&) {}
+    /// The shape changed (the mean-field trail follows the shape size).
+    virtual void shapeChanged() {}
     /// Builds the mean-field page's extra controls.
     virtual void addShapeControls(QWidget*, int&) {}
     virtual QWidget* makeTopBar(QWidget*) { return nullptr; }
@@ -231,6 +238,7 @@ protected:
     void resultLoaded(const std::filesystem::path& folder) override;
     void addShapeControls(QWidget* parent, int& y) override;
     QWidget* makeTopBar(QWidget* parent) override;
+    void shapeChanged() override { rebuildTrail(); }
 
 private:
     void showTemperature();

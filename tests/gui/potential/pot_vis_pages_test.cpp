@@ -144,6 +144,13 @@ private slots:
 
         view.page->setShape(Body::cube, 2, Resolution::low);
         QCOMPARE(view.page->field().cloud().size(), std::size_t(41 * 41 * 41));
+        QCOMPARE(view.page->shapeBox()->currentText(), QStringLiteral("Cube"));
+        QCOMPARE(view.page->resolutionBox()->currentText(), QStringLiteral("Low"));
+        QCOMPARE(view.page->sizeSlider()->value(), 2);
+        // The box itself changes the body and keeps the grid.
+        view.page->shapeBox()->setCurrentIndex(3);
+        QCOMPARE(view.page->field().shape().body, Body::octahedron);
+        QCOMPARE(view.page->field().shape().size, 2);
         QVERIFY(view.page->field().pointsVersion() > points);
         QApplication::processEvents();
         gl->grabFramebuffer();
@@ -226,14 +233,79 @@ private slots:
         QApplication::setActiveWindow(&outside);
         QTRY_VERIFY_WITH_TIMEOUT(!view.page->stepRepeating(), 2000);
 
-        view.page->startStepRepeat(true);
-        view.page->stopStepRepeat();
+        // Held with the mouse: one step at once, the repeat runs until the release.
+        view.page->rowEdit(3)->setText(QStringLiteral("1"));
+        view.page->selectRow(3);
+        TMyButton* up = view.page->stepUpButton();
+        QTest::mousePress(up, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(view.page->rowEdit(3)->text(), QStringLiteral("1.1"));
+        QVERIFY(view.page->stepRepeating());
+        QTest::mouseRelease(up, Qt::LeftButton, {}, QPoint(5, 5));
         QVERIFY(!view.page->stepRepeating());
 
         view.page->setFreeMode(false);
         QCOMPARE(view.page->rowEdit(3)->text(), stored);
         QVERIFY(!view.page->warningPanel()->isVisible());
         QVERIFY(!view.page->rowEdit(3)->isEnabled());
+    }
+
+    // The indicators stop 5 pixels above and 8 pixels below each other; the release sets the
+    // thresholds from where they stand. A click between them chooses the central part.
+    void indicatorsAreDraggedWithinTheirLimits() {
+        Examples ex;
+        Hosted<TPotVisResultForm> view;
+        view.load(ex.ceGamma8);
+        TPaletteStrip* strip = view.page->paletteStrip();
+        const QRect upper = strip->upperIndicator();
+        const int lowerTop = strip->lowerTop();
+        const QPoint grab = upper.center();
+        QTest::mousePress(strip, Qt::LeftButton, {}, grab);
+        for (int y = grab.y(); y < lowerTop + 40; y += 3)
+            QTest::mouseMove(strip, QPoint(grab.x(), y));
+        QTest::mouseRelease(strip, Qt::LeftButton, {}, QPoint(grab.x(), lowerTop + 40));
+        QVERIFY(strip->upperTop() <= lowerTop - 5);
+        QVERIFY(strip->upperTop() >= lowerTop - 8);
+        const double upperFraction = strip->upperFraction();
+        QVERIFY(upperFraction < 0.35);
+        // The filter took the new threshold: the shading is that of the new fractions.
+        CloudShading expected;
+        shadeCloud(view.page->field().cloud(),
+                   shadeRequestFor(view.page->range(), strip->lowerFraction(), upperFraction, true),
+                   expected);
+        QCOMPARE(view.page->shading().visible, expected.visible);
+
+        // From the start again: the lower one cannot pass above 8 pixels below the upper one.
+        view.page->setFractions(0.3, 0.7);
+        const QPoint low = strip->lowerIndicator().center();
+        QTest::mousePress(strip, Qt::LeftButton, {}, low);
+        for (int y = low.y(); y > 0; y -= 3)
+            QTest::mouseMove(strip, QPoint(low.x(), y));
+        QTest::mouseRelease(strip, Qt::LeftButton, {}, QPoint(low.x(), 0));
+        QVERIFY(strip->lowerTop() >= strip->upperTop() + 8);
+        QVERIFY(strip->lowerTop() <= strip->upperTop() + 11);
+
+        const QPoint between(30, (strip->upperTop() + strip->lowerTop()) / 2 + 6);
+        QTest::mouseClick(strip, Qt::LeftButton, {}, between);
+        QVERIFY(!strip->marginal());
+    }
+
+    // "apply" turns the points; a new size builds an unturned grid again.
+    void rotationIsAppliedToThePointsUntilTheGridChanges() {
+        Examples ex;
+        Hosted<TPotVisResultForm> view;
+        view.load(ex.ti);
+        view.page->setShape(Body::cube, 1, Resolution::low);
+        view.page->setRotationShown(true);
+        view.page->setAngles(90, 0, 0);
+        view.page->applyRotation();
+        QCOMPARE(view.page->field().shape().rotation.x, 90.0);
+        const PotentialCloud turned = buildCloud(Body::cube, 1, 20, {90, 0, 0});
+        QCOMPARE(view.page->field().cloud().y, turned.y);
+        view.page->setShape(Body::cube, 2, Resolution::low);
+        QCOMPARE(view.page->field().shape().rotation.x, 0.0);
+        QVERIFY(!view.page->shownShape().lines.empty());
+        view.page->setRotationShown(false);
+        QVERIFY(view.page->shownShape().lines.empty());
     }
 
     void exportWritesThePointsOfTheBody() {
