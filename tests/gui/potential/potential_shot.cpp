@@ -2,7 +2,8 @@
 //   vintrel-potential-shot OUT_FOLDER
 // unpacks the three examples and writes ce-g8-sphere.png, ce-g8-cube-warm.png,
 // ce-g7-central.png, ti-sphere.png, ti-octahedron-thermo.png, ti-cube-marginal.png and
-// nd-T0.png, nd-T1.png, nd-T2.png (three temperatures with the trail), nd-hole.png.
+// ce-rotated-tetrahedron.png, nd-T0.png, nd-T1.png, nd-T2.png (three temperatures with the
+// trail) and nd-hole.png.
 #include "containers/container_format.h"
 #include "containers/result_import.h"
 #include "controls/fonts.h"
@@ -108,6 +109,16 @@ int main(int argc, char** argv) {
         // Looking down the trigonal axis (z): turned so that the view axis is the z axis.
         plain.view()->camera().setAngles(-35.26, 45);
         plain.view()->update();
+    });
+
+    ok &= shooter.shoot(plain, at("Result00"), QStringLiteral("ce-rotated-tetrahedron"), [&] {
+        plain.setShape(Body::tetrahedron, 3, Resolution::medium);
+        plain.setFractions(0.3, 0.7);
+        plain.view()->setDefaultView();
+        plain.setRotationShown(true);
+        plain.setAngles(0, 0, 45);
+        plain.applyRotation();
+        QApplication::processEvents();
     });
 
     TPotVisMFAForm meanField(host);
