@@ -1,5 +1,6 @@
 #include "potential/palette_strip.h"
 
+#include "base/data_table.h"
 #include "base/number_pattern.h"
 #include "base/number_text.h"
 #include "controls/fonts.h"
@@ -203,7 +204,18 @@ void TPaletteStrip::leaveEvent(QEvent*) {
 
 void TPaletteStrip::updateHint(const QPoint& p) {
     QString hint;
-    if (upperIndicator().contains(p) || lowerIndicator().contains(p)) {
+    const bool ordered = range_.min < range_.max;
+    const int captionLeft = kIndicatorLeft + kIndicatorWidth + 2;
+    const auto full = [](double value) { return QString::fromStdString(roundTripText(value)); };
+    if (p.y() < strip_.top) {
+        hint = full(range_.max);
+    } else if (p.y() >= strip_.top + strip_.height + 2) {
+        hint = full(range_.min);
+    } else if (ordered && p.x() >= captionLeft && std::abs(p.y() - centreOf(upperTop_)) <= 7) {
+        hint = full(valueAtFraction(range_, upperFraction()));
+    } else if (ordered && p.x() >= captionLeft && std::abs(p.y() - centreOf(lowerTop_)) <= 7) {
+        hint = full(valueAtFraction(range_, lowerFraction()));
+    } else if (upperIndicator().contains(p) || lowerIndicator().contains(p)) {
         hint = QStringLiteral("Drag to set range");
     } else if (p.x() >= kStripLeft && p.x() < kStripLeft + kStripWidth) {
         const bool inside = p.y() >= centreOf(upperTop_) && p.y() <= centreOf(lowerTop_);

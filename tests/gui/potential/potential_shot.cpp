@@ -125,9 +125,12 @@ int main(int argc, char** argv) {
     const ResultLocation nd = at("Result03");
     for (const int step : {0, 1, 2}) {
         ok &= shooter.shoot(meanField, nd, QStringLiteral("nd-T%1").arg(step), [&, step] {
+            // Through the view-through hole: the trail of the last five steps at a low
+            // temperature, just below and just above the ordering temperature.
             meanField.trailBox()->setChecked(true);
+            meanField.holeBox()->setChecked(true);
             QSlider* slider = meanField.temperatureSlider();
-            slider->setValue(slider->maximum() * (step == 0 ? 5 : step == 1 ? 20 : 30) / 100);
+            slider->setValue(slider->maximum() * (step == 0 ? 10 : step == 1 ? 30 : 33) / 100);
         });
     }
     ok &= shooter.shoot(meanField, nd, QStringLiteral("nd-hole"), [&] {
