@@ -90,9 +90,8 @@ std::array<float, 16> floats(const Matrix4& m) {
 }
 
 /// The glyph strip as RGBA bytes from the top row, alpha the mean of red, green and blue.
-QImage glyphImage() {
-    const QImage strip = QImage(QStringLiteral(":/data/") + QString::fromLatin1(kGlyphFile))
-                             .convertToFormat(QImage::Format_RGBA8888);
+QImage glyphImage(const QString& file) {
+    const QImage strip = QImage(file).convertToFormat(QImage::Format_RGBA8888);
     if (strip.isNull())
         return strip;
     QImage rgba = strip;
@@ -153,7 +152,9 @@ struct TGLPanel::GLState {
     MeshRange grid, arrow, shape, trail;
 };
 
-TGLPanel::TGLPanel(QWidget* parent) : QOpenGLWidget(parent) {
+TGLPanel::TGLPanel(QWidget* parent)
+    : QOpenGLWidget(parent),
+      glyphFile_(QStringLiteral(":/data/") + QString::fromLatin1(kGlyphFile)) {
     QSurfaceFormat surface = QSurfaceFormat::defaultFormat();
     surface.setDepthBufferSize(24);
     setFormat(surface);
@@ -250,9 +251,9 @@ bool TGLPanel::makeResources() {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 256, 1, 0, GL_RGB, GL_UNSIGNED_BYTE, palette_.data());
 
-    const QImage glyphs = glyphImage();
+    const QImage glyphs = glyphImage(glyphFile_);
     if (glyphs.isNull()) {
-        latch(QStringLiteral("Cannot read the glyph strip ") + QString::fromLatin1(kGlyphFile));
+        latch(QStringLiteral("Cannot read the glyph strip ") + glyphFile_);
     } else {
         glGenTextures(1, &gl_->glyphTexture);
         glBindTexture(GL_TEXTURE_2D, gl_->glyphTexture);

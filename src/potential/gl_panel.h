@@ -71,6 +71,9 @@ public:
 
     /// The left button is held: the coarse subset is drawn.
     bool dragging() const { return dragging_; }
+    /// The picture of the label glyphs (the compiled-in strip by default); read when the GL
+    /// resources are made.
+    void setGlyphStripFile(const QString& file) { glyphFile_ = file; }
     /// The GL problem shown in the panel ("" while there is none).
     const QString& problem() const { return problem_; }
 
@@ -137,6 +140,7 @@ private:
 
     bool positionsDirty_ = true, shadingDirty_ = true, paletteDirty_ = true, meshDirty_ = true;
     std::unique_ptr<GLState> gl_;
+    QString glyphFile_;
     QString problem_;
     Uploads uploads_;
 };

@@ -5,6 +5,7 @@
 #include "potential/gl_panel.h"
 #include "potential/potential.h"
 #include "resultdata/term_values.h"
+#include "support/viewer_fixture.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -267,6 +268,34 @@ private slots:
         const QImage image = view.frame();
         QCOMPARE(view.colourAt(image, kPoints[0]), paletteColour(1));
         QVERIFY(view.panel->problem().isEmpty());
+    }
+
+    // A problem in the GL set-up is kept and written in the panel, once, never in a message
+    // box; the rest of the scene is drawn.
+    void aProblemIsWrittenInThePanel() {
+        test::MessageCatcher messages;
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        auto* panel = new TGLPanel(&window);
+        panel->setGlyphStripFile(QStringLiteral("/nonexistent/numbers.bmp"));
+        layout->addWidget(panel);
+        window.resize(420, 300);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        panel->setPalette(distinctPalette());
+        panel->setPoints(cloudOf(kPoints, {}), 1);
+        panel->setShading(shadingOf({9, 9, 9}, {1, 1, 1}));
+        const QImage image = panel->grabFramebuffer();
+        const auto at = projectToPixel(kPoints[2], panel->camera(), image.width(), image.height());
+        QVERIFY(panel->problem().contains(QStringLiteral("/nonexistent/numbers.bmp")));
+        const QString first = panel->problem();
+        panel->resize(300, 200);
+        panel->grabFramebuffer();
+        QCOMPARE(panel->problem(), first);
+        QVERIFY(messages.texts().isEmpty());
+        // The note is written in the view's text colour over the scene.
+        QVERIFY(pixelsOf(image, theme::kText, 40) > 20);
+        QCOMPARE(image.pixelColor(int(at->x), int(at->y)), paletteColour(9));
     }
 
     // The wireframe in white, the field arrow nearly black, the axis labels in their colours.
