@@ -15,6 +15,7 @@
 #include "resultdata/input_files.h"
 #include "resultdata/result_variables.h"
 #include "support/temp_dir.h"
+#include "support/viewer_fixture.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -306,6 +307,49 @@ private slots:
         QVERIFY(!view.page->shownShape().lines.empty());
         view.page->setRotationShown(false);
         QVERIFY(view.page->shownShape().lines.empty());
+    }
+
+    // "load from file": a cancelled dialog and a file that is no picture keep the palette; a
+    // picture becomes the palette, its top row colouring the highest values.
+    void paletteFromAFile() {
+        Examples ex;
+        test::TempDir dir;
+        QString answer;
+        PotVisHost host;
+        host.choosePaletteFile = [&] { return answer; };
+        setMessagesToStandardError(false);
+        test::MessageCatcher messages;
+        Hosted<TPotVisResultForm> view(host);
+        view.load(ex.ceGamma8);
+        view.page->choosePalette(2);
+        const int palettes = view.page->view()->uploads().palettes;
+        answer.clear();
+        view.page->choosePalette(19);
+        QCOMPARE(view.page->paletteBox()->currentIndex(), 2);
+        const QString junk = QString::fromStdString((dir / "junk.bmp").string());
+        test::writeFile(dir / "junk.bmp", "not a picture");
+        answer = junk;
+        view.page->choosePalette(19);
+        QCOMPARE(view.page->paletteBox()->currentIndex(), 2);
+        QCOMPARE(view.page->view()->uploads().palettes, palettes);
+        QCOMPARE(messages.texts().size(), 1);
+        QVERIFY(messages.texts().front().contains(QStringLiteral("junk.bmp")));
+
+        QImage picture(4, 256, QImage::Format_RGB32);
+        for (int y = 0; y < 256; ++y)
+            for (int x = 0; x < 4; ++x)
+                picture.setPixelColor(x, y, QColor(255 - y, 0, y));
+        answer = QString::fromStdString((dir / "own.bmp").string());
+        QVERIFY(picture.save(answer));
+        view.page->choosePalette(19);
+        QCOMPARE(view.page->paletteBox()->currentIndex(), 19);
+        QCOMPARE(view.page->view()->uploads().palettes, palettes + 1);
+        // The highest value (entry 255) takes the top row's red.
+        QImage strip = view.page->paletteStrip()->grab().toImage();
+        const PaletteStrip s = view.page->paletteStrip()->strip();
+        QCOMPARE(strip.pixelColor(40, s.top), QColor(255, 0, 0));
+        QCOMPARE(strip.pixelColor(40, s.top + s.height - 1), QColor(0, 0, 255));
+        setMessagesToStandardError(true);
     }
 
     void exportWritesThePointsOfTheBody() {
