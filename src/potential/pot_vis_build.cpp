@@ -19,8 +19,10 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -193,8 +195,18 @@ QWidget* TPotVisForm::buildRightColumn(QWidget* parent) {
     ComboBoxPalette = new QComboBox(column);
     ComboBoxPalette->setFont(viewerFont());
     ComboBoxPalette->setMaxVisibleItems(20);
-    for (const char* name : PaletteNames)
-        ComboBoxPalette->addItem(QString::fromLatin1(name));
+    // Each entry shows its palette, lowest values on the left.
+    ComboBoxPalette->setIconSize(QSize(24, 10));
+    for (std::size_t i = 0; i < PaletteNames.size(); ++i) {
+        QPixmap swatch;
+        if (i < PaletteFiles.size()) {
+            const QImage picture(QStringLiteral(":/data/") + QString::fromLatin1(PaletteFiles[i]));
+            if (!picture.isNull())
+                swatch =
+                    QPixmap::fromImage(picture.transformed(QTransform().rotate(90)).scaled(24, 10));
+        }
+        ComboBoxPalette->addItem(QIcon(swatch), QString::fromLatin1(PaletteNames[i]));
+    }
     layout->addWidget(ComboBoxPalette);
     connect(ComboBoxPalette, qOverload<int>(&QComboBox::activated), this,
             [this](int index) { choosePalette(index); });

@@ -321,6 +321,11 @@ private slots:
         test::MessageCatcher messages;
         Hosted<TPotVisResultForm> view(host);
         view.load(ex.ceGamma8);
+        // The entries show their palettes: "standard" from blue on the left to red on the right.
+        const QImage swatch = view.page->paletteBox()->itemIcon(0).pixmap(24, 10).toImage();
+        QVERIFY(swatch.pixelColor(1, 5).blue() > 100 && swatch.pixelColor(1, 5).red() < 60);
+        QVERIFY(swatch.pixelColor(22, 5).red() > 150 && swatch.pixelColor(22, 5).blue() < 60);
+        QVERIFY(view.page->paletteBox()->itemIcon(19).isNull());
         view.page->choosePalette(2);
         const int palettes = view.page->view()->uploads().palettes;
         answer.clear();
