@@ -135,15 +135,9 @@ bool TPotVisForm::readAndVis() {
 }
 
 void TPotVisForm::setShape(Body body, int size, Resolution resolution) {
-    ShapeChoice shape = FField.shape();
-    const bool regrid = shape.size != size || shape.resolution != resolution;
-    shape.body = body;
-    shape.size = size;
-    shape.resolution = resolution;
-    // A new grid is never rotated; a new body keeps the applied rotation of the points.
-    if (regrid)
-        shape.rotation = {};
-    FField.setShape(shape);
+    // A new body or grid shows the points unturned; the rotation panel keeps its angles and its
+    // turned wireframe until "apply".
+    FField.setShape({body, size, resolution, {}});
     {
         // The shape panel shows the choice also when it was made here.
         const QSignalBlocker b1(ComboBoxShape), b2(ComboBoxResolution), b3(TrackBarSize);

@@ -290,7 +290,7 @@ private slots:
         QVERIFY(!strip->marginal());
     }
 
-    // "apply" turns the points; a new size builds an unturned grid again.
+    // "apply" turns the points; a new body or size shows them unturned again.
     void rotationIsAppliedToThePointsUntilTheGridChanges() {
         Examples ex;
         Hosted<TPotVisResultForm> view;
@@ -302,6 +302,9 @@ private slots:
         QCOMPARE(view.page->field().shape().rotation.x, 90.0);
         const PotentialCloud turned = buildCloud(Body::cube, 1, 20, {90, 0, 0});
         QCOMPARE(view.page->field().cloud().y, turned.y);
+        view.page->setShape(Body::sphere, 1, Resolution::low);
+        QCOMPARE(view.page->field().shape().rotation.x, 0.0);
+        view.page->applyRotation();
         view.page->setShape(Body::cube, 2, Resolution::low);
         QCOMPARE(view.page->field().shape().rotation.x, 0.0);
         QVERIFY(!view.page->shownShape().lines.empty());
