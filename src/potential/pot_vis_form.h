@@ -111,6 +111,7 @@ public:
     TMyButton* padlockButton() const { return MyButtonKlodka; }
     TMyButton* freeButton() const { return MyButtonFree; }
     QWidget* stepPanel() const { return PanelStep; }
+    TGraphSidePanel* shapePanel() const { return PanelShape; }
     TMyButton* stepUpButton() const { return MyButtonAdd; }
     QWidget* warningPanel() const { return PanelWarning; }
     bool stepRepeating() const { return FStepTimer.isActive(); }

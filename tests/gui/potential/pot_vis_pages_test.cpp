@@ -8,6 +8,7 @@
 #include "controls/messages.h"
 #include "controls/my_button.h"
 #include "graphs/range_editor.h"
+#include "graphs/side_panel.h"
 #include "potential/gl_panel.h"
 #include "potential/palette_strip.h"
 #include "potential/pot_vis_form.h"
@@ -288,6 +289,23 @@ private slots:
         const QPoint between(30, (strip->upperTop() + strip->lowerTop()) / 2 + 6);
         QTest::mouseClick(strip, Qt::LeftButton, {}, between);
         QVERIFY(!strip->marginal());
+    }
+
+    // The shape panel slides to a 25-pixel strip at the left and back to 200 pixels; its
+    // collapse button keeps to the right edge.
+    void shapePanelCollapses() {
+        Hosted<TPotVisResultForm> view;
+        TGraphSidePanel* panel = view.page->shapePanel();
+        const int left = panel->x();
+        QCOMPARE(panel->width(), 200);
+        QTest::mouseClick(panel->collapseButton(), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(panel->width(), 25, 2000);
+        QCOMPARE(panel->x(), left);
+        QVERIFY(panel->collapseButton()->geometry().right() < panel->width());
+        QVERIFY(panel->content()->geometry().right() < panel->collapseButton()->x());
+        QTest::mouseClick(panel->collapseButton(), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(panel->width(), 200, 2000);
+        QCOMPARE(panel->content()->x(), 4);
     }
 
     // "apply" turns the points; a new body or size shows them unturned again.
