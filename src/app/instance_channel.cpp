@@ -67,7 +67,11 @@ void InstanceChannel::acceptConnection() {
             line.chop(1);
             socket->write(QByteArray(1, kAck));
             socket->flush();
-            emit openRequested(QString::fromUtf8(line));
+            // The import runs after this handler has returned: it lets pending events run,
+            // and the socket may be deleted then (the other copy hangs up after the reply).
+            QMetaObject::invokeMethod(
+                this, [this, path = QString::fromUtf8(line)] { emit openRequested(path); },
+                Qt::QueuedConnection);
         });
     }
 }

@@ -12,6 +12,7 @@
 #include "parameters/mini_param_form.h"
 #include "parameters/param_result_form.h"
 #include "parameters/parameters_refresh.h"
+#include "potential/pot_vis_form.h"
 #include "tabs/reader_panel.h"
 #include "tabs/result_page.h"
 
@@ -225,6 +226,14 @@ std::unique_ptr<TResultPage> graphPage(const GraphPageHost& host,
     return page;
 }
 
+// What the potential pages get: the current result and the window their messages belong to.
+PotVisHost potVisHost(const PageHost& host) {
+    PotVisHost potential;
+    potential.currentResult = host.currentResult;
+    potential.mainWindow = host.mainWindow;
+    return potential;
+}
+
 } // namespace
 
 void registerResultPages(TMyReaderPanel2& panel, const PageHost& host) {
@@ -232,6 +241,10 @@ void registerResultPages(TMyReaderPanel2& panel, const PageHost& host) {
                        [host] { return std::make_unique<ParametersPage>(host); });
     panel.registerPage(PageId::Hamiltonian,
                        [host] { return std::make_unique<HamiltonianPage>(host); });
+    panel.registerPage(PageId::Potentials,
+                       [host] { return std::make_unique<TPotVisResultForm>(potVisHost(host)); });
+    panel.registerPage(PageId::PotVisD,
+                       [host] { return std::make_unique<TPotVisMFAForm>(potVisHost(host)); });
     auto* mini = new MiniParamCompanion(&panel, host);
     panel.registerCompanion(mini);
     panel.registerPage(PageId::Energy, [host, form = &mini->form()] {

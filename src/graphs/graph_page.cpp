@@ -8,6 +8,7 @@
 #include "controls/numeric_entry.h"
 #include "controls/theme.h"
 #include "graphs/graph_details.h"
+#include "graphs/range_editor.h"
 #include "resultdata/result_variables.h"
 #include "tabs/reader_panel.h"
 
@@ -113,15 +114,12 @@ void TGraphPage::buildToolbar() {
     MyButtonZoom = makeButton(Panel_wyswietl, QStringLiteral("1:1"),
                               QStringLiteral("Set plot range so the graph fits in the window"), 30,
                               false, QStringLiteral("tool"));
-    MyButtonRange = makeButton(Panel_wyswietl, QStringLiteral("set range"),
-                               QStringLiteral("Set plot range"), 70, false);
-    Edit_Max = new QLineEdit(Panel_wyswietl);
-    Edit_Max->setFixedWidth(80);
-    Edit_Max->setFont(viewerFont());
-    installNumericKeyFilter(Edit_Max);
+    FRangeEditor = new TRangeEditor(Panel_wyswietl,
+                                    {QStringLiteral("set range"), QStringLiteral("Set plot range"),
+                                     70, QStringLiteral("set"),
+                                     QStringLiteral("Set plot range for current graph"), 40, 80});
     MyLabelExp = new TMyLabel(Panel_wyswietl);
-    MyButtonSet = makeButton(Panel_wyswietl, QStringLiteral("set"),
-                             QStringLiteral("Set plot range for current graph"), 40, false);
+    FRangeEditor->setCompanion(MyLabelExp);
     MyButtonKlodka = makeButton(Panel_wyswietl, QString(), FConfig.padlockHint, 24, true,
                                 QStringLiteral("padlock"));
     MyButtonMarkers =
@@ -129,22 +127,16 @@ void TGraphPage::buildToolbar() {
                    QStringLiteral("Put markers (experimental data) on the graph"), 100, true);
     for (QWidget* w :
          {static_cast<QWidget*>(MyButtonExpPlus), static_cast<QWidget*>(MyButtonExpMinus),
-          static_cast<QWidget*>(MyButtonZoom), static_cast<QWidget*>(MyButtonRange),
-          static_cast<QWidget*>(Edit_Max), static_cast<QWidget*>(MyLabelExp),
-          static_cast<QWidget*>(MyButtonSet), static_cast<QWidget*>(MyButtonKlodka),
-          static_cast<QWidget*>(MyButtonMarkers)})
+          static_cast<QWidget*>(MyButtonZoom), static_cast<QWidget*>(FRangeEditor),
+          static_cast<QWidget*>(MyButtonKlodka), static_cast<QWidget*>(MyButtonMarkers)})
         FToolbarRow->addWidget(w);
     FToolbarRow->addStretch(1);
-    Edit_Max->hide();
-    MyLabelExp->hide();
-    MyButtonSet->hide();
 
     connect(MyButtonExpPlus, &TMyButton::OnClick, this, &TGraphPage::zoomIn);
     connect(MyButtonExpMinus, &TMyButton::OnClick, this, &TGraphPage::zoomOut);
     connect(MyButtonZoom, &TMyButton::OnClick, this, &TGraphPage::zoomToData);
-    connect(MyButtonRange, &TMyButton::OnClick, this, &TGraphPage::openRangeEditor);
-    connect(MyButtonSet, &TMyButton::OnClick, this, &TGraphPage::applyRangeEditor);
-    connect(Edit_Max, &QLineEdit::returnPressed, this, &TGraphPage::applyRangeEditor);
+    connect(FRangeEditor, &TRangeEditor::openRequested, this, &TGraphPage::openRangeEditor);
+    connect(FRangeEditor, &TRangeEditor::confirmed, this, &TGraphPage::applyRangeEditor);
     connect(MyButtonKlodka, &TMyButton::OnClick, this,
             [this] { setPadlock(MyButtonKlodka->Down()); });
     connect(MyButtonMarkers, &TMyButton::OnClick, this,

@@ -28,6 +28,7 @@ namespace vintrel {
 class TMyButton;
 class TMyLabel;
 class TGraphDetailsLink;
+class TRangeEditor;
 
 /// What the small parameter view is told by a graph page: the mouse went in or out of its
 /// area, was pressed or released there, or clicked it.
@@ -129,9 +130,9 @@ public:
     TMyButton* zoomInButton() const { return MyButtonExpPlus; }
     TMyButton* zoomOutButton() const { return MyButtonExpMinus; }
     TMyButton* zoomButton() const { return MyButtonZoom; }
-    TMyButton* rangeButton() const { return MyButtonRange; }
-    TMyButton* setButton() const { return MyButtonSet; }
-    QLineEdit* rangeEdit() const { return Edit_Max; }
+    TMyButton* rangeButton() const;
+    TMyButton* setButton() const;
+    QLineEdit* rangeEdit() const;
     TMyButton* padlockButton() const { return MyButtonKlodka; }
     TMyButton* markersButton() const { return MyButtonMarkers; }
     TMyButton* detailsButton() const { return MyButtonDetails; }
@@ -141,6 +142,11 @@ public:
 
     /// Shares the details window with another page (the pair of pages that open one window).
     void setDetailsLink(TGraphDetailsLink* link);
+
+    /// A toolbar or panel button in the viewer's look.
+    static TMyButton* makeButton(QWidget* parent, const QString& caption, const QString& hint,
+                                 int width, bool toggle,
+                                 const QString& glyphs = QStringLiteral("button"));
 
 protected:
     // What a page says.
@@ -192,10 +198,6 @@ protected:
     AxisRange axisRange() const;
     /// A text for the user, shown in a message box (not from a paint).
     void tell(const QString& text);
-    /// A toolbar or panel button in the viewer's look.
-    static TMyButton* makeButton(QWidget* parent, const QString& caption, const QString& hint,
-                                 int width, bool toggle,
-                                 const QString& glyphs = QStringLiteral("button"));
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -238,10 +240,8 @@ private:
     TMyButton* MyButtonExpPlus = nullptr;
     TMyButton* MyButtonExpMinus = nullptr;
     TMyButton* MyButtonZoom = nullptr;
-    TMyButton* MyButtonRange = nullptr;
-    QLineEdit* Edit_Max = nullptr;
+    TRangeEditor* FRangeEditor = nullptr;
     TMyLabel* MyLabelExp = nullptr;
-    TMyButton* MyButtonSet = nullptr;
     TMyButton* MyButtonKlodka = nullptr;
     TMyButton* MyButtonMarkers = nullptr;
     TMyButton* MyButtonDetails = nullptr;

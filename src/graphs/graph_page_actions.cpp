@@ -9,6 +9,7 @@
 #include "controls/my_button.h"
 #include "controls/my_label.h"
 #include "controls/theme.h"
+#include "graphs/range_editor.h"
 #include "tabs/reader_panel.h"
 
 #include <QDir>
@@ -81,9 +82,21 @@ void TGraphPage::zoomOut() {
     openRangeEditor();
 }
 
+TMyButton* TGraphPage::rangeButton() const {
+    return FRangeEditor->button();
+}
+
+TMyButton* TGraphPage::setButton() const {
+    return FRangeEditor->confirmButton();
+}
+
+QLineEdit* TGraphPage::rangeEdit() const {
+    return FRangeEditor->edit();
+}
+
 void TGraphPage::zoomToData() {
     refresh();
-    Edit_Max->clear();
+    FRangeEditor->edit()->clear();
     if (!hasData())
         return;
     storeRange(fittedRange());
@@ -93,27 +106,18 @@ void TGraphPage::zoomToData() {
 
 void TGraphPage::openRangeEditor() {
     const AxisRange range = FSession.range();
-    MyButtonRange->hide();
-    Edit_Max->setText(QString::fromStdString(floatToStrDot(range.range)));
-    if (FConfig.exponentInEditor) {
+    if (FConfig.exponentInEditor)
         MyLabelExp->SetCaption(exponentCaption(range.exponent));
-        MyLabelExp->show();
-    }
-    Edit_Max->show();
-    MyButtonSet->show();
-    Edit_Max->setFocus();
-    Edit_Max->selectAll();
+    FRangeEditor->open(QString::fromStdString(floatToStrDot(range.range)));
+    MyLabelExp->setVisible(FConfig.exponentInEditor);
 }
 
 void TGraphPage::closeRangeEditor() {
-    MyButtonRange->show();
-    Edit_Max->hide();
-    MyLabelExp->hide();
-    MyButtonSet->hide();
+    FRangeEditor->close();
 }
 
 void TGraphPage::applyRangeEditor() {
-    const auto value = parseRangeEntry(Edit_Max->text().toStdString());
+    const auto value = parseRangeEntry(FRangeEditor->edit()->text().toStdString());
     closeRangeEditor();
     refresh();
     AxisRange range = FSession.range();
@@ -129,7 +133,7 @@ void TGraphPage::setPadlock(bool down) {
     FSession.setPadlock(down);
     if (!down)
         return;
-    if (MyButtonSet->isVisible())
+    if (FRangeEditor->isOpen())
         applyRangeEditor();
     else {
         refresh();

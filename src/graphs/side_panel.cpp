@@ -8,46 +8,62 @@
 
 namespace vintrel {
 
-namespace {
-
-constexpr int kCollapsedWidth = 26;
-
-} // namespace
-
 TGraphSidePanel::TGraphSidePanel(QWidget* parent, int expandedWidth, int height, int rightGap)
-    : TNicePanel(parent), FExpandedWidth(expandedWidth), FRightGap(rightGap) {
+    : TGraphSidePanel(parent, expandedWidth, height, rightGap, Slide{}) {}
+
+TGraphSidePanel::TGraphSidePanel(QWidget* parent, int expandedWidth, int height, int rightGap,
+                                 Slide slide)
+    : TNicePanel(parent), FExpandedWidth(expandedWidth), FRightGap(rightGap), FSlide(slide) {
+    const int kCollapsedWidth = slide.collapsedWidth;
     loadPanelSet(*this, QStringLiteral("panel"));
     resize(expandedWidth, height);
     MyButtonZwin = new TMyButton(this);
     loadGlyphSet(*MyButtonZwin, QStringLiteral("tool"));
     MyButtonZwin->SetStretch(true);
-    MyButtonZwin->SetCaption(QStringLiteral(">"));
+    MyButtonZwin->SetCaption(slide.leftAnchored ? QStringLiteral("<") : QStringLiteral(">"));
     MyButtonZwin->setFixedSize(18, 20);
-    MyButtonZwin->move(4, 4);
     FContent = new QWidget(this);
-    FContent->setGeometry(kCollapsedWidth, 4, expandedWidth - kCollapsedWidth - 4, height - 8);
+    FContent->resize(expandedWidth - kCollapsedWidth - 4, height - 8);
+    placeChildren();
     TimerZwin = new QTimer(this);
-    TimerZwin->setInterval(50);
+    TimerZwin->setInterval(slide.intervalMs);
     connect(TimerZwin, &QTimer::timeout, this, &TGraphSidePanel::slideStep);
     connect(MyButtonZwin, &TMyButton::OnClick, this, [this] { setCollapsed(!FCollapsed); });
 }
 
 void TGraphSidePanel::setCollapsed(bool collapsed) {
     FCollapsed = collapsed;
-    MyButtonZwin->SetCaption(collapsed ? QStringLiteral("<") : QStringLiteral(">"));
+    const bool pointsRight = collapsed != FSlide.leftAnchored;
+    MyButtonZwin->SetCaption(pointsRight ? QStringLiteral("<") : QStringLiteral(">"));
     TimerZwin->start();
 }
 
 void TGraphSidePanel::slideStep() {
     const int rightEdge = x() + width();
     if (FCollapsed)
-        shrinkPanelStep(this, kCollapsedWidth, rightEdge, false, TimerZwin);
+        shrinkPanelStep(this, FSlide.collapsedWidth, rightEdge, FSlide.leftAnchored, TimerZwin);
     else
-        growPanelStep(this, FExpandedWidth, rightEdge, false, TimerZwin);
+        growPanelStep(this, FExpandedWidth, rightEdge, FSlide.leftAnchored, TimerZwin);
+}
+
+void TGraphSidePanel::placeChildren() {
+    if (!FSlide.leftAnchored) {
+        MyButtonZwin->move(4, 4);
+        FContent->move(FSlide.collapsedWidth, 4);
+        return;
+    }
+    // The button keeps to the right edge; the content slides out to the left.
+    MyButtonZwin->move(width() - MyButtonZwin->width() - 4, 4);
+    FContent->move(width() - FExpandedWidth + 4, 4);
+}
+
+void TGraphSidePanel::resizeEvent(QResizeEvent* event) {
+    TNicePanel::resizeEvent(event);
+    placeChildren();
 }
 
 void TGraphSidePanel::place() {
-    if (FDragged || !parentWidget())
+    if (FSlide.leftAnchored || FDragged || !parentWidget())
         return;
     move(parentWidget()->width() - FRightGap - width(), y());
 }

@@ -10,7 +10,7 @@
 namespace vintrel {
 
 MomentTable readMomentTable(const std::filesystem::path& folder) {
-    const auto path = folder / kMomentFile;
+    const auto path = folder / kMomentTableFile;
     MomentTable table;
     const auto content = readResultFile(path);
     if (!content)

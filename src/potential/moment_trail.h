@@ -7,7 +7,7 @@
 
 namespace vintrel {
 
-inline constexpr const char* kMomentFile = "d_moment.dup";
+inline constexpr const char* kMomentTableFile = "d_moment.dup";
 inline constexpr std::size_t kMaxMomentRows = 501;
 
 /// The magnetic moment of a mean-field result per temperature step: row j holds the

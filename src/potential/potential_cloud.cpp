@@ -96,6 +96,8 @@ PotentialCloud collectPoints(const Test& body, int n, double corner, double size
                     continue;
                 if (turned)
                     p = rotation.apply(p);
+                if (i % kCoarseStep == 0 && j % kCoarseStep == 0 && k % kCoarseStep == 0)
+                    cloud.coarse.push_back(static_cast<std::uint32_t>(cloud.x.size()));
                 cloud.x.push_back(p[0]);
                 cloud.y.push_back(p[1]);
                 cloud.z.push_back(p[2]);

@@ -18,9 +18,15 @@ namespace vintrel {
 struct PotentialCloud {
     std::vector<double> x, y, z;
     std::vector<double> value;
+    /// The coarse subset the 3-D view draws while it is being turned: the positions (in this
+    /// cloud) of the points whose three grid indices are all multiples of kCoarseStep.
+    std::vector<std::uint32_t> coarse;
 
     std::size_t size() const { return x.size(); }
 };
+
+/// Every how many grid indices along each axis the coarse subset takes a point.
+inline constexpr int kCoarseStep = 3;
 
 /// The rotation applied to the points ("apply" of the rotation panel), in degrees.
 struct PointRotation {

@@ -27,16 +27,18 @@ DataTable::Cell valueCell(double value) {
 } // namespace
 
 DataTable potentialDataTable(const TVariables& vars, const std::string& resultName,
-                             const PotentialDataOptions& options) {
+                             const PotentialDataOptions& options,
+                             const std::optional<CoefficientList>& edited) {
     if (options.shapeSize < 1 || options.shapeSize > 10)
         throw std::invalid_argument("the shape size is a whole number from 1 to 10");
     const int perLength = pointsPerLength(options.resolution);
     PotentialCloud cloud = buildCloud(options.body, options.shapeSize, perLength);
-    evaluateCloud(vars.wsp_A, cloud);
+    evaluateCloud(edited ? *edited : vars.wsp_A, cloud);
 
     DataTable table;
     addResultComments(table, resultName, vars);
-    table.comment("coefficients", "A [K/a0^n] of all 27 slots (input_an.dup)");
+    table.comment("coefficients", edited ? "A [K/a0^n] of all 27 slots as edited (free mode)"
+                                         : "A [K/a0^n] of all 27 slots (input_an.dup)");
     table.comment("body", lowerCase(bodyCaption(options.body)));
     table.comment("size", std::to_string(options.shapeSize));
     table.comment("resolution", lowerCase(resolutionCaption(options.resolution)));

@@ -4,6 +4,7 @@
 #include "potential/potential.h"
 #include "resultdata/input_files.h"
 
+#include <optional>
 #include <string>
 
 namespace vintrel {
@@ -23,9 +24,11 @@ struct PotentialDataOptions {
 /// row per point of the body in grid order: `x [a0]`, `y [a0]`, `z [a0]`, `V [K]`; a value
 /// that is not finite is left empty. Comments name the result, the options and, when there are
 /// any, the number of values that are not finite. Throws std::invalid_argument for a shape
-/// size outside 1 … 10.
+/// size outside 1 … 10. `edited` replaces the result's coefficients (the rows a page edits in
+/// free mode), and the comment says so.
 DataTable potentialDataTable(const TVariables& vars, const std::string& resultName,
-                             const PotentialDataOptions& options);
+                             const PotentialDataOptions& options,
+                             const std::optional<CoefficientList>& edited = std::nullopt);
 
 /// The same for the result at `location`, its input files read as the viewer reads them.
 DataTable potentialDataTable(const ResultLocation& location, const std::string& resultName,

@@ -97,8 +97,10 @@ Matrix4 lookAtMatrix(const TVector3& eye, const TVector3& centre, const TVector3
 }
 
 Matrix4 viewProjection(int width, int height) {
-    const int h = height == 0 ? 1 : height;
-    return perspectiveMatrix(43, static_cast<double>(width) / h, 0.1, 500);
+    // A panel of no width or height would divide by zero; it is taken as one pixel.
+    const int w = width <= 0 ? 1 : width;
+    const int h = height <= 0 ? 1 : height;
+    return perspectiveMatrix(43, static_cast<double>(w) / h, 0.1, 500);
 }
 
 void ViewCamera::setDefaultView() {
@@ -131,14 +133,14 @@ Matrix4 ViewCamera::modelView() const {
            rotationMatrix(angleY_, {0, 1, 0});
 }
 
-std::optional<PixelPoint> projectToPixel(const TVector3& point, const ViewCamera& camera, int width,
-                                         int height) {
+std::optional<ViewPixel> projectToPixel(const TVector3& point, const ViewCamera& camera, int width,
+                                        int height) {
     const int h = height == 0 ? 1 : height;
     const auto clip = (viewProjection(width, height) * camera.modelView()).transform(point);
     if (!(clip[3] > 0))
         return std::nullopt;
     const double x = clip[0] / clip[3], y = clip[1] / clip[3];
-    return PixelPoint{(x + 1) / 2 * width, (1 - y) / 2 * h};
+    return ViewPixel{(x + 1) / 2 * width, (1 - y) / 2 * h};
 }
 
 Matrix4 labelMatrix(const TVector3& at, double ax, double ay, double az) {

@@ -29,12 +29,12 @@ Matrix4 perspectiveMatrix(double fieldOfView, double aspect, double zNear, doubl
 Matrix4 lookAtMatrix(const TVector3& eye, const TVector3& centre, const TVector3& up);
 
 /// The projection of the 3-D view: 43° vertical field of view, aspect width / height, near
-/// plane 0.1, far plane 500; a height of 0 counts as 1.
+/// plane 0.1, far plane 500; a width or height of 0 counts as 1.
 Matrix4 viewProjection(int width, int height);
 
 /// A pixel position in the view, x to the right and y down from the top-left corner, in
 /// fractions of a pixel: (width / 2, height / 2) is the centre of the view.
-struct PixelPoint {
+struct ViewPixel {
     double x = 0;
     double y = 0;
 };
@@ -85,8 +85,8 @@ private:
 
 /// The pixel a point of the scene falls on in a view of `width` × `height` pixels; nullopt
 /// for a point at or behind the eye.
-std::optional<PixelPoint> projectToPixel(const TVector3& point, const ViewCamera& camera, int width,
-                                         int height);
+std::optional<ViewPixel> projectToPixel(const TVector3& point, const ViewCamera& camera, int width,
+                                        int height);
 
 /// The placement of a label anchored at `at` whose text faces the viewer: translated there,
 /// turned −az about z, −ay about y, 45° about y and −35.26° − ax about x, with the view angles

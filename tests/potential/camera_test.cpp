@@ -13,10 +13,10 @@ namespace {
 constexpr int kWidth = 900;
 constexpr int kHeight = 700;
 
-PixelPoint pixelOf(const TVector3& p, const ViewCamera& camera) {
+ViewPixel pixelOf(const TVector3& p, const ViewCamera& camera) {
     const auto pixel = projectToPixel(p, camera, kWidth, kHeight);
     EXPECT_TRUE(pixel.has_value());
-    return pixel.value_or(PixelPoint{});
+    return pixel.value_or(ViewPixel{});
 }
 
 TEST(Camera, TheEyeComesCloserWithTheZoom) {
@@ -50,14 +50,18 @@ TEST(Camera, ThePerspectiveHasA43DegreeVerticalFieldAndTheViewsAspect) {
     EXPECT_NEAR(farPlane[2] / farPlane[3], 1, 1e-9);
     // A view of height 0 is taken as 1 pixel high.
     EXPECT_EQ(viewProjection(300, 0).m, viewProjection(300, 1).m);
+    // A view of width 0 would divide by zero in the aspect: it is taken as 1 pixel wide.
+    EXPECT_EQ(viewProjection(0, 200).m, viewProjection(1, 200).m);
+    for (const double v : viewProjection(0, 0).m)
+        EXPECT_TRUE(std::isfinite(v));
 }
 
 TEST(Camera, TheDefaultViewLooksAtTheOriginWithYUp) {
     const ViewCamera camera;
-    const PixelPoint centre = pixelOf({0, 0, 0}, camera);
+    const ViewPixel centre = pixelOf({0, 0, 0}, camera);
     EXPECT_NEAR(centre.x, kWidth / 2.0, 1e-9);
     EXPECT_NEAR(centre.y, kHeight / 2.0, 1e-9);
-    const PixelPoint up = pixelOf({0, 1, 0}, camera);
+    const ViewPixel up = pixelOf({0, 1, 0}, camera);
     EXPECT_NEAR(up.x, kWidth / 2.0, 1e-9);
     EXPECT_LT(up.y, kHeight / 2.0 - 10);
     // Seen from (1, 1, 1) with y up: x lies to the right, z to the left.
@@ -74,8 +78,8 @@ TEST(Camera, DraggingSpinsAboutTheVerticalAndTiltsAboutTheHorizontalAcrossTheSig
     // Spinning by 90° about y shows each point where the default view shows it turned.
     const ViewCamera plain;
     for (const TVector3& p : {TVector3{1, 0, 0}, TVector3{0.3, -0.7, 1.2}}) {
-        const PixelPoint spun = pixelOf(p, camera);
-        const PixelPoint turned = pixelOf(rotateVector(p, 0, 90, 0), plain);
+        const ViewPixel spun = pixelOf(p, camera);
+        const ViewPixel turned = pixelOf(rotateVector(p, 0, 90, 0), plain);
         EXPECT_NEAR(spun.x, turned.x, 1e-9);
         EXPECT_NEAR(spun.y, turned.y, 1e-9);
     }
@@ -83,8 +87,8 @@ TEST(Camera, DraggingSpinsAboutTheVerticalAndTiltsAboutTheHorizontalAcrossTheSig
     ViewCamera tilted;
     tilted.drag(0, 37);
     EXPECT_EQ(tilted.angleX(), 37);
-    const PixelPoint before = pixelOf({1, 0, -1}, plain);
-    const PixelPoint after = pixelOf({1, 0, -1}, tilted);
+    const ViewPixel before = pixelOf({1, 0, -1}, plain);
+    const ViewPixel after = pixelOf({1, 0, -1}, tilted);
     EXPECT_NEAR(before.x, after.x, 1e-9);
     EXPECT_NEAR(before.y, after.y, 1e-9);
     EXPECT_GT(std::abs(pixelOf({0, 1, 0}, tilted).y - pixelOf({0, 1, 0}, plain).y), 10);
@@ -102,7 +106,7 @@ TEST(Camera, APointOnTheHolesAxisProjectsToTheViewCentreForAnyAngles) {
                 // The hole's axis, the z″ axis of cutHole, turned back into the scene.
                 const TVector3 onAxis =
                     rotateVector(rotateVector({0, 0, t}, -(ax + 35.26), 0, 0), 0, -(ay - 45), 0);
-                const PixelPoint pixel = pixelOf(onAxis, camera);
+                const ViewPixel pixel = pixelOf(onAxis, camera);
                 EXPECT_NEAR(pixel.x, kWidth / 2.0, 0.1) << ax << " " << ay << " " << t;
                 EXPECT_NEAR(pixel.y, kHeight / 2.0, 0.1) << ax << " " << ay << " " << t;
                 PointDataArray points(1);

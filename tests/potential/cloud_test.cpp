@@ -220,5 +220,38 @@ TEST(PointCloud, KeepsOnlyTheBodyInGridOrder) {
                   0.25);
 }
 
+// The coarse subset holds exactly the in-body points whose grid indices are all multiples of
+// three, in cloud order, also when the points are turned.
+TEST(PointCloud, CoarseSubsetTakesEveryThirdGridIndex) {
+    const PotentialCloud cube = buildCloud(Body::cube, 1, 20);
+    ASSERT_EQ(cube.coarse.size(), 7u * 7 * 7);
+    for (std::size_t c = 0; c < cube.coarse.size(); ++c) {
+        const std::size_t j = cube.coarse[c];
+        const std::size_t i = j / (21 * 21), jj = j / 21 % 21, k = j % 21;
+        ASSERT_EQ(i % 3, 0u);
+        ASSERT_EQ(jj % 3, 0u);
+        ASSERT_EQ(k % 3, 0u);
+        if (c > 0) {
+            ASSERT_GT(j, cube.coarse[c - 1]);
+        }
+    }
+    const double step = 1.0 / 20;
+    for (const Body body : {Body::sphere, Body::tetrahedron, Body::octahedron}) {
+        const PotentialCloud plain = buildCloud(body, 2, 20);
+        const PotentialCloud turned = buildCloud(body, 2, 20, {90, 0, 0});
+        ASSERT_EQ(turned.coarse, plain.coarse);
+        std::size_t expected = 0;
+        for (std::size_t j = 0; j < plain.size(); ++j) {
+            const auto index = [&](double v) { return std::lround((v + 1) / step); };
+            if (index(plain.x[j]) % 3 == 0 && index(plain.y[j]) % 3 == 0 &&
+                index(plain.z[j]) % 3 == 0) {
+                ASSERT_EQ(plain.coarse.at(expected++), j);
+            }
+        }
+        EXPECT_EQ(expected, plain.coarse.size());
+        EXPECT_GT(expected, 0u);
+    }
+}
+
 } // namespace
 } // namespace vintrel

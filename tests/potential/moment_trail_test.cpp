@@ -14,9 +14,9 @@ namespace {
 std::filesystem::path momentFolder(const test::WorkingRoot& root, const char* content) {
     test::ResultRecipe recipe = test::ResultRecipe::withoutInputFiles();
     if (content)
-        recipe.withFile(kMomentFile, content);
+        recipe.withFile(kMomentTableFile, content);
     else
-        recipe.without(kMomentFile);
+        recipe.without(kMomentTableFile);
     return root.write("Result00", recipe).workingRoot / "Result00";
 }
 

@@ -115,6 +115,26 @@ TEST(PotentialData, PointsComeInGridOrderWithTheirValues) {
     EXPECT_EQ(real(table.rows.front()[0]), -0.5); // x slowest: the first point has the least x
 }
 
+// The free mode of the pages exports the coefficients of its rows, and says so.
+TEST(PotentialData, EditedCoefficientsReplaceTheResultsAndAreNamed) {
+    const TVariables vars = withCoefficients({{1, 2}});
+    const TVariables edited = withCoefficients({{9, -1.5}});
+    const PotentialDataOptions options{Body::cube, 1, Resolution::low, true};
+    const DataTable own = potentialDataTable(vars, "test", options, edited.wsp_A);
+    const DataTable reference = potentialDataTable(edited, "test", options);
+    ASSERT_EQ(own.rows.size(), reference.rows.size());
+    for (std::size_t j = 0; j < own.rows.size(); ++j)
+        ASSERT_EQ(real(own.rows[j][3]), real(reference.rows[j][3]));
+    const auto comment = [](const DataTable& t) {
+        for (const auto& [key, value] : t.comments)
+            if (key == "coefficients")
+                return value;
+        return std::string();
+    };
+    EXPECT_NE(comment(own).find("as edited"), std::string::npos);
+    EXPECT_NE(comment(reference).find("input_an.dup"), std::string::npos);
+}
+
 TEST(PotentialData, ValuesThatAreNotFiniteAreCountedAndLeftEmpty) {
     // Coefficients near the largest double, as free mode may have them, read from the result.
     test::ResultRecipe recipe = test::ceriumCubic();

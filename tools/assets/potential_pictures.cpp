@@ -169,6 +169,27 @@ void glyphStrip(QImage& image) {
     }
 }
 
+/// The range indicator beside the palette strip: a tab pointing left at the strip, grey, or
+/// lit while the mouse is over it. Magenta around it is transparent.
+void rangeIndicator(QImage& image, bool lit) {
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const QColor face = lit ? QColor(150, 190, 255) : QColor(200, 199, 206);
+    const QColor edge = lit ? QColor(40, 90, 200) : QColor(90, 88, 100);
+    const int w = image.width(), h = image.height(), mid = h / 2;
+    QPolygon outline;
+    outline << QPoint(0, mid) << QPoint(mid, 0) << QPoint(w - 1, 0) << QPoint(w - 1, h - 1)
+            << QPoint(mid, h - 1);
+    painter.setPen(edge);
+    painter.setBrush(face);
+    painter.drawPolygon(outline);
+    painter.setPen(lit ? QColor(230, 240, 255) : QColor(245, 245, 248));
+    painter.drawLine(mid + 1, 1, w - 2, 1);
+    painter.setPen(edge);
+    for (int x = mid + 3; x < w - 2; x += 3)
+        painter.drawLine(x, 3, x, h - 4);
+}
+
 std::vector<Asset> potentialPictures() {
     std::vector<Asset> pictures;
     const std::vector<Stops> stops = paletteStops();
@@ -177,6 +198,10 @@ std::vector<Asset> potentialPictures() {
                             [s = stops[i]](QImage& image) { paintPalette(image, s); }});
     pictures.push_back(
         {QString::fromLatin1(kGlyphFile), kGlyphStripWidth, kGlyphStripHeight, glyphStrip});
+    pictures.push_back({QStringLiteral("suwak-normal.bmp"), 22, 13,
+                        [](QImage& image) { rangeIndicator(image, false); }});
+    pictures.push_back({QStringLiteral("suwak-over.bmp"), 22, 13,
+                        [](QImage& image) { rangeIndicator(image, true); }});
     return pictures;
 }
 
