@@ -117,7 +117,13 @@ clipPolyline(const std::vector<std::optional<ScreenPoint>>& points, const PixelR
             joined = false;
             continue;
         }
-        const auto s = clipSegment(*a, *b, x0, y0, x1, y1);
+        // The plot component places its points on whole pixels first and cuts the segments
+        // between them, so a cut point lies on the line between two pixels.
+        const auto snap = [all](ScreenPoint p) {
+            // Halves to even (the default rounding mode), without an integer's limits.
+            return all ? ScreenPoint{std::nearbyint(p.x), std::nearbyint(p.y)} : p;
+        };
+        const auto s = clipSegment(snap(*a), snap(*b), x0, y0, x1, y1);
         if (!s) {
             joined = false;
             continue;

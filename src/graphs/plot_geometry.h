@@ -85,7 +85,8 @@ enum class ClipMode {
     /// back. (Below and beside the area the curve is still kept within a far bound, so that
     /// no coordinate grows without limit.)
     TopOnly,
-    /// All four edges.
+    /// All four edges; the points are rounded to whole pixels before the segments between
+    /// them are cut (the plot component's rounding).
     AllSides,
 };
 
