@@ -116,9 +116,19 @@ void TGraphPage::buildToolbar() {
     MyButtonRange = makeButton(Panel_wyswietl, QStringLiteral("set range"),
                                QStringLiteral("Set plot range"), 70, false);
     Edit_Max = new QLineEdit(Panel_wyswietl);
+    Edit_Max->setObjectName(QStringLiteral("Edit_Max"));
     Edit_Max->setFixedWidth(80);
     Edit_Max->setFont(viewerFont());
     installNumericKeyFilter(Edit_Max);
+    if (FConfig.bothEnds) {
+        Edit_Min = new QLineEdit(Panel_wyswietl);
+        Edit_Min->setObjectName(QStringLiteral("Edit_Min"));
+        Edit_Min->setFixedWidth(80);
+        Edit_Min->setFont(viewerFont());
+        installNumericKeyFilter(Edit_Min);
+        Edit_Min->hide();
+        connect(Edit_Min, &QLineEdit::returnPressed, this, &TGraphPage::applyRangeEditor);
+    }
     MyLabelExp = new TMyLabel(Panel_wyswietl);
     MyButtonSet = makeButton(Panel_wyswietl, QStringLiteral("set"),
                              QStringLiteral("Set plot range for current graph"), 40, false);
@@ -135,6 +145,8 @@ void TGraphPage::buildToolbar() {
           static_cast<QWidget*>(MyButtonMarkers)})
         FToolbarRow->addWidget(w);
     FToolbarRow->addStretch(1);
+    if (Edit_Min)
+        FToolbarRow->insertWidget(FToolbarRow->indexOf(Edit_Max), Edit_Min);
     Edit_Max->hide();
     MyLabelExp->hide();
     MyButtonSet->hide();
@@ -316,7 +328,7 @@ PlotScene TGraphPage::scene(bool forFigure) {
     TemperaturePlot plot;
     plot.margins = FConfig.margins;
     plot.range = axisRange();
-    plot.markers = FSession.markers();
+    plot.markers = shownMarkers(FSession.markers());
     plot.T = &temperatures();
     if (hasData())
         describe(plot, FPlot->width(), FPlot->height());

@@ -9,6 +9,7 @@
 #include "controls/my_button.h"
 #include "controls/my_label.h"
 #include "controls/theme.h"
+#include "graphs/mean_field_plots.h"
 #include "tabs/reader_panel.h"
 
 #include <QDir>
@@ -39,13 +40,13 @@ void TGraphPage::storeRange(const AxisRange& range) {
     if (FSession.padlock() && !FLocation.workingRoot.empty()) {
         const std::vector<std::string> folders =
             FHost.padlockFolders ? FHost.padlockFolders()
-                                 : TCommonPanel2::resultFolders(FPanel, TKind::tkResult);
+                                 : TCommonPanel2::resultFolders(FPanel, FConfig.padlockKind);
         for (const std::string& name : folders)
             others.push_back(FLocation.workingRoot / name);
     }
     std::vector<std::string> problems;
     try {
-        FSession.setRange(range, others, &problems);
+        FSession.setRange(storedRange(range), others, &problems);
     } catch (const std::exception& error) {
         problems.insert(problems.begin(), error.what());
     }
@@ -95,6 +96,10 @@ void TGraphPage::openRangeEditor() {
     const AxisRange range = FSession.range();
     MyButtonRange->hide();
     Edit_Max->setText(QString::fromStdString(floatToStrDot(range.range)));
+    if (Edit_Min) {
+        Edit_Min->setText(QString::fromStdString(floatToStrDot(range.bottom)));
+        Edit_Min->show();
+    }
     if (FConfig.exponentInEditor) {
         MyLabelExp->SetCaption(exponentCaption(range.exponent));
         MyLabelExp->show();
@@ -108,11 +113,21 @@ void TGraphPage::openRangeEditor() {
 void TGraphPage::closeRangeEditor() {
     MyButtonRange->show();
     Edit_Max->hide();
+    if (Edit_Min)
+        Edit_Min->hide();
     MyLabelExp->hide();
     MyButtonSet->hide();
 }
 
 void TGraphPage::applyRangeEditor() {
+    if (Edit_Min) {
+        const auto both =
+            anisotropyEntry(Edit_Min->text().toStdString(), Edit_Max->text().toStdString());
+        closeRangeEditor();
+        refresh();
+        storeRange(both ? *both : FSession.range());
+        return;
+    }
     const auto value = parseRangeEntry(Edit_Max->text().toStdString());
     closeRangeEditor();
     refresh();
@@ -145,7 +160,8 @@ void TGraphPage::showMarkerList(bool shown) {
 }
 
 void TGraphPage::fillMarkerList() {
-    const std::vector<MarkerRow> rows = markerListRows(FSession.markers(), temperatures());
+    const std::vector<MarkerRow> rows =
+        markerListRows(shownMarkers(FSession.markers()), temperatures());
     FFillingList = true;
     ValueListEditor1->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
@@ -179,7 +195,7 @@ void TGraphPage::markerListEdited() {
                         value ? value->text().toStdString() : std::string()});
     }
     try {
-        FSession.setMarkers(markersFromRows(rows));
+        FSession.setMarkers(storedMarkers(markersFromRows(rows)));
     } catch (const std::exception& error) {
         tell(QString::fromStdString(error.what()));
     }

@@ -97,7 +97,7 @@ public:
     void setGraphVis(int g, bool visible);
     bool graphVis(int g) const;
     void setLastPlot(int g) { last_plot = g; }
-    const std::vector<PlotData>& slots() const { return plots; }
+    const std::vector<PlotData>& plotSlots() const { return plots; }
 
     void addMarkers(const xy_array& m) { marks = m; }
     const xy_array& getMarkers() const { return marks; }

@@ -141,6 +141,21 @@ struct ItemPainter {
 
 } // namespace
 
+QSize sceneTextSize(const SceneText& text) {
+    const QFont font = viewerFont(QStringLiteral("Tahoma"), text.pointSize, text.bold);
+    const QString caption = QString::fromStdString(text.text);
+    if (!text.markup) {
+        const QFontMetrics metrics(font);
+        return {metrics.horizontalAdvance(caption), metrics.height()};
+    }
+    QtMarkupSurface surface(font);
+    int height = 0;
+    int width = 0;
+    drawMarkup(surface, QtMarkupSurface::markupFont(font), utf16(caption), false, 0, 0, height,
+               width);
+    return {width, height};
+}
+
 QColor qtColour(const Rgb& colour) {
     return QColor(colour.r, colour.g, colour.b);
 }

@@ -171,7 +171,7 @@ TEST(PlotComponent, DashStylesByNumber) {
     ASSERT_EQ(curves.size(), 1u);
     EXPECT_EQ(curves[0].style, LineStyle::Dashed);
     graph.addYaxisData(0, {0.2, 0.8}); // new data: the style goes back to solid
-    EXPECT_EQ(graph.slots()[0].Ystyle, 0);
+    EXPECT_EQ(graph.plotSlots()[0].Ystyle, 0);
 }
 
 TEST(PlotComponent, SegmentsAreCutAtEveryEdge) {
