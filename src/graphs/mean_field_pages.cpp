@@ -20,6 +20,7 @@
 #include <QLineEdit>
 
 #include <cmath>
+#include <stdexcept>
 
 namespace vintrel {
 
@@ -184,6 +185,12 @@ void TMeanFieldPage::setCurves(const TAxisData& T,
     }
 }
 
+void TMeanFieldPage::requireData() const {
+    // Without data no settings file is made: the stored range stays as it is.
+    if (!hasData())
+        throw std::runtime_error("no data to make a range of");
+}
+
 AxisRange TMeanFieldPage::fittedRange() const {
     for (const MeanFieldCurve& curve : FCurves)
         FGraph.setGraphVis(curve.slot, curveShown(curve.slot));
@@ -237,6 +244,7 @@ void Tgraf_momentD::readPageData(const std::filesystem::path& folder, const TVar
 }
 
 AxisRange Tgraf_momentD::defaultRange() const {
+    requireData();
     return momentDefaultRange(FData);
 }
 
@@ -325,6 +333,7 @@ bool Tgraf_chiD::slotAvailable(int slot) const {
 }
 
 AxisRange Tgraf_chiD::defaultRange() const {
+    requireData();
     return niceRange(chiDataRange(FData).chiMax);
 }
 
@@ -454,6 +463,7 @@ void Tgraf_1chiD::plotResized() {
 }
 
 AxisRange Tgraf_1chiD::defaultRange() const {
+    requireData();
     return withoutExponent(niceRange(chiDataRange(FData).inverseMax));
 }
 
@@ -525,6 +535,7 @@ void Tgraf_anisoD::readPageData(const std::filesystem::path& folder, const TVari
 }
 
 AxisRange Tgraf_anisoD::defaultRange() const {
+    requireData();
     return anisotropyDefaultRange(FData);
 }
 
@@ -565,6 +576,7 @@ void Tgraf_entrD::readPageData(const std::filesystem::path& folder, const TVaria
 }
 
 AxisRange Tgraf_entrD::defaultRange() const {
+    requireData();
     return {0, spcDataMaxima(FData).S, 0};
 }
 
@@ -674,6 +686,7 @@ void Tgraf_specD::recompute() {
 }
 
 AxisRange Tgraf_specD::defaultRange() const {
+    requireData();
     const SpcMaxima maxima = spcDataMaxima(FData);
     return {0, std::max(maxima.c, maxima.fourth), 0};
 }

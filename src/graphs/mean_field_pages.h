@@ -40,7 +40,7 @@ public:
     const TGraph& graph() const { return FGraph; }
     /// T_c of the current result (none without "d_temp.dup").
     std::optional<double> transitionTemperature() const { return FTc; }
-    /// What the ordering temperature put into the plot drawn last.
+    /// What the ordering temperature put into the scene made last.
     const TransitionMarks& transitionMarks() const { return FMarks; }
     TMyButton* curveButton(int slot) const;
     /// Shows or hides a curve as its toggle does.
@@ -86,6 +86,8 @@ protected:
     void setCurveAvailable(int slot, bool available);
     /// Adds a widget to the bottom bar after the curve toggles.
     void addBottomWidget(QWidget* widget);
+    /// Throws when no data are held (a default range is then not written).
+    void requireData() const;
 
     // The plot component holds the curves; painting sets its visibility, range and markers
     // from the page's state, so it changes in const drawing code.
