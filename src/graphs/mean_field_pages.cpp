@@ -206,7 +206,11 @@ void TMeanFieldPage::describe(TemperaturePlot& plot, int width, int height) cons
     FGraph.addMarkers(plot.markers);
     FGraph.describe(plot);
     FMarks = vintrel::transitionMarks(FGraph, width, height, FTc, FChiTmax, FStateWidths);
-    plot.underlays = FMarks.items;
+    // The line lies on the grid under the curves; the labels stand over everything, as the
+    // labels on a plot do.
+    plot.underlays.clear();
+    for (const SceneItem& item : FMarks.items)
+        (std::holds_alternative<SceneText>(item) ? plot.overlays : plot.underlays).push_back(item);
     addPageOverlays(plot, width, height);
 }
 
