@@ -268,7 +268,7 @@ void readGraphFiles(const Request& r) {
         const PlotScene scene = buildTemperatureScene(plot, 640 + r.N, 480 - r.N);
         for (const SceneItem& item : scene.items)
             if (const auto* line = std::get_if<ScenePolyline>(&item))
-                for (const PixelPoint& p : line->points)
+                for (const PlotPixel& p : line->points)
                     check(std::abs(p.x) < 10000 && std::abs(p.y) < 10000);
     } catch (const InputError&) {
     }
@@ -318,7 +318,7 @@ void readMeanFieldFiles(const Request& r, const TVariables& vars,
         const PlotScene scene = graph.scene(640 + r.N, 480 - r.N);
         for (const SceneItem& item : scene.items)
             if (const auto* line = std::get_if<ScenePolyline>(&item))
-                for (const PixelPoint& p : line->points)
+                for (const PlotPixel& p : line->points)
                     check(std::abs(p.x) < 10000 && std::abs(p.y) < 10000);
         const TransitionMarks marks =
             transitionMarks(graph, 640, 480, data.Tc, r.N * 1.0, {r.N, 2 * r.N});

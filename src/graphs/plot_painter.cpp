@@ -15,7 +15,7 @@ namespace vintrel {
 
 namespace {
 
-QPoint qtPoint(const PixelPoint& p) {
+QPoint qtPoint(const PlotPixel& p) {
     return {p.x, p.y};
 }
 
@@ -100,7 +100,7 @@ struct ItemPainter {
         painter.setPen(linePen(polyline.colour, polyline.style, polyline.width));
         QPolygon points;
         points.reserve(static_cast<int>(polyline.points.size()));
-        for (const PixelPoint& p : polyline.points)
+        for (const PlotPixel& p : polyline.points)
             points.append(qtPoint(p));
         painter.drawPolyline(points);
     }
@@ -125,7 +125,7 @@ struct ItemPainter {
         painter.setPen(linePen(triangle.colour, LineStyle::Solid));
         painter.setBrush(qtColour(triangle.colour));
         QPolygon corners;
-        for (const PixelPoint& p : triangle.corners)
+        for (const PlotPixel& p : triangle.corners)
             corners.append(qtPoint(p));
         painter.drawPolygon(corners);
         painter.setBrush(Qt::NoBrush);

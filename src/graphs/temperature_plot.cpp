@@ -89,8 +89,8 @@ void addTitles(PlotScene& scene, const TemperaturePlot& plot, const PixelRect& a
 }
 
 /// The markers that can be drawn, with their screen points.
-std::vector<PixelPoint> markerPoints(const TemperaturePlot& plot, const PlotTransform& t) {
-    std::vector<PixelPoint> points;
+std::vector<PlotPixel> markerPoints(const TemperaturePlot& plot, const PlotTransform& t) {
+    std::vector<PlotPixel> points;
     for (const xy_pts& marker : plot.markers) {
         if (marker.y == 0)
             continue;
@@ -190,9 +190,9 @@ PlotScene buildTemperatureScene(const TemperaturePlot& plot, int width, int heig
 
     for (const SceneItem& item : plot.underlays)
         scene.items.push_back(item);
-    const std::vector<PixelPoint> markers = markerPoints(plot, t);
+    const std::vector<PlotPixel> markers = markerPoints(plot, t);
     const auto addGuides = [&] {
-        for (const PixelPoint& m : markers) {
+        for (const PlotPixel& m : markers) {
             scene.add(SceneLine{{t.area.left, m.y}, {t.area.right(), m.y}, kGridMajor});
             scene.add(SceneLine{{m.x, t.area.top}, {m.x, t.area.bottom()}, kGridMajor});
         }
@@ -208,7 +208,7 @@ PlotScene buildTemperatureScene(const TemperaturePlot& plot, int width, int heig
         addGuides();
     for (const SceneItem& item : plot.overlays)
         scene.items.push_back(item);
-    for (const PixelPoint& m : markers) {
+    for (const PlotPixel& m : markers) {
         scene.add(SceneLine{{m.x - kCrossHalf, m.y}, {m.x + kCrossHalf, m.y}, plot.markerColour});
         scene.add(SceneLine{{m.x, m.y - kCrossHalf}, {m.x, m.y + kCrossHalf}, plot.markerColour});
     }

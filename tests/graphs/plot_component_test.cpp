@@ -188,7 +188,7 @@ TEST(PlotComponent, SegmentsAreCutAtEveryEdge) {
     EXPECT_FALSE(seg(2, -1, 8, -12)); // wholly below
     const auto right = seg(5, 5, 15, 5);
     ASSERT_TRUE(right);
-    EXPECT_EQ(right->b, (PixelPoint{area.right(), *graph.toScreenY(5, kWidth, kHeight)}));
+    EXPECT_EQ(right->b, (PlotPixel{area.right(), *graph.toScreenY(5, kWidth, kHeight)}));
     const auto top = seg(5, 5, 5, 20);
     ASSERT_TRUE(top);
     EXPECT_EQ(top->b.y, area.top);
@@ -219,11 +219,11 @@ TEST(PlotComponent, AllSidesCutsBetweenWholePixels) {
                                                             ScreenPoint{13.4, 14.6}};
     const auto all = clipPolyline(points, area, ClipMode::AllSides);
     ASSERT_EQ(all.size(), 1u);
-    EXPECT_EQ(all[0].front(), (PixelPoint{8, 10}));
-    EXPECT_EQ(all[0].back(), (PixelPoint{13, 15}));
+    EXPECT_EQ(all[0].front(), (PlotPixel{8, 10}));
+    EXPECT_EQ(all[0].back(), (PlotPixel{13, 15}));
     const auto top = clipPolyline(points, area, ClipMode::TopOnly);
     ASSERT_EQ(top.size(), 1u);
-    EXPECT_EQ(top[0].front(), (PixelPoint{9, 10}));
+    EXPECT_EQ(top[0].front(), (PlotPixel{9, 10}));
 }
 
 TEST(PlotComponent, TheLastPlotIsDrawnOverTheOthers) {
@@ -306,7 +306,7 @@ TEST(PlotComponent, MarkersHaveGuidesOverTheCurvesAndRedCrosses) {
         const auto* line = std::get_if<SceneLine>(&scene.items[i]);
         if (!line)
             continue;
-        if (line->a == PixelPoint{area.left, Y} && line->b == PixelPoint{area.right(), Y})
+        if (line->a == PlotPixel{area.left, Y} && line->b == PlotPixel{area.right(), Y})
             guide = static_cast<long>(i);
         if (line->colour == Rgb{255, 0, 0})
             crosses.push_back(*line);
@@ -314,9 +314,9 @@ TEST(PlotComponent, MarkersHaveGuidesOverTheCurvesAndRedCrosses) {
     ASSERT_GE(guide, 0);
     EXPECT_GT(guide, firstPolylineOf(scene, Rgb{})); // guides after the curves
     ASSERT_EQ(crosses.size(), 2u);                   // one marker drawn: a 7-pixel cross
-    EXPECT_EQ(crosses[0].a, (PixelPoint{X - 3, Y}));
-    EXPECT_EQ(crosses[0].b, (PixelPoint{X + 3, Y}));
-    EXPECT_EQ(crosses[1].a, (PixelPoint{X, Y - 3}));
+    EXPECT_EQ(crosses[0].a, (PlotPixel{X - 3, Y}));
+    EXPECT_EQ(crosses[0].b, (PlotPixel{X + 3, Y}));
+    EXPECT_EQ(crosses[1].a, (PlotPixel{X, Y - 3}));
 }
 
 } // namespace

@@ -34,7 +34,7 @@ template <typename Page>
 using Hosted = test::HostedPage<Page>;
 
 /// The curve in a colour: its points (the first run).
-std::vector<PixelPoint> curveOf(const PlotScene& scene, const Rgb& colour) {
+std::vector<PlotPixel> curveOf(const PlotScene& scene, const Rgb& colour) {
     for (const ScenePolyline& p : itemsOf<ScenePolyline>(scene))
         if (p.colour == colour)
             return p.points;
