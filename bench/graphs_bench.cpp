@@ -1,6 +1,10 @@
 // The susceptibility page with four curves of 1000 rows: the time of a repaint (from the scene
 // held in memory, and with the scene made anew as a hover over a direction button does), and
-// the time to switch to another result whose files the system has cached.
+// the time to switch to another result whose files the system has cached. The same for the
+// mean-field susceptibility page (x, y, z, the powder average and the Curie curve on the plot
+// component, the ordering temperature and its state labels).
+#include "controls/my_button.h"
+#include "graphs/mean_field_pages.h"
 #include "graphs/susceptibility_pages.h"
 #include "resultdata/result_variables.h"
 #include "support/result_writer.h"
@@ -104,6 +108,74 @@ void BM_SwitchResult(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SwitchResult)->Unit(benchmark::kMillisecond);
+
+/// The mean-field susceptibility page in the same window, on two mean-field results of 1000
+/// rows with all five curves shown.
+struct MeanFieldSetup {
+    test::WorkingRoot root;
+    std::string current = "Result00";
+    QWidget window;
+    std::unique_ptr<Tgraf_chiD> page;
+
+    MeanFieldSetup() {
+        root.write("Result00", test::meanFieldResult(12.5, kRows, 2));
+        root.write("Result01", test::meanFieldResult(20, kRows, 2));
+        GraphPageHost host;
+        host.currentResult = [this] { return root.location(current); };
+        page = std::make_unique<Tgraf_chiD>(host);
+        auto* layout = new QVBoxLayout(&window);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(page->p0());
+        window.resize(1150, 720);
+        window.show();
+        select("Result00");
+        page->setCurveShown(3, true);
+        page->setCurveShown(4, true);
+        QApplication::processEvents();
+    }
+    void select(const std::string& name) {
+        current = name;
+        loadResultInputs(root.location(name));
+        page->wczytajDane({});
+    }
+};
+
+MeanFieldSetup& meanFieldSetup() {
+    static MeanFieldSetup* instance = new MeanFieldSetup;
+    return *instance;
+}
+
+void BM_RepaintMeanFieldSusceptibilityPage(benchmark::State& state) {
+    MeanFieldSetup& s = meanFieldSetup();
+    QWidget* plot = s.page->plot();
+    QImage image(plot->size(), QImage::Format_RGB32);
+    const bool freshScene = state.range(0) != 0;
+    TMyButton* z = s.page->curveButton(2);
+    for (auto _ : state) {
+        if (freshScene)
+            emit z->OnMouseOver(); // z drawn last: the scene is made anew
+        plot->render(&image);
+        if (freshScene)
+            emit z->OnMouseOut();
+    }
+    state.SetLabel(freshScene ? "scene made anew" : "scene held");
+    state.counters["curves"] = 5;
+    state.counters["rows"] = kRows;
+}
+BENCHMARK(BM_RepaintMeanFieldSusceptibilityPage)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_SwitchMeanFieldResult(benchmark::State& state) {
+    MeanFieldSetup& s = meanFieldSetup();
+    QWidget* plot = s.page->plot();
+    QImage image(plot->size(), QImage::Format_RGB32);
+    bool second = false;
+    for (auto _ : state) {
+        second = !second;
+        s.select(second ? "Result01" : "Result00");
+        plot->render(&image);
+    }
+}
+BENCHMARK(BM_SwitchMeanFieldResult)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

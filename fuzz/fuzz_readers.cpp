@@ -13,6 +13,8 @@
 #include "graphs/derived_curves.h"
 #include "graphs/graph_settings.h"
 #include "graphs/graph_tables.h"
+#include "graphs/mean_field_plots.h"
+#include "graphs/plot_component.h"
 #include "graphs/temperature_plot.h"
 #include "hamiltonian/ham_data.h"
 #include "hamiltonian/ham_grid_texts.h"
@@ -32,6 +34,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -226,6 +229,9 @@ void readFolder(const Request& r) {
 
 // The bytes as a settings file of the kind the block picks, then as the three susceptibility
 // files and "o_spc.dup", with the tables and the plot the pages make of them.
+void readMeanFieldFiles(const Request& r, const TVariables& vars,
+                        const std::optional<SpcData>& spc);
+
 void readGraphFiles(const Request& r) {
     const auto kind = static_cast<GraphSettingsKind>((r.block + 1) % 7);
     try {
@@ -262,15 +268,66 @@ void readGraphFiles(const Request& r) {
         const PlotScene scene = buildTemperatureScene(plot, 640 + r.N, 480 - r.N);
         for (const SceneItem& item : scene.items)
             if (const auto* line = std::get_if<ScenePolyline>(&item))
-                for (const PixelPoint& p : line->points)
+                for (const PlotPixel& p : line->points)
                     check(std::abs(p.x) < 10000 && std::abs(p.y) < 10000);
     } catch (const InputError&) {
     }
+    std::optional<SpcData> spc;
     try {
-        const SpcData spc = parseSpcData("o_spc.dup", r.content);
-        heatDataTable(vars, spc, "fuzz", DebyeOptions{r.N * 7.5, 1.0 + r.block}).toCsv();
-        const SpcMaxima maxima = spcDataMaxima(spc);
+        spc = parseSpcData("o_spc.dup", r.content);
+        heatDataTable(vars, *spc, "fuzz", DebyeOptions{r.N * 7.5, 1.0 + r.block}).toCsv();
+        const SpcMaxima maxima = spcDataMaxima(*spc);
         check(maxima.c >= 1 && maxima.S >= 1);
+    } catch (const InputError&) {
+    }
+    readMeanFieldFiles(r, vars, spc);
+}
+
+/// The mean-field files: moments, anisotropy constants, T_c, their ranges, the plot component
+/// and the exported table.
+void readMeanFieldFiles(const Request& r, const TVariables& vars,
+                        const std::optional<SpcData>& spc) {
+    try {
+        const MomentData moment = parseMomentData("d_moment.dup", r.content);
+        for (const auto& column : moment.m)
+            for (double v : column)
+                check(!(v < 0)); // absolute values
+        check(rangeAcceptable(momentDefaultRange(moment)));
+        MeanFieldData data;
+        data.moment = moment;
+        data.spc = spc;
+        try {
+            data.Tc = parseTransitionTemperature("d_temp.dup", r.content);
+        } catch (const InputError&) {
+        }
+        meanFieldDataTable(vars, data, "fuzz").toCsv();
+        TGraph graph;
+        graph.addXaxisData(moment.T);
+        graph.calcXaxisRange(0);
+        for (int g = 0; g < 4; ++g) {
+            graph.addYaxisData(g + r.block, moment.m[static_cast<std::size_t>(g)]);
+            graph.setGraphVis(g + r.block, true);
+            graph.setGraphStyle(g + r.block, r.N);
+        }
+        graph.setLastPlot(r.block);
+        const DataRange y = graph.calcYaxisRange(-1, r.withLs ? 0 : 1);
+        graph.calcAxisExp(y.min, y.max);
+        graph.setShowExponent(true);
+        graph.setYaxisDescr("(10^^ !m_B/T)");
+        graph.addMarkers({{r.N * 1.0, 1.0}, {NAN, 2.0}, {1e300, -1e300}});
+        const PlotScene scene = graph.scene(640 + r.N, 480 - r.N);
+        for (const SceneItem& item : scene.items)
+            if (const auto* line = std::get_if<ScenePolyline>(&item))
+                for (const PlotPixel& p : line->points)
+                    check(std::abs(p.x) < 10000 && std::abs(p.y) < 10000);
+        const TransitionMarks marks =
+            transitionMarks(graph, 640, 480, data.Tc, r.N * 1.0, {r.N, 2 * r.N});
+        check(!marks.lineShown || (data.Tc && *data.Tc < r.N));
+    } catch (const InputError&) {
+    }
+    try {
+        const AnisoData aniso = parseAnisoData("d_aniso.dup", r.content);
+        check(rangeAcceptable(anisotropyDefaultRange(aniso)));
     } catch (const InputError&) {
     }
 }

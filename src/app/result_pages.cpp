@@ -4,6 +4,7 @@
 #include "description/belka_form.h"
 #include "graphs/graph_details.h"
 #include "graphs/heat_pages.h"
+#include "graphs/mean_field_pages.h"
 #include "graphs/susceptibility_pages.h"
 #include "hamiltonian/ham_form.h"
 #include "levels/detail_forms.h"
@@ -268,6 +269,29 @@ void registerResultPages(TMyReaderPanel2& panel, const PageHost& host) {
                        [graphs, heat] { return graphPage<Tgraf_spech>(graphs, heat); });
     panel.registerPage(PageId::Entropy,
                        [graphs, heat] { return graphPage<Tgraf_entr>(graphs, heat); });
+
+    // The mean-field pages draw no small parameter view; their pairs have details windows of
+    // their own, and the moment page one for itself.
+    GraphPageHost meanField = graphs;
+    meanField.miniParam = {};
+    meanField.miniParamEvent = {};
+    const auto moment = std::make_shared<TGraphDetailsLink>(new TMomentDetailsForm);
+    const auto chiD = std::make_shared<TGraphDetailsLink>(new TSusceptibilityForm);
+    const auto heatD = std::make_shared<TGraphDetailsLink>(new TEntropySpechForm);
+    panel.registerPage(PageId::MomentD,
+                       [meanField, moment] { return graphPage<Tgraf_momentD>(meanField, moment); });
+    panel.registerPage(PageId::MagneticSusD,
+                       [meanField, chiD] { return graphPage<Tgraf_chiD>(meanField, chiD); });
+    panel.registerPage(PageId::InverseSusD,
+                       [meanField, chiD] { return graphPage<Tgraf_1chiD>(meanField, chiD); });
+    panel.registerPage(PageId::AnisotropyD, [meanField] {
+        auto page = std::make_unique<Tgraf_anisoD>(meanField);
+        return std::unique_ptr<TResultPage>(std::move(page));
+    });
+    panel.registerPage(PageId::SpecificHeatD,
+                       [meanField, heatD] { return graphPage<Tgraf_specD>(meanField, heatD); });
+    panel.registerPage(PageId::EntropyD,
+                       [meanField, heatD] { return graphPage<Tgraf_entrD>(meanField, heatD); });
 }
 
 } // namespace vintrel

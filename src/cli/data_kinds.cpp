@@ -91,6 +91,10 @@ DataTable heatTable(const DataArguments& args) {
     return heatDataTable(args.location, args.resultName, debye);
 }
 
+DataTable meanFieldTable(const DataArguments& args) {
+    return meanFieldDataTable(args.location, args.resultName);
+}
+
 DataTable potentialTable(const DataArguments& args) {
     PotentialDataOptions options;
     if (args.has("--body")) {
@@ -131,6 +135,7 @@ const std::vector<DataKind>& dataKinds() {
         {"susceptibility", "", {}, susceptibilityTable},
         {"peff", "[--between T1 T2]", {{"--between", 2}}, peffTable},
         {"heat", "[--debye THETA [--atoms N]]", {{"--debye", 1}, {"--atoms", 1}}, heatTable},
+        {"meanfield", "", {}, meanFieldTable},
         {"potential",
          "[--body sphere|cube|tetrahedron|octahedron] [--size S] "
          "[--resolution low|medium|high|veryhigh] [--points]",

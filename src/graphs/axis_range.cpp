@@ -62,7 +62,8 @@ AxisRange niceRange(double value) {
 
 bool rangeAcceptable(const AxisRange& range) {
     const double top = range.top();
-    return std::isfinite(range.bottom) && std::isnormal(top) && top > range.bottom;
+    return std::isfinite(range.bottom) && std::isfinite(top) && top > range.bottom &&
+           std::isnormal(top - range.bottom);
 }
 
 std::optional<double> parseEntryNumber(std::string_view text) {
@@ -134,6 +135,11 @@ ZoomOutcome zoomRange(const AxisRange& range, ZoomRule rule, bool zoomIn) {
         const double factor = zoomIn ? 0.5 : 2;
         next.bottom *= factor;
         next.range *= factor;
+        // The settings files keep four decimals of the range value: "+" stops before the
+        // value (or the span of both ends) would fall below the last of them.
+        const double span = next.range - next.bottom / std::pow(10.0, next.exponent);
+        if (zoomIn && span < kSmallestStoredRangeValue)
+            return {std::nullopt, "Maximum zoom size reached."};
     }
     if (!rangeAcceptable(next))
         return {};

@@ -17,8 +17,8 @@ namespace vintrel {
 /// positive number gives R = 1, n = 0. The bottom is 0.
 AxisRange niceRange(double value);
 
-/// Whether a range can be drawn: both ends finite, the top a normal positive number above the
-/// bottom.
+/// Whether a range can be drawn: both ends finite, the top above the bottom by a normal
+/// (not denormal) number.
 bool rangeAcceptable(const AxisRange& range);
 
 /// A number typed into a field: blanks around it allowed, "," read as "."; nullopt for a text
@@ -54,9 +54,14 @@ std::vector<double> columnMaxima(const DataColumns& data, std::size_t k);
 /// value); 0 for a file without rows.
 std::vector<double> columnMinima(const DataColumns& data, std::size_t k);
 
+/// The smallest range value "+" reaches: the settings files write four decimals.
+inline constexpr double kSmallestStoredRangeValue = 1e-4;
+
 /// How "+" and "−" change a page's range.
 enum class ZoomRule {
-    /// "+" halves the range (both ends), "−" doubles it; the exponent stays.
+    /// "+" halves the range (both ends), "−" doubles it; the exponent stays. "+" is refused
+    /// once the value (or the span between both ends) would fall below
+    /// kSmallestStoredRangeValue, the last decimal the settings files keep.
     HalveRange,
     /// The nice range of half ("+") or twice ("−") the axis top; "+" is refused once the
     /// exponent is below −7.

@@ -3,6 +3,7 @@
 #include "resultdata/dup_reader.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace vintrel {
@@ -95,6 +96,64 @@ SpcData parseSpcData(const std::string& name, std::string_view text) {
 SpcData readSpcData(const std::filesystem::path& folder) {
     const std::string name = (folder / kSpcFile).string();
     return parseSpcData(name, readRequiredResultFile(name));
+}
+
+namespace {
+
+std::string requiredMeanFieldFile(const std::filesystem::path& path) {
+    auto text = readResultFile(path);
+    if (!text)
+        throw MissingDataError("no data: " + path.string() + " is missing");
+    return std::move(*text);
+}
+
+} // namespace
+
+void requireMeanFieldFile(const std::filesystem::path& path) {
+    if (!resultFilePresent(path))
+        throw MissingDataError("no data: " + path.string() + " is missing");
+}
+
+MomentData parseMomentData(const std::string& name, std::string_view text) {
+    DataColumns file = readColumns(name, text, 5, RowsEnd::EndOfFile);
+    MomentData data;
+    data.T = std::move(file.columns[0]);
+    for (std::size_t i = 0; i < data.m.size(); ++i) {
+        data.m[i] = std::move(file.columns[i + 1]);
+        for (double& v : data.m[i])
+            v = std::abs(v);
+    }
+    return data;
+}
+
+AnisoData parseAnisoData(const std::string& name, std::string_view text) {
+    DataColumns file = readColumns(name, text, 6, RowsEnd::EndOfFile);
+    AnisoData data;
+    data.T = std::move(file.columns[0]);
+    for (std::size_t i = 0; i < data.K.size(); ++i)
+        data.K[i] = std::move(file.columns[i + 1]);
+    return data;
+}
+
+double parseTransitionTemperature(const std::string& name, std::string_view text) {
+    DupReader in(name, text);
+    in.skipLine();
+    return in.readReal();
+}
+
+MomentData readMomentData(const std::filesystem::path& folder) {
+    const auto path = folder / kMomentFile;
+    return parseMomentData(path.string(), requiredMeanFieldFile(path));
+}
+
+AnisoData readAnisoData(const std::filesystem::path& folder) {
+    const auto path = folder / kAnisoFile;
+    return parseAnisoData(path.string(), requiredMeanFieldFile(path));
+}
+
+double readTransitionTemperature(const std::filesystem::path& folder) {
+    const auto path = folder / kTempFile;
+    return parseTransitionTemperature(path.string(), requiredMeanFieldFile(path));
 }
 
 } // namespace vintrel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "resultdata/dup_reader.h"
+
 #include <array>
 #include <cstddef>
 #include <filesystem>
@@ -8,8 +10,6 @@
 #include <vector>
 
 namespace vintrel {
-
-class DupReader;
 
 /// The susceptibility files of a result, one per direction of the field: "o_chi_x.dup",
 /// "o_chi_y.dup", "o_chi_z.dup".
@@ -89,5 +89,48 @@ SpcData parseSpcData(const std::string& name, std::string_view text);
 
 /// Reads "o_spc.dup" of a result folder; a missing file throws InputError.
 SpcData readSpcData(const std::filesystem::path& folder);
+
+/// The moments of a mean-field result ("d_moment.dup"): T (K) and the absolute values of m_x,
+/// m_y, m_z and the total m_t (μB), as the moment page plots them. Every row of the file is
+/// kept.
+struct MomentData {
+    std::vector<double> T;
+    std::array<std::vector<double>, 4> m;
+
+    std::size_t rowCount() const { return T.size(); }
+};
+
+/// The anisotropy constants of a mean-field result ("d_aniso.dup"): T (K) and K1, K2, K2', K3,
+/// K3' (K). Every row of the file is kept.
+struct AnisoData {
+    std::vector<double> T;
+    std::array<std::vector<double>, 5> K;
+
+    std::size_t rowCount() const { return T.size(); }
+};
+
+/// Builds MomentData from the text of "d_moment.dup": a header line, then rows of five numbers
+/// to the end of the file (blank lines passed over). Throws InputError for a short row.
+MomentData parseMomentData(const std::string& name, std::string_view text);
+/// Builds AnisoData from the text of "d_aniso.dup" (rows of six numbers).
+AnisoData parseAnisoData(const std::string& name, std::string_view text);
+
+/// The ordering temperature T_c (K) from the text of "d_temp.dup": the first number of line 2.
+double parseTransitionTemperature(const std::string& name, std::string_view text);
+
+/// A mean-field data file that is missing or empty: "no data: <path> is missing".
+class MissingDataError : public InputError {
+public:
+    using InputError::InputError;
+};
+
+/// Throws MissingDataError when the file is missing or empty.
+void requireMeanFieldFile(const std::filesystem::path& path);
+
+/// Reads "d_moment.dup", "d_aniso.dup" or "d_temp.dup" of a result folder; a missing or empty
+/// file throws MissingDataError.
+MomentData readMomentData(const std::filesystem::path& folder);
+AnisoData readAnisoData(const std::filesystem::path& folder);
+double readTransitionTemperature(const std::filesystem::path& folder);
 
 } // namespace vintrel

@@ -186,4 +186,16 @@ void TGraphDetailsLink::toggled(bool down, const std::function<void()>& fill, QW
     FForm->showCentredOn(mainWindow);
 }
 
+TMomentDetailsForm::TMomentDetailsForm(QWidget* parent)
+    : TGraphDetailsForm(QStringLiteral("details of magnetic moments"),
+                        QStringLiteral("Magnetic moments"), parent) {
+    setMinimumSize(350, 350);
+    setMaximumWidth(570);
+    resize(504, 581);
+}
+
+void TMomentDetailsForm::loadResult(const std::filesystem::path& folder) {
+    showFile(folder / kMomentFile);
+}
+
 } // namespace vintrel

@@ -77,6 +77,14 @@ public:
     void loadResult(const std::filesystem::path& folder);
 };
 
+/// "details of magnetic moments": the whole "d_moment.dup" of a mean-field result.
+class TMomentDetailsForm : public TGraphDetailsForm {
+    Q_OBJECT
+public:
+    explicit TMomentDetailsForm(QWidget* parent = nullptr);
+    void loadResult(const std::filesystem::path& folder);
+};
+
 /// The "detailed information" buttons of the pages that share one details window: pressing or
 /// releasing one sets the others the same way; pressed, the window is filled by the page and
 /// shown; released, it is closed; closing the window releases every button.

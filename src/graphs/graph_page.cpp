@@ -118,6 +118,8 @@ void TGraphPage::buildToolbar() {
                                     {QStringLiteral("set range"), QStringLiteral("Set plot range"),
                                      70, QStringLiteral("set"),
                                      QStringLiteral("Set plot range for current graph"), 40, 80});
+    if (FConfig.bothEnds)
+        FRangeEditor->addLowerField()->setObjectName(QStringLiteral("Edit_Min"));
     MyLabelExp = new TMyLabel(Panel_wyswietl);
     FRangeEditor->setCompanion(MyLabelExp);
     MyButtonKlodka = makeButton(Panel_wyswietl, QString(), FConfig.padlockHint, 24, true,
@@ -308,7 +310,7 @@ PlotScene TGraphPage::scene(bool forFigure) {
     TemperaturePlot plot;
     plot.margins = FConfig.margins;
     plot.range = axisRange();
-    plot.markers = FSession.markers();
+    plot.markers = shownMarkers(FSession.markers());
     plot.T = &temperatures();
     if (hasData())
         describe(plot, FPlot->width(), FPlot->height());

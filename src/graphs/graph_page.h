@@ -7,6 +7,7 @@
 #include "graphs/temperature_plot.h"
 #include "resultdata/input_files.h"
 #include "tabs/result_page.h"
+#include "tabs/tab_kind.h"
 
 #include <QString>
 #include <QWidget>
@@ -64,6 +65,10 @@ struct GraphPageConfig {
     QString markerUnit;
     /// Where the data area lies in the plot.
     PlotMargins margins;
+    /// The kind of result tab whose settings files the padlock writes a range into.
+    TKind padlockKind = TKind::tkResult;
+    /// The range editor takes both ends of the axis ("Edit_Min" beside "Edit_Max").
+    bool bothEnds = false;
 };
 
 /// The shared temperature graph page: the plot drawn from a page description by the one
@@ -116,7 +121,7 @@ public:
     void zoomToData();
     void openRangeEditor();
     /// "set": the number in the field becomes the range (a text that is not a finite positive
-    /// number keeps the range).
+    /// number keeps the range; with both ends, they must be finite and ordered).
     void applyRangeEditor();
     void setPadlock(bool down);
     void showMarkerList(bool shown);
@@ -133,6 +138,8 @@ public:
     TMyButton* rangeButton() const;
     TMyButton* setButton() const;
     QLineEdit* rangeEdit() const;
+    /// The field of the lower end (pages whose editor takes both ends).
+    QLineEdit* rangeMinEdit() const;
     TMyButton* padlockButton() const { return MyButtonKlodka; }
     TMyButton* markersButton() const { return MyButtonMarkers; }
     TMyButton* detailsButton() const { return MyButtonDetails; }
@@ -173,6 +180,12 @@ protected:
                                   const std::string& name) const = 0;
     /// The range as the axis shows it (the inverse page folds a positive exponent).
     virtual AxisRange shownRange(const AxisRange& stored) const { return stored; }
+    /// The range as it is stored (the mean-field inverse page keeps exponent 0).
+    virtual AxisRange storedRange(const AxisRange& range) const { return range; }
+    /// The markers as the page shows and edits them, of the stored ones (the mean-field
+    /// inverse page stores reciprocals), and back.
+    virtual xy_array shownMarkers(const xy_array& stored) const { return stored; }
+    virtual xy_array storedMarkers(const xy_array& shown) const { return shown; }
     /// Called after the data or the range changed (pages update their own panels).
     virtual void dataChanged() {}
     /// Called when the plot changed its size (pages place their panels over it).

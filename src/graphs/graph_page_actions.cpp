@@ -9,6 +9,7 @@
 #include "controls/my_button.h"
 #include "controls/my_label.h"
 #include "controls/theme.h"
+#include "graphs/mean_field_plots.h"
 #include "graphs/range_editor.h"
 #include "tabs/reader_panel.h"
 
@@ -40,13 +41,13 @@ void TGraphPage::storeRange(const AxisRange& range) {
     if (FSession.padlock() && !FLocation.workingRoot.empty()) {
         const std::vector<std::string> folders =
             FHost.padlockFolders ? FHost.padlockFolders()
-                                 : TCommonPanel2::resultFolders(FPanel, TKind::tkResult);
+                                 : TCommonPanel2::resultFolders(FPanel, FConfig.padlockKind);
         for (const std::string& name : folders)
             others.push_back(FLocation.workingRoot / name);
     }
     std::vector<std::string> problems;
     try {
-        FSession.setRange(range, others, &problems);
+        FSession.setRange(storedRange(range), others, &problems);
     } catch (const std::exception& error) {
         problems.insert(problems.begin(), error.what());
     }
@@ -94,6 +95,10 @@ QLineEdit* TGraphPage::rangeEdit() const {
     return FRangeEditor->edit();
 }
 
+QLineEdit* TGraphPage::rangeMinEdit() const {
+    return FRangeEditor->lowerEdit();
+}
+
 void TGraphPage::zoomToData() {
     refresh();
     FRangeEditor->edit()->clear();
@@ -109,6 +114,8 @@ void TGraphPage::openRangeEditor() {
     if (FConfig.exponentInEditor)
         MyLabelExp->SetCaption(exponentCaption(range.exponent));
     FRangeEditor->open(QString::fromStdString(floatToStrDot(range.range)));
+    if (QLineEdit* lower = FRangeEditor->lowerEdit())
+        lower->setText(QString::fromStdString(floatToStrDot(range.bottom)));
     MyLabelExp->setVisible(FConfig.exponentInEditor);
 }
 
@@ -117,6 +124,14 @@ void TGraphPage::closeRangeEditor() {
 }
 
 void TGraphPage::applyRangeEditor() {
+    if (QLineEdit* lower = FRangeEditor->lowerEdit()) {
+        const auto both = anisotropyEntry(lower->text().toStdString(),
+                                          FRangeEditor->edit()->text().toStdString());
+        closeRangeEditor();
+        refresh();
+        storeRange(both ? *both : FSession.range());
+        return;
+    }
     const auto value = parseRangeEntry(FRangeEditor->edit()->text().toStdString());
     closeRangeEditor();
     refresh();
@@ -149,7 +164,8 @@ void TGraphPage::showMarkerList(bool shown) {
 }
 
 void TGraphPage::fillMarkerList() {
-    const std::vector<MarkerRow> rows = markerListRows(FSession.markers(), temperatures());
+    const std::vector<MarkerRow> rows =
+        markerListRows(shownMarkers(FSession.markers()), temperatures());
     FFillingList = true;
     ValueListEditor1->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
@@ -183,7 +199,7 @@ void TGraphPage::markerListEdited() {
                         value ? value->text().toStdString() : std::string()});
     }
     try {
-        FSession.setMarkers(markersFromRows(rows));
+        FSession.setMarkers(storedMarkers(markersFromRows(rows)));
     } catch (const std::exception& error) {
         tell(QString::fromStdString(error.what()));
     }

@@ -4,6 +4,7 @@
 #include "resultdata/dup_reader.h"
 #include "resultdata/result_summary.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vintrel {
@@ -30,6 +31,20 @@ void addStoredGraphComments(DataTable& table, const std::filesystem::path& folde
             addGraphComments(table, graph, unit, *settings);
     } catch (const InputError& error) {
         table.comment(graph + " settings", error.what());
+    }
+}
+
+/// The inverse page of a mean-field result keeps its markers as reciprocals (T, χ): the
+/// comments give them as the page shows them, (T, 1/χ).
+void addStoredInverseComments(DataTable& table, const std::filesystem::path& folder) {
+    try {
+        if (auto settings = readGraphSettings(folder, GraphSettingsKind::InvChi)) {
+            for (xy_pts& m : settings->markers)
+                m.y = m.y != 0 ? 1 / m.y : 0;
+            addGraphComments(table, "1/chi graph", "T/muB", *settings);
+        }
+    } catch (const InputError& error) {
+        table.comment("1/chi graph settings", error.what());
     }
 }
 
@@ -162,6 +177,114 @@ DataTable heatDataTable(const ResultLocation& location, const std::string& resul
     const TVariables vars = variablesOf(location);
     const auto folder = folderOf(location);
     DataTable table = heatDataTable(vars, readSpcData(folder), resultName, debye);
+    addStoredGraphComments(table, folder, GraphSettingsKind::SpecificHeat, "specific heat graph",
+                           "J/(K mol)");
+    addStoredGraphComments(table, folder, GraphSettingsKind::Entropy, "entropy graph", "J/(K mol)");
+    return table;
+}
+
+std::optional<std::size_t> rowAtTemperature(const std::vector<double>& temperatures, double T) {
+    for (std::size_t r = 0; r < temperatures.size(); ++r)
+        if (std::abs(temperatures[r] - T) <= 1e-9 * std::max(1.0, std::abs(T)))
+            return r;
+    return std::nullopt;
+}
+
+DataTable meanFieldDataTable(const TVariables& vars, const MeanFieldData& data,
+                             const std::string& resultName) {
+    DataTable table;
+    addResultComments(table, resultName, vars);
+    table.comment("T_c", data.Tc ? roundTripText(*data.Tc) + " K" : std::string("not found"));
+    std::optional<std::vector<double>> powder;
+    if (data.chi) {
+        const auto& chi = data.chi->chi;
+        powder =
+            powderAverage(chi[0], data.chi->hasY ? &chi[1] : nullptr, chi[2], isUniaxial(vars));
+        table.comment("chi_powder", data.chi->hasY ? "(chi_x + chi_y + chi_z)/3"
+                                    : powder ? "(2 chi_x + chi_z)/3, the result being uniaxial"
+                                             : kPowderAverageUnavailable);
+    }
+    table.columns = {"T [K]",
+                     "m_x [muB]",
+                     "m_y [muB]",
+                     "m_z [muB]",
+                     "m_t [muB]",
+                     "chi_x [muB/T]",
+                     "chi_y [muB/T]",
+                     "chi_z [muB/T]",
+                     "chi_powder [muB/T]",
+                     "1/chi_x [T/muB]",
+                     "1/chi_y [T/muB]",
+                     "1/chi_z [T/muB]",
+                     "1/chi_powder [T/muB]",
+                     "K1 [K]",
+                     "K2 [K]",
+                     "K2' [K]",
+                     "K3 [K]",
+                     "K3' [K]",
+                     "c [J/(K mol)]",
+                     "S [J/(K mol)]"};
+    // Rows of the other files are found by temperature; npos: the file has none there.
+    constexpr std::size_t none = std::string::npos;
+    const auto value = [](const std::vector<double>& column, std::size_t r) {
+        return r < column.size() ? cell(column[r]) : DataTable::Cell(std::string());
+    };
+    const auto rowIn = [&](const std::vector<double>* temperatures, double T) {
+        if (!temperatures)
+            return none;
+        return rowAtTemperature(*temperatures, T).value_or(none);
+    };
+    for (std::size_t r = 0; r < data.moment.rowCount(); ++r) {
+        const double T = data.moment.T[r];
+        std::vector<DataTable::Cell> row = {T};
+        for (const auto& m : data.moment.m)
+            row.push_back(cell(m[r]));
+        const std::size_t chiRow = rowIn(data.chi ? &data.chi->T : nullptr, T);
+        for (Direction d : kDirections)
+            row.push_back(data.chi && data.chi->has(d)
+                              ? value(data.chi->chi[directionIndex(d)], chiRow)
+                              : DataTable::Cell(std::string()));
+        row.push_back(powder ? value(*powder, chiRow) : DataTable::Cell(std::string()));
+        for (Direction d : kDirections)
+            row.push_back(data.chi && data.chi->has(d)
+                              ? value(data.chi->inverse[directionIndex(d)], chiRow)
+                              : DataTable::Cell(std::string()));
+        if (powder && chiRow < powder->size() && (*powder)[chiRow] != 0)
+            row.push_back(cell(1 / (*powder)[chiRow]));
+        else
+            row.push_back(std::string());
+        const std::size_t anisoRow = rowIn(data.aniso ? &data.aniso->T : nullptr, T);
+        for (std::size_t k = 0; k < 5; ++k)
+            row.push_back(data.aniso ? value(data.aniso->K[k], anisoRow)
+                                     : DataTable::Cell(std::string()));
+        const std::size_t spcRow = rowIn(data.spc ? &data.spc->T : nullptr, T);
+        row.push_back(data.spc ? value(data.spc->c, spcRow) : DataTable::Cell(std::string()));
+        row.push_back(data.spc ? value(data.spc->S, spcRow) : DataTable::Cell(std::string()));
+        table.rows.push_back(std::move(row));
+    }
+    return table;
+}
+
+DataTable meanFieldDataTable(const ResultLocation& location, const std::string& resultName) {
+    const auto folder = folderOf(location);
+    const TVariables vars = variablesOf(location);
+    if (!vars.dynamic_calc)
+        throw DataRequestError("not a mean-field result: it has no mean-field pages");
+    MeanFieldData data;
+    data.moment = readMomentData(folder);
+    if (resultFilePresent(folder / kTempFile))
+        data.Tc = readTransitionTemperature(folder);
+    if (resultFilePresent(folder / kChiFiles[0]) && resultFilePresent(folder / kChiFiles[2]))
+        data.chi = readChiData(folder, vars.cialo == 2);
+    if (resultFilePresent(folder / kAnisoFile))
+        data.aniso = readAnisoData(folder);
+    if (resultFilePresent(folder / kSpcFile))
+        data.spc = readSpcData(folder);
+    DataTable table = meanFieldDataTable(vars, data, resultName);
+    addStoredGraphComments(table, folder, GraphSettingsKind::Moment, "moment graph", "muB");
+    addStoredGraphComments(table, folder, GraphSettingsKind::Chi, "chi graph", "muB/T");
+    addStoredInverseComments(table, folder);
+    addStoredGraphComments(table, folder, GraphSettingsKind::Anisotropy, "anisotropy graph", "K");
     addStoredGraphComments(table, folder, GraphSettingsKind::SpecificHeat, "specific heat graph",
                            "J/(K mol)");
     addStoredGraphComments(table, folder, GraphSettingsKind::Entropy, "entropy graph", "J/(K mol)");

@@ -59,4 +59,27 @@ DataTable heatDataTable(const TVariables& vars, const SpcData& data, const std::
 DataTable heatDataTable(const ResultLocation& location, const std::string& resultName,
                         std::optional<DebyeOptions> debye);
 
+/// What the six mean-field pages draw, one row per temperature of "d_moment.dup": `T [K]`,
+/// `m_x [muB]` … `m_t [muB]` (absolute values, as plotted), `chi_x [muB/T]`, `chi_y [muB/T]`
+/// (empty without the y direction), `chi_z [muB/T]`, `chi_powder [muB/T]` (the powder average
+/// of the ordinary pages), `1/chi_x [T/muB]` … `1/chi_z [T/muB]` (column 3 of the files, as the
+/// inverse page draws it), `1/chi_powder [T/muB]`, `K1 [K]`, `K2 [K]`, `K2' [K]`, `K3 [K]`,
+/// `K3' [K]`, `c [J/(K mol)]` and `S [J/(K mol)]`. A value is empty where its file has no row
+/// at that temperature (or is missing). Comment `T_c` with the ordering temperature.
+struct MeanFieldData {
+    MomentData moment;
+    std::optional<double> Tc;
+    std::optional<ChiData> chi;
+    std::optional<AnisoData> aniso;
+    std::optional<SpcData> spc;
+};
+DataTable meanFieldDataTable(const TVariables& vars, const MeanFieldData& data,
+                             const std::string& resultName);
+/// Reads the files of a mean-field result; an ordinary result (no mean-field switch) throws
+/// DataRequestError, a mean-field result without "d_moment.dup" MissingDataError.
+DataTable meanFieldDataTable(const ResultLocation& location, const std::string& resultName);
+
+/// The row of `temperatures` that holds T (within 1e-9 K relative); nullopt when none does.
+std::optional<std::size_t> rowAtTemperature(const std::vector<double>& temperatures, double T);
+
 } // namespace vintrel

@@ -83,9 +83,9 @@ std::vector<SceneItem> temperatureSelection(const PlotTransform& transform,
         const int under = area.top - kSelectorGap;
         items.emplace_back(SceneLine{{*x, under + 3}, {*x, area.bottom()}, kGuideBlue});
         items.emplace_back(SceneTriangle{
-            {PixelPoint{*x - 3, area.top}, {*x + 3, area.top}, {*x, area.top + 3}}, kGuideBlue});
+            {PlotPixel{*x - 3, area.top}, {*x + 3, area.top}, {*x, area.top + 3}}, kGuideBlue});
         items.emplace_back(SceneTriangle{
-            {PixelPoint{*x - 3, under}, {*x + 3, under}, {*x, under + 3}}, kGuideBlue});
+            {PlotPixel{*x - 3, under}, {*x + 3, under}, {*x, under + 3}}, kGuideBlue});
     }
     for (const std::vector<double>* curve : curves) {
         if (!curve || a >= curve->size() || b >= curve->size())
@@ -95,7 +95,7 @@ std::vector<SceneItem> temperatureSelection(const PlotTransform& transform,
         if (!p || !q || p->y <= area.top + 3 || q->y <= area.top + 3)
             continue;
         items.emplace_back(SceneLine{*p, *q, kGuideBlue, LineStyle::Dotted});
-        for (const PixelPoint& point : {*p, *q})
+        for (const PlotPixel& point : {*p, *q})
             items.emplace_back(SceneCircle{point, 6, kGuideBlue, Rgb{221, 221, 236}});
     }
     return items;

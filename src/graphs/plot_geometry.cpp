@@ -14,7 +14,7 @@ constexpr double kFarPixels = 1e6;
 /// How far below and beside the area a top-clipped curve is kept.
 constexpr double kFarBound = 4096;
 
-PixelPoint rounded(ScreenPoint p) {
+PlotPixel rounded(ScreenPoint p) {
     return {roundHalfEven(p.x), roundHalfEven(p.y)};
 }
 
@@ -49,7 +49,7 @@ std::optional<ScreenPoint> PlotTransform::place(double x, double y) const {
     return p;
 }
 
-std::optional<PixelPoint> PlotTransform::pixel(double x, double y) const {
+std::optional<PlotPixel> PlotTransform::pixel(double x, double y) const {
     const auto p = place(x, y);
     if (!p || std::abs(p->x - area.left) > kFarPixels || std::abs(p->y - area.top) > kFarPixels)
         return std::nullopt;
@@ -99,7 +99,7 @@ std::optional<ClippedSegment> clipSegment(ScreenPoint a, ScreenPoint b, double x
     return s;
 }
 
-std::vector<std::vector<PixelPoint>>
+std::vector<std::vector<PlotPixel>>
 clipPolyline(const std::vector<std::optional<ScreenPoint>>& points, const PixelRect& area,
              ClipMode mode) {
     const bool all = mode == ClipMode::AllSides;
@@ -108,7 +108,7 @@ clipPolyline(const std::vector<std::optional<ScreenPoint>>& points, const PixelR
     const double y0 = area.top;
     const double y1 = all ? area.bottom() : area.bottom() + kFarBound;
 
-    std::vector<std::vector<PixelPoint>> runs;
+    std::vector<std::vector<PlotPixel>> runs;
     bool joined = false; // the last run ends at the previous point, uncut
     for (std::size_t i = 1; i < points.size(); ++i) {
         const auto& a = points[i - 1];
@@ -117,7 +117,13 @@ clipPolyline(const std::vector<std::optional<ScreenPoint>>& points, const PixelR
             joined = false;
             continue;
         }
-        const auto s = clipSegment(*a, *b, x0, y0, x1, y1);
+        // The plot component places its points on whole pixels first and cuts the segments
+        // between them, so a cut point lies on the line between two pixels.
+        const auto snap = [all](ScreenPoint p) {
+            // Halves to even (the default rounding mode), without an integer's limits.
+            return all ? ScreenPoint{std::nearbyint(p.x), std::nearbyint(p.y)} : p;
+        };
+        const auto s = clipSegment(snap(*a), snap(*b), x0, y0, x1, y1);
         if (!s) {
             joined = false;
             continue;

@@ -6,10 +6,10 @@
 namespace vintrel {
 
 /// A point on the screen in whole pixels.
-struct PixelPoint {
+struct PlotPixel {
     int x = 0;
     int y = 0;
-    bool operator==(const PixelPoint&) const = default;
+    bool operator==(const PlotPixel&) const = default;
 };
 
 /// A point on the screen before rounding.
@@ -27,7 +27,7 @@ struct PixelRect {
 
     int right() const { return left + width; }
     int bottom() const { return top + height; }
-    bool contains(PixelPoint p) const {
+    bool contains(PlotPixel p) const {
         return p.x >= left && p.x <= right() && p.y >= top && p.y <= bottom();
     }
     bool operator==(const PixelRect&) const = default;
@@ -72,7 +72,7 @@ struct PlotTransform {
     std::optional<ScreenPoint> place(double x, double y) const;
     /// The same rounded to whole pixels (halves to even); nullopt as above and for points
     /// farther than 10^6 pixels from the area.
-    std::optional<PixelPoint> pixel(double x, double y) const;
+    std::optional<PlotPixel> pixel(double x, double y) const;
     /// The screen row of a value; nullopt as above.
     std::optional<int> row(double y) const;
     /// The screen column of a value; nullopt as above.
@@ -85,7 +85,8 @@ enum class ClipMode {
     /// back. (Below and beside the area the curve is still kept within a far bound, so that
     /// no coordinate grows without limit.)
     TopOnly,
-    /// All four edges.
+    /// All four edges; the points are rounded to whole pixels before the segments between
+    /// them are cut (the plot component's rounding).
     AllSides,
 };
 
@@ -93,7 +94,7 @@ enum class ClipMode {
 /// curve) cut by the edges of `area` that `mode` names: the runs of joined screen points in
 /// whole pixels, in the order of the points. A segment that crosses an edge is cut there; a
 /// run of a single point draws nothing and is left out.
-std::vector<std::vector<PixelPoint>>
+std::vector<std::vector<PlotPixel>>
 clipPolyline(const std::vector<std::optional<ScreenPoint>>& points, const PixelRect& area,
              ClipMode mode);
 

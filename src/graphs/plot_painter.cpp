@@ -15,7 +15,7 @@ namespace vintrel {
 
 namespace {
 
-QPoint qtPoint(const PixelPoint& p) {
+QPoint qtPoint(const PlotPixel& p) {
     return {p.x, p.y};
 }
 
@@ -100,7 +100,7 @@ struct ItemPainter {
         painter.setPen(linePen(polyline.colour, polyline.style, polyline.width));
         QPolygon points;
         points.reserve(static_cast<int>(polyline.points.size()));
-        for (const PixelPoint& p : polyline.points)
+        for (const PlotPixel& p : polyline.points)
             points.append(qtPoint(p));
         painter.drawPolyline(points);
     }
@@ -125,7 +125,7 @@ struct ItemPainter {
         painter.setPen(linePen(triangle.colour, LineStyle::Solid));
         painter.setBrush(qtColour(triangle.colour));
         QPolygon corners;
-        for (const PixelPoint& p : triangle.corners)
+        for (const PlotPixel& p : triangle.corners)
             corners.append(qtPoint(p));
         painter.drawPolygon(corners);
         painter.setBrush(Qt::NoBrush);
@@ -140,6 +140,21 @@ struct ItemPainter {
 };
 
 } // namespace
+
+QSize sceneTextSize(const SceneText& text) {
+    const QFont font = viewerFont(QStringLiteral("Tahoma"), text.pointSize, text.bold);
+    const QString caption = QString::fromStdString(text.text);
+    if (!text.markup) {
+        const QFontMetrics metrics(font);
+        return {metrics.horizontalAdvance(caption), metrics.height()};
+    }
+    QtMarkupSurface surface(font);
+    int height = 0;
+    int width = 0;
+    drawMarkup(surface, QtMarkupSurface::markupFont(font), utf16(caption), false, 0, 0, height,
+               width);
+    return {width, height};
+}
 
 QColor qtColour(const Rgb& colour) {
     return QColor(colour.r, colour.g, colour.b);

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QRect>
+#include <QSize>
 
 #include <functional>
 
@@ -16,6 +17,9 @@ using MiniParamDrawer = std::function<void(QPainter&, const QRect&, int opacity)
 
 /// The Qt colour of a scene colour.
 QColor qtColour(const Rgb& colour);
+
+/// The size a horizontal text of the scene takes on the screen (its markup read).
+QSize sceneTextSize(const SceneText& text);
 
 /// The one painter of the graphs: draws every item of the scene in order, on the screen and
 /// into exported figures alike (lines and text stay vectors on vector devices). Texts use the

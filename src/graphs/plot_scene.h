@@ -31,15 +31,15 @@ enum class LineStyle {
 std::vector<int> dashPattern(LineStyle style);
 
 struct SceneLine {
-    PixelPoint a{};
-    PixelPoint b{};
+    PlotPixel a{};
+    PlotPixel b{};
     Rgb colour{};
     LineStyle style = LineStyle::Solid;
 };
 
 /// Joined line segments through the points.
 struct ScenePolyline {
-    std::vector<PixelPoint> points{};
+    std::vector<PlotPixel> points{};
     Rgb colour{};
     LineStyle style = LineStyle::Solid;
     int width = 1;
@@ -57,7 +57,7 @@ struct SceneRect {
 
 /// A circle of the given diameter round the centre.
 struct SceneCircle {
-    PixelPoint centre{};
+    PlotPixel centre{};
     int diameter = 6;
     Rgb pen{};
     Rgb fill{};
@@ -65,7 +65,7 @@ struct SceneCircle {
 
 /// A filled triangle.
 struct SceneTriangle {
-    std::array<PixelPoint, 3> corners{};
+    std::array<PlotPixel, 3> corners{};
     Rgb colour{};
 };
 
@@ -82,7 +82,7 @@ enum class TextAnchor {
 /// vertical text is anchored by its extent along the text as width).
 struct SceneText {
     std::string text;
-    PixelPoint at{};
+    PlotPixel at{};
     TextAnchor anchor = TextAnchor::TopLeft;
     int pointSize = 8;
     Rgb colour{};

@@ -10,16 +10,25 @@
 
 namespace vintrel {
 
+namespace {
+
+QLineEdit* numberField(QWidget* parent, int width) {
+    auto* edit = new QLineEdit(parent);
+    edit->setFixedWidth(width);
+    edit->setFont(viewerFont());
+    installNumericKeyFilter(edit);
+    return edit;
+}
+
+} // namespace
+
 TRangeEditor::TRangeEditor(QWidget* parent, const Captions& captions) : QWidget(parent) {
     FRow = new QHBoxLayout(this);
     FRow->setContentsMargins(0, 0, 0, 0);
     FRow->setSpacing(3);
     FButton = TGraphPage::makeButton(this, captions.button, captions.buttonHint,
                                      captions.buttonWidth, false);
-    FEdit = new QLineEdit(this);
-    FEdit->setFixedWidth(captions.editWidth);
-    FEdit->setFont(viewerFont());
-    installNumericKeyFilter(FEdit);
+    FEdit = numberField(this, captions.editWidth);
     FConfirm = TGraphPage::makeButton(this, captions.confirm, captions.confirmHint,
                                       captions.confirmWidth, false);
     FRow->addWidget(FButton);
@@ -39,10 +48,22 @@ void TRangeEditor::setCompanion(QWidget* widget) {
     widget->setVisible(isOpen());
 }
 
+QLineEdit* TRangeEditor::addLowerField() {
+    if (!FLowerEdit) {
+        FLowerEdit = numberField(this, FEdit->width());
+        FRow->insertWidget(FRow->indexOf(FEdit), FLowerEdit);
+        FLowerEdit->setVisible(isOpen());
+        connect(FLowerEdit, &QLineEdit::returnPressed, this, &TRangeEditor::confirmed);
+    }
+    return FLowerEdit;
+}
+
 void TRangeEditor::open(const QString& text) {
     FButton->hide();
     FEdit->setText(text);
     FEdit->show();
+    if (FLowerEdit)
+        FLowerEdit->show();
     if (FCompanion)
         FCompanion->show();
     FConfirm->show();
@@ -53,6 +74,8 @@ void TRangeEditor::open(const QString& text) {
 void TRangeEditor::close() {
     FButton->show();
     FEdit->hide();
+    if (FLowerEdit)
+        FLowerEdit->hide();
     if (FCompanion)
         FCompanion->hide();
     FConfirm->hide();

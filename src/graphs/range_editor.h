@@ -33,9 +33,14 @@ public:
     bool isOpen() const;
     /// Puts a widget between the field and the confirm button, shown with the field.
     void setCompanion(QWidget* widget);
+    /// Adds a second number field before the first, for editors that take both ends of a
+    /// range; it is shown and hidden with the first, and Enter in it confirms too.
+    QLineEdit* addLowerField();
 
     TMyButton* button() const { return FButton; }
     QLineEdit* edit() const { return FEdit; }
+    /// The lower field of addLowerField, or nullptr.
+    QLineEdit* lowerEdit() const { return FLowerEdit; }
     TMyButton* confirmButton() const { return FConfirm; }
 
 signals:
@@ -48,6 +53,7 @@ private:
     QHBoxLayout* FRow = nullptr;
     TMyButton* FButton = nullptr;
     QLineEdit* FEdit = nullptr;
+    QLineEdit* FLowerEdit = nullptr;
     QWidget* FCompanion = nullptr;
     TMyButton* FConfirm = nullptr;
 };

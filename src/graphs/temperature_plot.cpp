@@ -57,12 +57,12 @@ void addLabels(PlotScene& scene, const TemperaturePlot& plot, const PlotTransfor
                             .at = {area.left - 10, y - 6},
                             .anchor = TextAnchor::TopRight});
     }
-    const double tMax = t.xmax;
-    if (!(tMax > 0))
+    if (!(t.xmax > t.xmin) || !std::isfinite(t.xmax - t.xmin))
         return; // no temperatures: the axis has no extent to label
     for (int k = 0; k <= kMajorSteps; ++k) {
         const int x = area.left + k * (area.width / kMajorSteps);
-        const std::string text = k == 0 ? "0" : floatToStrDot(tMax * k / kMajorSteps, 6);
+        const double value = t.xmin + (t.xmax - t.xmin) * k / kMajorSteps;
+        const std::string text = value == 0 ? "0" : floatToStrDot(value, 6);
         scene.add(SceneText{
             .text = text, .at = {x, area.bottom() + 10}, .anchor = TextAnchor::TopCentre});
     }
@@ -89,8 +89,8 @@ void addTitles(PlotScene& scene, const TemperaturePlot& plot, const PixelRect& a
 }
 
 /// The markers that can be drawn, with their screen points.
-std::vector<PixelPoint> markerPoints(const TemperaturePlot& plot, const PlotTransform& t) {
-    std::vector<PixelPoint> points;
+std::vector<PlotPixel> markerPoints(const TemperaturePlot& plot, const PlotTransform& t) {
+    std::vector<PlotPixel> points;
     for (const xy_pts& marker : plot.markers) {
         if (marker.y == 0)
             continue;
@@ -115,9 +115,14 @@ void addReferenceLines(PlotScene& scene, const TemperaturePlot& plot, const Plot
         const auto y = t.row(line.value);
         if (!y || *y <= t.area.top || *y > t.area.bottom())
             continue;
-        SceneText label{
-            line.label, {t.area.left + 15, *y - 14}, TextAnchor::TopLeft, 8, line.colour};
-        scene.add(label);
+        if (*y - t.area.top > line.labelDepth) {
+            SceneText label{line.label,
+                            {t.area.left + line.labelRight, *y - line.labelAbove},
+                            TextAnchor::TopLeft,
+                            8,
+                            line.colour};
+            scene.add(label);
+        }
         scene.add(SceneLine{{t.area.left + 1, *y}, {t.area.right(), *y}, line.colour});
     }
 }
@@ -138,8 +143,10 @@ double largestTemperature(const TemperaturePlot& plot) {
 }
 
 PlotTransform temperatureTransform(const TemperaturePlot& plot, int width, int height) {
-    return {temperaturePlotArea(plot, width, height), 0, largestTemperature(plot),
-            plot.range.bottom, plot.range.top()};
+    const double xmin = plot.xRange ? plot.xRange->first : 0;
+    const double xmax = plot.xRange ? plot.xRange->second : largestTemperature(plot);
+    return {temperaturePlotArea(plot, width, height), xmin, xmax, plot.range.bottom,
+            plot.range.top()};
 }
 
 PixelRect miniParamRect(const PixelRect& area) {
@@ -181,19 +188,27 @@ PlotScene buildTemperatureScene(const TemperaturePlot& plot, int width, int heig
     addEtchedBorder(scene, width, height);
     addTitles(scene, plot, t.area);
 
-    const std::vector<PixelPoint> markers = markerPoints(plot, t);
-    for (const PixelPoint& m : markers) {
-        scene.add(SceneLine{{t.area.left, m.y}, {t.area.right(), m.y}, kGridMajor});
-        scene.add(SceneLine{{m.x, t.area.top}, {m.x, t.area.bottom()}, kGridMajor});
-    }
+    for (const SceneItem& item : plot.underlays)
+        scene.items.push_back(item);
+    const std::vector<PlotPixel> markers = markerPoints(plot, t);
+    const auto addGuides = [&] {
+        for (const PlotPixel& m : markers) {
+            scene.add(SceneLine{{t.area.left, m.y}, {t.area.right(), m.y}, kGridMajor});
+            scene.add(SceneLine{{m.x, t.area.top}, {m.x, t.area.bottom()}, kGridMajor});
+        }
+    };
+    if (!plot.guidesOverCurves)
+        addGuides();
     addReferenceLines(scene, plot, t);
     for (bool highlighted : {false, true})
         for (const CurveDescription& curve : plot.curves)
             if (curve.highlighted == highlighted)
                 addCurve(scene, plot, t, curve);
+    if (plot.guidesOverCurves)
+        addGuides();
     for (const SceneItem& item : plot.overlays)
         scene.items.push_back(item);
-    for (const PixelPoint& m : markers) {
+    for (const PlotPixel& m : markers) {
         scene.add(SceneLine{{m.x - kCrossHalf, m.y}, {m.x + kCrossHalf, m.y}, plot.markerColour});
         scene.add(SceneLine{{m.x, m.y - kCrossHalf}, {m.x, m.y + kCrossHalf}, plot.markerColour});
     }

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vintrel {
@@ -41,6 +42,13 @@ struct ReferenceLine {
     double value = 0;
     Rgb colour = kGuideBlue;
     std::string label;
+    /// Where the label's top-left corner lies: right of the data area's left edge and above
+    /// the line.
+    int labelRight = 15;
+    int labelAbove = 14;
+    /// The label is written only when the line lies more than this many pixels below the top
+    /// edge (the line itself is drawn whenever it lies in the area).
+    int labelDepth = 0;
 };
 
 /// What a temperature page shows: the description the one painter draws.
@@ -48,8 +56,10 @@ struct TemperaturePlot {
     /// Where the data area lies (its top is 96 below the inverse page's temperature selector;
     /// the mean-field pages use kMeanFieldMargins).
     PlotMargins margins;
-    /// The temperatures of the rows; the axis runs from 0 to the largest.
+    /// The temperatures of the rows; the axis runs from 0 to the largest, or over `xRange`.
     const std::vector<double>* T = nullptr;
+    /// The temperature axis when it is set (the plot component's Xmin … Xmax).
+    std::optional<std::pair<double, double>> xRange;
     /// The value axis: bottom … R·10^n; the labels show the fractions of R (and bottom) with at
     /// least `labelDecimals` decimals, and more where a label needs them to be exact (0.75, not
     /// 0.8); the factor 10^n goes into the title.
@@ -64,6 +74,11 @@ struct TemperaturePlot {
     /// component at every edge.
     ClipMode clip = ClipMode::TopOnly;
     std::vector<ReferenceLine> referenceLines;
+    /// Items drawn on the grid and under the curves (the ordering temperature).
+    std::vector<SceneItem> underlays;
+    /// The marker guides are drawn after the curves (the plot component's order) instead of
+    /// before them.
+    bool guidesOverCurves = false;
     /// Items drawn after the curves and before the marker crosses (the temperature selection).
     std::vector<SceneItem> overlays;
     /// The markers; y is turned into the drawn value by `markerValue` when set (c/T mode).

@@ -340,3 +340,50 @@ TEST(CliData, ComplexHamiltonianAveragesThreeDirections) {
     const CliRun peff = cli({"data", "peff", titanium});
     EXPECT_EQ(csvRows(peff.out).size(), 3u);
 }
+
+TEST(CliData, MeanFieldCurvesOfTheNeodymiumExample) {
+    const std::string neodymium = (kSourceDir / "examples" / "Nd-meanfield.mfa").string();
+    const CliRun run = cli({"data", "meanfield", neodymium});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("\n# T_c: 12.85656678 K\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\nT [K],m_x [muB],m_y [muB],m_z [muB],m_t [muB],chi_x [muB/T],"
+                           "chi_y [muB/T],chi_z [muB/T],chi_powder [muB/T],1/chi_x [T/muB],"
+                           "1/chi_y [T/muB],1/chi_z [T/muB],1/chi_powder [T/muB],K1 [K],K2 [K],"
+                           "K2' [K],K3 [K],K3' [K],c [J/(K mol)],S [J/(K mol)]\n"),
+              std::string::npos);
+    const auto rows = csvRows(run.out);
+    ASSERT_EQ(rows.size(), 80u); // one per row of d_moment.dup, 0.5 … 40 K
+    const auto at = [&](double T) {
+        for (const auto& row : rows)
+            if (std::stod(row[0]) == T)
+                return row;
+        ADD_FAILURE() << "no row at " << T;
+        return rows.front();
+    };
+    // The ordered moment falls to zero at T_c = 12.86 K.
+    EXPECT_NEAR(std::stod(at(0.5)[3]), 3.197629978, 1e-9);
+    EXPECT_GT(std::stod(at(12.5)[4]), 0.5);
+    EXPECT_EQ(std::stod(at(13)[4]), 0);
+    // χ along z peaks at the transition (the cusp) and falls on both sides.
+    const double cusp = std::stod(at(13)[7]);
+    EXPECT_GT(cusp, std::stod(at(5)[7]));
+    EXPECT_GT(cusp, std::stod(at(30)[7]));
+    // A real Hamiltonian of tetragonal symmetry: no y direction, and the powder average is
+    // the mean over x, x and z.
+    EXPECT_NE(run.out.find("\n# chi_powder: (2 chi_x + chi_z)/3, the result being uniaxial\n"),
+              std::string::npos);
+    for (const double T : {1.0, 12.5, 20.0}) {
+        const auto row = at(T);
+        EXPECT_EQ(row[6], "");
+        EXPECT_NEAR(std::stod(row[8]), (2 * std::stod(row[5]) + std::stod(row[7])) / 3, 1e-12);
+        EXPECT_NEAR(std::stod(row[12]), 1 / std::stod(row[8]), 1e-9);
+    }
+    // The specific heat jumps down at T_c.
+    EXPECT_GT(std::stod(at(12.5)[18]), 2 * std::stod(at(13)[18]));
+    EXPECT_NEAR(std::stod(at(0.5)[13]), 10.33236066, 1e-9);
+
+    // An ordinary result has no mean-field curves.
+    const CliRun ordinary = cli({"data", "meanfield", kCerium});
+    EXPECT_EQ(ordinary.status, 2) << ordinary.err;
+    EXPECT_EQ(ordinary.out, "");
+}

@@ -7,7 +7,7 @@
 namespace vintrel {
 namespace {
 
-using Runs = std::vector<std::vector<PixelPoint>>;
+using Runs = std::vector<std::vector<PlotPixel>>;
 using Points = std::vector<std::optional<ScreenPoint>>;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
@@ -23,9 +23,9 @@ TEST(PlotArea, MultiplesOfFourLeavingRoomForTheLabels) {
 TEST(PlotTransform, PlacesDataOnTheAreaAndLeavesOutWhatCannotBePlaced) {
     // R = 4, n = -2: a value of 0.04 lies on the top edge, 0 on the bottom edge.
     const PlotTransform t{{90, 60, 400, 200}, 0, 200, 0, 0.04};
-    EXPECT_EQ(t.pixel(0.0, 0.04), (PixelPoint{90, 60}));
-    EXPECT_EQ(t.pixel(200.0, 0.0), (PixelPoint{490, 260}));
-    EXPECT_EQ(t.pixel(100.0, 0.01), (PixelPoint{290, 210}));
+    EXPECT_EQ(t.pixel(0.0, 0.04), (PlotPixel{90, 60}));
+    EXPECT_EQ(t.pixel(200.0, 0.0), (PlotPixel{490, 260}));
+    EXPECT_EQ(t.pixel(100.0, 0.01), (PlotPixel{290, 210}));
     EXPECT_EQ(t.row(0.03), 110);
     EXPECT_FALSE(t.pixel(kNaN, 0.01));
     EXPECT_FALSE(t.pixel(1.0, std::numeric_limits<double>::infinity()));
@@ -84,7 +84,7 @@ TEST(ClipPolyline, FarPointsKeepTheirDirection) {
     const Points points = {ScreenPoint{0, 200}, ScreenPoint{1, -1e9}};
     const Runs runs = clipPolyline(points, area, ClipMode::TopOnly);
     ASSERT_EQ(runs.size(), 1u);
-    EXPECT_EQ(runs[0], (std::vector<PixelPoint>{{0, 200}, {0, 100}}));
+    EXPECT_EQ(runs[0], (std::vector<PlotPixel>{{0, 200}, {0, 100}}));
 }
 
 } // namespace

@@ -101,10 +101,10 @@ TEST(TemperaturePlot, MarkersWithTheirValueRule) {
     f.plot.markerValue = [](const xy_pts& m) { return m.y / m.x; };
     const PlotTransform t = f.transform();
     const auto lines = itemsOf<SceneLine>(f.scene());
-    const auto crossAt = [&](PixelPoint p) {
+    const auto crossAt = [&](PlotPixel p) {
         return std::any_of(lines.begin(), lines.end(), [&](const SceneLine& l) {
-            return l.colour == f.plot.markerColour && l.a == PixelPoint{p.x - 3, p.y} &&
-                   l.b == PixelPoint{p.x + 3, p.y};
+            return l.colour == f.plot.markerColour && l.a == PlotPixel{p.x - 3, p.y} &&
+                   l.b == PlotPixel{p.x + 3, p.y};
         });
     };
     EXPECT_TRUE(crossAt(*t.pixel(10, 0.2)));

@@ -5,6 +5,9 @@
 #include "base/number_text.h"
 #include "levels/level_tables.h"
 
+#include <array>
+#include <cmath>
+
 namespace vintrel::test {
 
 namespace {
@@ -155,6 +158,72 @@ void writeResult(const std::filesystem::path& folder, const ResultRecipe& recipe
             std::filesystem::remove(folder / name);
     for (const auto& [name, bytes] : resultFiles(recipe))
         writeFile(folder / name, bytes);
+}
+
+std::string columnsFileText(const std::string& header,
+                            const std::vector<std::vector<double>>& rows) {
+    std::vector<std::string> lines = {header};
+    for (const auto& row : rows) {
+        std::string line;
+        for (double v : row)
+            line += (line.empty() ? "    " : "  ") + roundTripText(v);
+        lines.push_back(line);
+    }
+    return dupLines(lines);
+}
+
+std::string momentFileText(const std::vector<std::vector<double>>& rows) {
+    return columnsFileText(
+        "          T [K]       m_x [mu_B]       m_y [mu_B]       m_z [mu_B]       m_t [mu_B]",
+        rows);
+}
+
+std::string anisoFileText(const std::vector<std::vector<double>>& rows) {
+    return columnsFileText("          T [K]           K1 [K]           K2 [K]          K2' [K]"
+                           "           K3 [K]          K3' [K]",
+                           rows);
+}
+
+std::string transitionFileText(double Tc) {
+    return dupLines({"Transition temperature T_c [K]", roundTripText(Tc)});
+}
+
+ResultRecipe meanFieldResult(double Tc, int rows, int cialo) {
+    ResultRecipe recipe = ionResult(84, 1, "4f^3", 2, cialo, 0, 0, 0, 0, 8);
+    recipe.meanField = 1;
+    recipe.exchange = 0.5;
+    recipe.settings = {"40", std::to_string(rows), "40", std::to_string(rows)};
+    std::vector<double> T;
+    std::vector<std::vector<double>> moment;
+    std::vector<std::vector<double>> aniso;
+    std::array<std::vector<double>, 3> chi;
+    std::vector<SpcRow> spc;
+    double S = 0;
+    for (int r = 1; r <= rows; ++r) {
+        const double t = 0.5 * r;
+        T.push_back(t);
+        const double mz = t < Tc ? 3.2 * std::sqrt(1 - t / Tc) : 0;
+        const double mx = t < Tc ? -0.1 : 0;
+        moment.push_back({t, mx, 0, mz, std::hypot(mx, mz)});
+        const double k = t < Tc ? 1 - t / Tc : 0;
+        aniso.push_back({t, 10 * k, -14 * k, 0.0067 * k, 15 * k, 0});
+        const double cusp = 0.5 / (Tc + 2);
+        const double along = t < Tc ? cusp * (0.3 + 0.7 * t / Tc) : 0.5 / (t + 2);
+        chi[0].push_back(along * 0.6);
+        chi[1].push_back(along * 0.8);
+        chi[2].push_back(along);
+        const double c = t < Tc ? 12.0 * t / Tc : 1.0 * Tc / t;
+        S += c * 0.5 / t;
+        spc.push_back({t, c, S, 0});
+    }
+    recipe.withFile("d_temp.dup", transitionFileText(Tc));
+    recipe.withFile("d_moment.dup", momentFileText(moment));
+    recipe.withFile("d_aniso.dup", anisoFileText(aniso));
+    recipe.withFile("o_chi_x.dup", chiFileText(T, chi[0]));
+    recipe.withFile("o_chi_y.dup", chiFileText(T, chi[1]));
+    recipe.withFile("o_chi_z.dup", chiFileText(T, chi[2]));
+    recipe.withFile("o_spc.dup", spcFileText(spc));
+    return recipe;
 }
 
 ResultRecipe ionResult(int element, int ionisation, std::string configuration, int baza, int cialo,

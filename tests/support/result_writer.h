@@ -66,6 +66,15 @@ struct SpcRow {
 };
 std::string spcFileText(const std::vector<SpcRow>& rows);
 
+/// The text of a mean-field data file: the header line, then one row of numbers per entry, as
+/// "d_moment.dup" (T, m_x, m_y, m_z, m_t) and "d_aniso.dup" (T, K1, K2, K2', K3, K3') hold them.
+std::string columnsFileText(const std::string& header,
+                            const std::vector<std::vector<double>>& rows);
+std::string momentFileText(const std::vector<std::vector<double>>& rows);
+std::string anisoFileText(const std::vector<std::vector<double>>& rows);
+/// "d_temp.dup": its header line and the ordering temperature.
+std::string transitionFileText(double Tc);
+
 /// One block of "o_E.dup" (see levelBlock); a mean-field result has one per temperature step.
 struct LevelBlock {
     std::vector<FixtureLevel> levels;
@@ -138,6 +147,13 @@ ResultRecipe ceriumCubic();
 /// Ti3+ (3d^1) in the |L,Lz,S,Sz> basis with a complex Hamiltonian, trigonal: ten levels in
 /// five pairs 100 K apart with different values on each axis.
 ResultRecipe titaniumComplex();
+
+/// A mean-field result (Nd3+, |J,Jz> basis, Hamiltonian `cialo`) ordering at `Tc` over the
+/// temperatures 0.5, 1.0, … `rows`·0.5 K: the moment along z falls as 3.2·√(1 − T/T_c) to 0 at
+/// T_c (m_x = −0.1 below T_c, to show that moments are plotted as absolute values); χ rises to
+/// its cusp at T_c and falls as 1/(T − θ) above it; K1 … K3' change sign; c jumps at T_c and S
+/// has its kink there. "chi_tmax" is 40 K. Every file of a mean-field result's pages is there.
+ResultRecipe meanFieldResult(double Tc = 12.5, int rows = 80, int cialo = 2);
 
 /// A working root in a fresh temporary folder: "root" holds the result folders, "data" the
 /// shipped settings file "input_s.df" with the given lines.

@@ -8,6 +8,7 @@
 #include "graphs/heat_pages.h"
 #include "graphs/susceptibility_pages.h"
 #include "resultdata/result_variables.h"
+#include "support/graph_page_host.h"
 #include "support/result_writer.h"
 #include "support/viewer_fixture.h"
 
@@ -50,68 +51,11 @@ test::ResultRecipe ceriumWithGraphs(int rows = 50, double scale = 1.4) {
     return recipe;
 }
 
-/// A working root with results, a window holding one page, and a way to make a result current.
 template <typename Page>
-struct Hosted {
-    test::WorkingRoot root;
-    std::string current = "Result00";
-    std::vector<std::string> folders;
-    QWidget window;
-    std::unique_ptr<Page> page;
-
-    GraphPageHost host() {
-        GraphPageHost h;
-        h.currentResult = [this] { return root.location(current); };
-        h.mainWindow = &window;
-        h.padlockFolders = [this] { return folders; };
-        return h;
-    }
-    void add(const std::string& name, const test::ResultRecipe& recipe) {
-        root.write(name, recipe);
-        folders.push_back(name);
-    }
-    void show() {
-        page = std::make_unique<Page>(host());
-        auto* layout = new QVBoxLayout(&window);
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->addWidget(page->p0());
-        window.resize(1100, 700);
-        select(current);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-    }
-    void select(const std::string& name) {
-        current = name;
-        loadResultInputs(root.location(name));
-        page->wczytajDane({});
-        QCoreApplication::processEvents();
-    }
-    fs::path folder(const std::string& name) const { return root.folder(name); }
-    std::string file(const std::string& name, const char* file) const {
-        return test::readFile(folder(name) / file);
-    }
-};
-
-template <typename Item>
-std::vector<Item> itemsOf(const PlotScene& scene) {
-    std::vector<Item> items;
-    for (const SceneItem& item : scene.items)
-        if (const auto* it = std::get_if<Item>(&item))
-            items.push_back(*it);
-    return items;
-}
-
-bool drawsColour(const PlotScene& scene, const Rgb& colour) {
-    const auto curves = itemsOf<ScenePolyline>(scene);
-    return std::any_of(curves.begin(), curves.end(),
-                       [&](const ScenePolyline& c) { return c.colour == colour; });
-}
-
-bool hasText(const PlotScene& scene, const std::string& text) {
-    const auto texts = itemsOf<SceneText>(scene);
-    return std::any_of(texts.begin(), texts.end(),
-                       [&](const SceneText& t) { return t.text == text; });
-}
+using Hosted = test::HostedPage<Page>;
+using test::drawsColour;
+using test::hasText;
+using test::itemsOf;
 
 } // namespace
 

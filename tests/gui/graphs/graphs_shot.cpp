@@ -1,15 +1,20 @@
-// The four temperature pages of one result folder in their states, saved as pictures for review:
+// The temperature pages of one result folder in their states, saved as pictures for review:
 //   vintrel-graphs-shot WORKING_ROOT RESULT_FOLDER OUT_FOLDER
-// writes chi.png, chi-curie.png, chi-markers.png, inverse.png, heat.png, heat-debye.png,
-// heat-ct.png, entropy.png, entropy-lines.png, entropy-steps.png, the figures chi.svg and chi.pdf
-// and chi-svg.png (the SVG drawn back).
+// writes for an ordinary result chi.png, chi-curie.png, chi-markers.png, inverse.png, heat.png,
+// heat-debye.png, heat-ct.png, entropy.png, entropy-lines.png, entropy-steps.png, the figures
+// chi.svg and chi.pdf and chi-svg.png (the SVG drawn back); for a mean-field result moment.png,
+// moment-markers.png, chi-mf.png, chi-mf-curie.png, inverse-mf.png, inverse-mf-markers.png,
+// aniso.png, aniso-zoom.png, heat-mf.png, heat-mf-debye.png, heat-mf-ct.png, entropy-mf.png,
+// entropy-mf-lines.png and the figure moment.svg.
 #include "controls/fonts.h"
 #include "controls/messages.h"
 #include "controls/my_button.h"
 #include "controls/my_updown.h"
 #include "graphs/heat_pages.h"
+#include "graphs/mean_field_pages.h"
 #include "graphs/susceptibility_pages.h"
 #include "resultdata/input_files.h"
+#include "resultdata/result_variables.h"
 
 #include <QApplication>
 #include <QDir>
@@ -46,6 +51,61 @@ bool shoot(TGraphPage& page, const ResultLocation& location, const QDir& out, co
     return ok;
 }
 
+bool shootMeanField(const GraphPageHost& host, const ResultLocation& location, const QDir& out) {
+    bool ok = true;
+    Tgraf_momentD moment(host);
+    ok &= shoot(moment, location, out, QStringLiteral("moment"));
+    ok &= shoot(moment, location, out, QStringLiteral("moment-markers"), [&] {
+        moment.showMarkerList(true);
+        moment.markerList()->item(9, 1)->setText(QStringLiteral("3.0"));
+        moment.markerList()->item(21, 1)->setText(QStringLiteral("1.9"));
+    });
+    ok &= moment.writeFigure(out.filePath(QStringLiteral("moment.svg"))).isEmpty();
+
+    Tgraf_chiD chi(host);
+    ok &= shoot(chi, location, out, QStringLiteral("chi-mf"));
+    ok &= shoot(chi, location, out, QStringLiteral("chi-mf-curie"), [&] {
+        chi.setCurveShown(3, true);
+        chi.momentEdit()->SetPosition(3.6);
+        chi.zoomIn();
+        chi.zoomIn();
+    });
+
+    Tgraf_1chiD inverse(host);
+    ok &= shoot(inverse, location, out, QStringLiteral("inverse-mf"));
+    ok &= shoot(inverse, location, out, QStringLiteral("inverse-mf-markers"), [&] {
+        inverse.selectRows(40, 70);
+        inverse.showMarkerList(true);
+        inverse.markerList()->item(39, 1)->setText(QStringLiteral("5"));
+        inverse.zoomToData();
+    });
+
+    Tgraf_anisoD aniso(host);
+    ok &= shoot(aniso, location, out, QStringLiteral("aniso"));
+    ok &= shoot(aniso, location, out, QStringLiteral("aniso-zoom"), [&] { aniso.zoomIn(); });
+
+    Tgraf_specD heat(host);
+    ok &= shoot(heat, location, out, QStringLiteral("heat-mf"));
+    ok &= shoot(heat, location, out, QStringLiteral("heat-mf-debye"), [&] {
+        heat.setThetaText(QStringLiteral("150"));
+        heat.setCurveShown(2, true);
+        heat.setCurveShown(3, true);
+        heat.zoomToData();
+    });
+    ok &= shoot(heat, location, out, QStringLiteral("heat-mf-ct"), [&] {
+        heat.setPerTemperature(true);
+        heat.zoomToData();
+    });
+
+    Tgraf_entrD entropy(host);
+    ok &= shoot(entropy, location, out, QStringLiteral("entropy-mf"));
+    ok &= shoot(entropy, location, out, QStringLiteral("entropy-mf-lines"), [&] {
+        entropy.statisticalButton()->SetDown(true);
+        entropy.statisticalButton()->Click();
+    });
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -63,6 +123,8 @@ int main(int argc, char** argv) {
     const QDir out(QString::fromLocal8Bit(argv[3]));
     GraphPageHost host;
     host.currentResult = [&] { return location; };
+    if (sharedVariables().dynamic_calc)
+        return shootMeanField(host, location, out) ? 0 : 1;
     bool ok = true;
 
     Tgraf_chi chi(host);
