@@ -142,6 +142,11 @@ public:
     /// Shares the details window with another page (the pair of pages that open one window).
     void setDetailsLink(TGraphDetailsLink* link);
 
+    /// A toolbar or panel button in the viewer's look.
+    static TMyButton* makeButton(QWidget* parent, const QString& caption, const QString& hint,
+                                 int width, bool toggle,
+                                 const QString& glyphs = QStringLiteral("button"));
+
 protected:
     // What a page says.
     /// The data files whose changes make the page read again.
@@ -192,10 +197,6 @@ protected:
     AxisRange axisRange() const;
     /// A text for the user, shown in a message box (not from a paint).
     void tell(const QString& text);
-    /// A toolbar or panel button in the viewer's look.
-    static TMyButton* makeButton(QWidget* parent, const QString& caption, const QString& hint,
-                                 int width, bool toggle,
-                                 const QString& glyphs = QStringLiteral("button"));
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -1,13 +1,22 @@
 #include "graphs/plot_painter.h"
 
+#include "base/atomic_file.h"
+#include "base/binary_file.h"
+#include "controls/data_export.h"
 #include "controls/fonts.h"
 #include "controls/markup.h"
 #include "controls/qt_markup_surface.h"
+#include "controls/theme.h"
 
+#include <QFileInfo>
 #include <QFontMetrics>
+#include <QImage>
+#include <QPageSize>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPdfWriter>
 #include <QPolygon>
+#include <QSvgGenerator>
 
 #include <string_view>
 
@@ -151,6 +160,60 @@ void paintPlotScene(QPainter& painter, const PlotScene& scene, const MiniParamDr
     for (const SceneItem& item : scene.items)
         std::visit(draw, item);
     painter.restore();
+}
+
+QString writePlotFigure(const PlotScene& figure, const QString& path, int dpi,
+                        const QString& title) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    const QSize size(figure.width, figure.height);
+    const auto paint = [&](QPaintDevice& device) {
+        QPainter painter(&device);
+        painter.fillRect(QRect(QPoint(0, 0), size), theme::kPageBackground);
+        paintPlotScene(painter, figure);
+        return painter.end();
+    };
+    try {
+        AtomicFile file(path.toStdString());
+        const QString temporary = QString::fromStdString(file.temporaryPath().string());
+        bool written = false;
+        if (suffix == QLatin1String("svg")) {
+            QSvgGenerator svg;
+            svg.setFileName(temporary);
+            svg.setSize(size);
+            svg.setViewBox(QRect(QPoint(0, 0), size));
+            svg.setResolution(dpi);
+            svg.setTitle(title);
+            written = paint(svg);
+        } else if (suffix == QLatin1String("pdf")) {
+            QPdfWriter pdf(temporary);
+            pdf.setResolution(dpi);
+            pdf.setPageSize(QPageSize(QSizeF(size) * 72.0 / dpi, QPageSize::Point));
+            pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+            pdf.setTitle(title);
+            written = paint(pdf);
+        } else {
+            QImage image(size, QImage::Format_RGB32);
+            image.setDotsPerMeterX(qRound(dpi / 0.0254));
+            image.setDotsPerMeterY(qRound(dpi / 0.0254));
+            written = paint(image) && image.save(temporary, "PNG");
+        }
+        if (!written)
+            throw FileError("Cannot create file " + path.toStdString());
+        file.commit();
+    } catch (const FileError& error) {
+        return QString::fromStdString(error.what());
+    }
+    return {};
+}
+
+QString chooseFigureFile(QWidget* parent, const QString& name) {
+    const QString path =
+        chooseExportFile(parent, name + QStringLiteral(".png"), QStringLiteral("Export figure"),
+                         QStringLiteral("PNG picture (*.png);;SVG drawing "
+                                        "(*.svg);;PDF document (*.pdf)"));
+    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    return path + QStringLiteral(".png");
 }
 
 } // namespace vintrel

@@ -70,9 +70,11 @@ void addValueGrid(PlotScene& scene, const SpectrumFrame& f, const PixelRect& are
                                 .colour = kText});
     }
     scene.add(SceneText{.text = "  relative intensity (%)  ",
-                        .at = {30, area.top + area.height / 2},
+                        .at = {38, area.top + area.height / 2},
                         .anchor = TextAnchor::Centre,
+                        .pointSize = 9,
                         .colour = kText,
+                        .markup = true,
                         .vertical = true});
 }
 
