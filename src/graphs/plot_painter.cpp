@@ -11,7 +11,10 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QImage>
+#include <QLine>
+#include <QList>
 #include <QPageSize>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
@@ -148,6 +151,32 @@ struct ItemPainter {
     }
 };
 
+// Draws the run of circles alike (diameter, pen and fill) from `first` on by one picture of
+// the circle drawn once; gives the index after the run.
+std::size_t drawCircleRun(QPainter& painter, const std::vector<SceneItem>& items,
+                          std::size_t first) {
+    const auto& model = std::get<SceneCircle>(items[first]);
+    const int d = model.diameter;
+    QImage sprite(d + 3, d + 3, QImage::Format_ARGB32_Premultiplied);
+    sprite.fill(Qt::transparent);
+    {
+        QPainter p(&sprite);
+        p.setRenderHints(painter.renderHints());
+        p.setPen(linePen(model.pen, LineStyle::Solid));
+        p.setBrush(qtColour(model.fill));
+        p.drawEllipse(QRect(1, 1, d, d));
+    }
+    std::size_t i = first;
+    for (; i < items.size(); ++i) {
+        const auto* circle = std::get_if<SceneCircle>(&items[i]);
+        if (!circle || circle->diameter != d || !(circle->pen == model.pen) ||
+            !(circle->fill == model.fill))
+            break;
+        painter.drawImage(circle->centre.x - d / 2 - 1, circle->centre.y - d / 2 - 1, sprite);
+    }
+    return i;
+}
+
 } // namespace
 
 QColor qtColour(const Rgb& colour) {
@@ -157,8 +186,31 @@ QColor qtColour(const Rgb& colour) {
 void paintPlotScene(QPainter& painter, const PlotScene& scene, const MiniParamDrawer& miniParam) {
     painter.save();
     const ItemPainter draw{painter, miniParam};
-    for (const SceneItem& item : scene.items)
-        std::visit(draw, item);
+    const std::size_t count = scene.items.size();
+    const bool raster =
+        painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
+    QList<QLine> batch;
+    for (std::size_t i = 0; i < count;) {
+        // A run of solid lines of one colour is drawn in one call (the strokes of a spectrum).
+        if (raster && std::holds_alternative<SceneCircle>(scene.items[i])) {
+            i = drawCircleRun(painter, scene.items, i);
+            continue;
+        }
+        const auto* first = std::get_if<SceneLine>(&scene.items[i]);
+        if (!first || first->style != LineStyle::Solid) {
+            std::visit(draw, scene.items[i++]);
+            continue;
+        }
+        batch.clear();
+        for (; i < count; ++i) {
+            const auto* line = std::get_if<SceneLine>(&scene.items[i]);
+            if (!line || line->style != LineStyle::Solid || !(line->colour == first->colour))
+                break;
+            batch.append(QLine(qtPoint(line->a), qtPoint(line->b)));
+        }
+        painter.setPen(linePen(first->colour, LineStyle::Solid));
+        painter.drawLines(batch);
+    }
     painter.restore();
 }
 

@@ -17,6 +17,7 @@
 #include "resultdata/dup_reader.h"
 #include "tabs/reader_panel.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QImage>
 #include <QLabel>
@@ -24,6 +25,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
+#include <QScopeGuard>
 
 #include <cmath>
 
@@ -64,7 +66,9 @@ void Tgraf_spectroscopy::wczytajDane(const PageContext&) {
 }
 
 void Tgraf_spectroscopy::resultShown(const PageContext&) {
-    loadCurrentResult();
+    // Every ordinary page hears of a result click; the spectrum waits until it is on show.
+    if (FPanel->isVisible())
+        loadCurrentResult();
 }
 
 void Tgraf_spectroscopy::pageShown(const PageContext&) {
@@ -131,6 +135,8 @@ void Tgraf_spectroscopy::recompute() {
         FColumns.clear();
         FNote.clear();
     } else {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
         try {
             refreshSource();
             synthesize();

@@ -113,26 +113,34 @@ void addColumns(PlotScene& scene, const SpectrumPicture& p) {
     const SpectrumFrame& f = p.frame;
     const std::vector<SpectrumColumn>& columns = *p.columns;
     const int types = intensityTypeCount(p.baza);
-    std::vector<ScenePolyline> lines;
-    if (p.style == PlotStyle::line)
-        for (int k = 0; k < types; ++k)
-            if (p.shown[static_cast<std::size_t>(k)])
-                lines.push_back({{}, intensityColour(k, p.baza), LineStyle::Solid, 1});
+    // The rows of each column's stack: level k + 1 is the top of the k-th shown type.
+    std::vector<int> shownTypes;
+    for (int k = 0; k < types; ++k)
+        if (p.shown[static_cast<std::size_t>(k)])
+            shownTypes.push_back(k);
+    const std::size_t levels = shownTypes.size() + 1;
+    std::vector<int> rows(columns.size() * levels);
     for (std::size_t c = 0; c < columns.size(); ++c) {
-        const int x = kLeft + static_cast<int>(c);
         double sum = 0;
-        std::size_t line = 0;
-        for (int k = 0; k < types; ++k) {
-            if (!p.shown[static_cast<std::size_t>(k)])
-                continue;
+        rows[c * levels] = f.rowOf(0);
+        for (std::size_t s = 0; s < shownTypes.size(); ++s) {
+            sum += columns[c].I[static_cast<std::size_t>(shownTypes[s])];
+            rows[c * levels + s + 1] = f.rowOf(sum);
+        }
+    }
+    // Type by type, lowest first: the parts of one colour are drawn together.
+    for (std::size_t s = 0; s < shownTypes.size(); ++s) {
+        const int k = shownTypes[s];
+        const Rgb colour = intensityColour(k, p.baza);
+        ScenePolyline polyline{{}, colour, LineStyle::Solid, 1};
+        for (std::size_t c = 0; c < columns.size(); ++c) {
+            const int x = kLeft + static_cast<int>(c);
             const double I = columns[c].I[static_cast<std::size_t>(k)];
-            const int before = f.rowOf(sum);
-            sum += I;
-            const int after = f.rowOf(sum);
-            const Rgb colour = intensityColour(k, p.baza);
+            const int before = rows[c * levels + s];
+            const int after = rows[c * levels + s + 1];
             switch (p.style) {
             case PlotStyle::line:
-                lines[line++].points.push_back({x, after});
+                polyline.points.push_back({x, after});
                 break;
             case PlotStyle::point:
                 // A part too weak to lift the stack by a pixel adds no circle of its own.
@@ -145,9 +153,9 @@ void addColumns(PlotScene& scene, const SpectrumPicture& p) {
                 break;
             }
         }
+        if (p.style == PlotStyle::line)
+            scene.add(std::move(polyline));
     }
-    for (ScenePolyline& polyline : lines)
-        scene.add(std::move(polyline));
 }
 
 } // namespace
