@@ -237,8 +237,14 @@ std::vector<PeakLabel> peakLabels(const std::vector<MergedTransition>& lines,
         for (int k = std::max(c - 1, 0); k <= std::min(c + 1, n - 1); ++k)
             v = std::max(v, stackedTotal(columns[static_cast<std::size_t>(k)], shown, baza));
         const int row = frame.rowOf(v);
-        if (std::abs(click.x - pixel) + std::abs(click.y - row) < 20)
-            labels.push_back({{pixel, row - 10}, floatToStrDot(line.x)});
+        if (std::abs(click.x - pixel) + std::abs(click.y - row) < 20) {
+            // Lines on the same pixel get their labels one above the other.
+            int y = row - 10;
+            for (const PeakLabel& other : labels)
+                if (std::abs(other.at.x - pixel) <= 2)
+                    y = std::min(y, other.at.y - 10);
+            labels.push_back({{pixel, y}, floatToStrDot(line.x)});
+        }
     }
     return labels;
 }

@@ -67,7 +67,8 @@ struct PeakLabel {
 /// The peak labels of a click at `click`: for each merged transition whose pixel lies in the
 /// plot, with v the largest stacked total of the three columns round that pixel (kept within
 /// the columns), its position (shortest text) 10 rows above v's row when the click was less
-/// than 20 px (horizontal plus vertical distance) from (pixel, row of v).
+/// than 20 px (horizontal plus vertical distance) from (pixel, row of v). Labels of lines
+/// within 2 px of each other are stacked 10 rows apart, so that each stays legible.
 std::vector<PeakLabel> peakLabels(const std::vector<MergedTransition>& lines,
                                   const std::vector<SpectrumColumn>& columns,
                                   const SpectrumFrame& frame, const TypeMask& shown, int baza,

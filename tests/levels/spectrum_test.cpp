@@ -292,6 +292,12 @@ TEST(SpectrumPlot, GeometryAndPeakLabels) {
     const auto edge =
         peakLabels(lines, columns, frame, kAllTypes, 1, {frame.pixelOf(199), frame.rowOf(2)});
     EXPECT_EQ(edge.size(), 1u);
+    // Two lines on one pixel: their labels are stacked.
+    std::vector<MergedTransition> pair = {stick(50, 1), stick(50.01, 1)};
+    const auto stacked = peakLabels(pair, columns, frame, kAllTypes, 1, {150, row});
+    ASSERT_EQ(stacked.size(), 2u);
+    EXPECT_EQ(stacked[1].at.y, stacked[0].at.y - 10);
+    EXPECT_EQ(stacked[1].text, "50.01");
     // A click 20 px away (x + y) gets nothing.
     EXPECT_TRUE(peakLabels(lines, columns, frame, kAllTypes, 1, {160, row + 10}).empty());
     // A box not laid out has no columns and no labels.
