@@ -71,6 +71,9 @@ QWidget* TLevelOverlays::legend() const {
 
 void TLevelOverlays::applyBasis() {
     const int baza = sharedVariables().baza;
+    // In |J,Jz> the three J toggles fill one row.
+    FLegend->resize(kLegendWidth, baza == 2 ? kLegendHeight - 26 : kLegendHeight);
+    MyButton_invert->move(154, baza == 2 ? 26 : 52);
     for (int t = 0; t < kStrengthTables; ++t) {
         TMyButton* b = FToggles[static_cast<std::size_t>(t)];
         const int type = t; // the tables and the spectrum's types share their order

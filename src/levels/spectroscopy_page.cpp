@@ -356,8 +356,9 @@ void Tgraf_spectroscopy::updateConvolutionControls() {
                   "NOTE: The values of half-width in this case will be constant for all states"));
     FTempLabel->setVisible(FBoltzmann);
     UpDownTemp->setVisible(FBoltzmann);
-    FRangeSymbol->SetCaption(type == PlotType::waveLength ? QStringLiteral("!l")
-                                                          : QString::fromLatin1(look.symbol));
+    // λ from the Symbol font at size 9, the letters E and k at size 7.
+    FRangeSymbol->setFont(viewerFont(QStringLiteral("Tahoma"), wave ? 9 : 7));
+    FRangeSymbol->SetCaption(wave ? QStringLiteral("!l") : QString::fromLatin1(look.symbol));
     FRangeUnit->setText(QStringLiteral("[") + QString::fromLatin1(look.unit) + QStringLiteral("]"));
 }
 
