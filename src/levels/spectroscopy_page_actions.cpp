@@ -140,7 +140,10 @@ void Tgraf_spectroscopy::recompute() {
         try {
             refreshSource();
             synthesize();
-            FNote.clear();
+            FNote = FBoltzmann && FSource->energies.empty()
+                        ? QStringLiteral("The level energies of o_E.dup are missing: every "
+                                         "population is taken as 1")
+                        : QString();
         } catch (const std::exception& error) {
             FMerged.clear();
             FColumns.clear();

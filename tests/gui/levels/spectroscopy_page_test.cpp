@@ -351,6 +351,13 @@ void SpectroscopyPageTest::hiddenPageAndDamagedFilesDrawWithoutCrashing() {
         (void)page.renderPlot();
     }
     QVERIFY(!fs::exists(hosted.folder("Result01") / kSpectroFile));
+    // Boltzmann populations without the level energies: all 1, and the page says so.
+    hosted.add("Result03", test::ceriumCubicWithTransitions().without(kLevelsFile));
+    hosted.select("Result03");
+    page.setBoltzmann(true);
+    page.recompute();
+    QCOMPARE(page.merged().size(), std::size_t{2});
+    QVERIFY(page.note().contains("o_E.dup"));
 }
 
 void SpectroscopyPageTest::exportsWriteTheCoreTableAndTheFigure() {
