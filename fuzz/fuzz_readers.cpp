@@ -24,6 +24,10 @@
 #include "levels/level_data.h"
 #include "levels/level_file_cache.h"
 #include "levels/level_tables.h"
+#include "levels/spectro_range.h"
+#include "levels/spectrum.h"
+#include "levels/spectrum_plot.h"
+#include "levels/transition_files.h"
 #include "levels/transition_strengths.h"
 #include "parameters/parameter_data.h"
 #include "resultdata/dup_reader.h"
@@ -52,6 +56,7 @@ enum class Kind {
     folder,       ///< the bytes as one file of a result folder, read through the file readers
     hamiltonian,  ///< "o_ham.dup": matrices, cell texts, the data table
     graphs,       ///< a graph settings file, the susceptibility and specific-heat files
+    transitions,  ///< "o_neu.dup" made into a transition list, "o_spectro.dup", "g_spectro.dup"
     count
 };
 
@@ -130,6 +135,54 @@ void readStrengthFile(const Request& r) {
     for (double maximum : strengths.maxima)
         check(std::isfinite(maximum) && maximum >= 0);
     check(scatteringLines(r.content, r.block).size() <= kMostDetailLines);
+}
+
+// The transition list made of the bytes as "o_neu.dup" is written and read back unchanged; the
+// bytes as "o_spectro.dup" (and "o_lsspec.dup") give a spectrum of finite numbers on every
+// scale and shape; the bytes as "g_spectro.dup" give a range or an InputError.
+void readTransitionFiles(const Request& r) {
+    try {
+        const auto lines = upwardTransitions("o_neu.dup", r.content, r.N, r.baza);
+        check(lines.size() <= static_cast<std::size_t>(kMaxLevels * kMaxLevels));
+        const TransitionFileTexts texts = formatTransitionFiles(lines, r.baza);
+        const auto back = parseTransitionLines("o_spectro.dup", texts.spectro, "o_lsspec.dup",
+                                               texts.lsspec, r.baza);
+        check(back.size() == lines.size());
+        check(formatTransitionFiles(back, r.baza).spectro == texts.spectro);
+    } catch (const InputError&) {
+    }
+    std::vector<TransitionLine> lines;
+    try {
+        lines = parseTransitionLines(
+            "o_spectro.dup", r.content, "o_lsspec.dup",
+            r.withLs ? std::optional<std::string_view>(r.content) : std::nullopt, r.baza);
+    } catch (const InputError&) {
+    }
+    const TResultSettings settings;
+    const auto populations =
+        statePopulations(std::vector<double>(kMaxLevels, 0.0),
+                         r.block < 0 ? std::nullopt : std::optional<double>(r.block));
+    const auto type = static_cast<PlotType>((r.block + 1) % kPlotTypes);
+    const auto merged = mergeTransitions(lines, populations, r.baza, type);
+    const EnergyInterval range = rangeInPlotUnits(
+        type, wholeRangeView(type, transitionEnergyRange(lines, settings), settings));
+    SpectrumOptions options;
+    options.type = type;
+    options.shape = static_cast<LineShape>((r.block + 1) % 3);
+    options.halfWidthK = options.halfWidthUnit = 0.5 * r.N;
+    options.halfWidthInKelvin = r.complexHamiltonian;
+    const auto columns =
+        synthesizeSpectrum(merged, range.min, range.max, 200, options, spectrumLimits(settings));
+    for (const SpectrumColumn& column : columns)
+        for (double v : column.I)
+            check(std::isfinite(v) && v >= 0);
+    const SpectrumFrame frame{370, 400, range.min, range.max,
+                              spectrumMaximum(columns, kAllTypes, r.baza)};
+    (void)peakLabels(merged, columns, frame, kAllTypes, r.baza, {200, 200});
+    try {
+        (void)parseSpectroRange("g_spectro.dup", r.content);
+    } catch (const InputError&) {
+    }
 }
 
 // The reader keeps what it read before a failure; the sums, the cell texts and the table work
@@ -376,6 +429,9 @@ void run(const Request& r) {
         break;
     case Kind::graphs:
         readGraphFiles(r);
+        break;
+    case Kind::transitions:
+        readTransitionFiles(r);
         break;
     case Kind::count:
         break;

@@ -8,7 +8,9 @@
 #include "graphs/susceptibility_pages.h"
 #include "hamiltonian/ham_form.h"
 #include "levels/detail_forms.h"
+#include "levels/level_overlay_view.h"
 #include "levels/poziomy.h"
+#include "levels/spectroscopy_page.h"
 #include "parameters/elem_panel_result_form.h"
 #include "parameters/mini_param_form.h"
 #include "parameters/param_result_form.h"
@@ -87,6 +89,7 @@ class EnergyLevelsPage : public TResultPage {
 public:
     EnergyLevelsPage(PageHost host, TMiniParamForm* mini) : host_(std::move(host)) {
         page_.setDetailForms(&energies_, &vectors_, &scattering_);
+        new TLevelOverlays(page_); // owned by the page
         if (host_.mainWindow)
             page_.setMainWindow(host_.mainWindow);
         if (!mini)
@@ -292,6 +295,8 @@ void registerResultPages(TMyReaderPanel2& panel, const PageHost& host) {
                        [meanField, heatD] { return graphPage<Tgraf_specD>(meanField, heatD); });
     panel.registerPage(PageId::EntropyD,
                        [meanField, heatD] { return graphPage<Tgraf_entrD>(meanField, heatD); });
+    panel.registerPage(PageId::Spectroscopy,
+                       [graphs] { return std::make_unique<Tgraf_spectroscopy>(graphs); });
 }
 
 } // namespace vintrel

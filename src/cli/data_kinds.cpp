@@ -5,6 +5,7 @@
 #include "hamiltonian/ham_data.h"
 #include "levels/level_data.h"
 #include "levels/level_value_names.h"
+#include "levels/spectro_data.h"
 #include "parameters/parameter_data.h"
 #include "potential/potential_data.h"
 
@@ -122,6 +123,60 @@ DataTable potentialTable(const DataArguments& args) {
     return potentialDataTable(args.location, args.resultName, options);
 }
 
+std::optional<double> temperatureOption(const DataArguments& args) {
+    if (!args.has("--temperature"))
+        return std::nullopt;
+    const double T = args.number("--temperature", "a temperature in kelvin, 0 or more");
+    if (T < 0)
+        throw UsageError{"--temperature takes a temperature in kelvin, 0 or more, not " +
+                         args.text("--temperature")};
+    return T;
+}
+
+DataTable transitionsTable(const DataArguments& args) {
+    return transitionsDataTable(args.location, args.resultName, temperatureOption(args));
+}
+
+DataTable spectrumTable(const DataArguments& args) {
+    SpectrumDataOptions options;
+    if (!args.has("--unit"))
+        throw UsageError{"spectrum needs --unit K|meV|1/cm|nm"};
+    const auto type = plotTypeOfUnit(args.text("--unit"));
+    if (!type)
+        throw UsageError{"--unit takes K, meV, 1/cm or nm, not " + args.text("--unit")};
+    options.type = *type;
+    if (args.has("--from") != args.has("--to"))
+        throw UsageError{"--from and --to go together"};
+    if (args.has("--from")) {
+        options.range = EnergyInterval{args.number("--from", "a position on the scale"),
+                                       args.number("--to", "a position on the scale")};
+        if (!(options.range->min < options.range->max))
+            throw UsageError{"--from must lie below --to"};
+    }
+    if (args.has("--points")) {
+        const double points = args.number("--points", "a whole number from 1 to 1000000");
+        if (points < 1 || points > 1000000 || points != std::floor(points))
+            throw UsageError{"--points takes a whole number from 1 to 1000000, not " +
+                             args.text("--points")};
+        options.points = static_cast<int>(points);
+    }
+    if (args.has("--shape")) {
+        const auto shape = lineShapeOfName(args.text("--shape"));
+        if (!shape)
+            throw UsageError{"--shape takes none, lorentz or gauss, not " + args.text("--shape")};
+        options.shape = *shape;
+    }
+    if (args.has("--width")) {
+        options.width = args.number("--width", "a full width at half maximum, 0 or more");
+        if (*options.width < 0)
+            throw UsageError{"--width takes a full width at half maximum, 0 or more, not " +
+                             args.text("--width")};
+    }
+    options.widthInKelvin = args.has("--width-in-kelvin");
+    options.temperature = temperatureOption(args);
+    return spectrumDataTable(args.location, args.resultName, options);
+}
+
 } // namespace
 
 const std::vector<DataKind>& dataKinds() {
@@ -141,6 +196,19 @@ const std::vector<DataKind>& dataKinds() {
          "[--resolution low|medium|high|veryhigh] [--points]",
          {{"--body", 1}, {"--size", 1}, {"--resolution", 1}, {"--points", 0}},
          potentialTable},
+        {"transitions", "[--temperature T]", {{"--temperature", 1}}, transitionsTable},
+        {"spectrum",
+         "--unit K|meV|1/cm|nm [--from X --to Y] [--points N] [--shape none|lorentz|gauss] "
+         "[--width W] [--width-in-kelvin] [--temperature T]",
+         {{"--unit", 1},
+          {"--from", 1},
+          {"--to", 1},
+          {"--points", 1},
+          {"--shape", 1},
+          {"--width", 1},
+          {"--width-in-kelvin", 0},
+          {"--temperature", 1}},
+         spectrumTable},
     };
     return kinds;
 }

@@ -1,7 +1,6 @@
 // The shared temperature graph page: range, padlock, markers and exports.
 #include "graphs/graph_page.h"
 
-#include "base/atomic_file.h"
 #include "base/binary_file.h"
 #include "base/number_text.h"
 #include "controls/data_export.h"
@@ -14,13 +13,7 @@
 #include "tabs/reader_panel.h"
 
 #include <QDir>
-#include <QFileInfo>
-#include <QImage>
 #include <QLineEdit>
-#include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
-#include <QSvgGenerator>
 #include <QTableWidget>
 
 namespace vintrel {
@@ -226,61 +219,13 @@ QString TGraphPage::figureName() const {
 
 QString TGraphPage::writeFigure(const QString& path) {
     refresh();
-    const PlotScene figure = scene(true);
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    const QSize size(figure.width, figure.height);
-    const int dpi = FPlot->logicalDpiY();
-    const auto paint = [&](QPaintDevice& device) {
-        QPainter painter(&device);
-        painter.fillRect(QRect(QPoint(0, 0), size), theme::kPageBackground);
-        paintPlotScene(painter, figure);
-        return painter.end();
-    };
-    // Written beside the target and moved over it only when complete.
-    try {
-        AtomicFile file(path.toStdString());
-        const QString temporary = QString::fromStdString(file.temporaryPath().string());
-        bool written = false;
-        if (suffix == QLatin1String("svg")) {
-            QSvgGenerator svg;
-            svg.setFileName(temporary);
-            svg.setSize(size);
-            svg.setViewBox(QRect(QPoint(0, 0), size));
-            svg.setResolution(dpi);
-            svg.setTitle(figureName());
-            written = paint(svg);
-        } else if (suffix == QLatin1String("pdf")) {
-            QPdfWriter pdf(temporary);
-            pdf.setResolution(dpi);
-            pdf.setPageSize(QPageSize(QSizeF(size) * 72.0 / dpi, QPageSize::Point));
-            pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-            pdf.setTitle(figureName());
-            written = paint(pdf);
-        } else {
-            QImage image(size, QImage::Format_RGB32);
-            image.setDotsPerMeterX(qRound(dpi / 0.0254));
-            image.setDotsPerMeterY(qRound(dpi / 0.0254));
-            written = paint(image) && image.save(temporary, "PNG");
-        }
-        if (!written)
-            throw FileError("Cannot create file " + path.toStdString());
-        file.commit();
-    } catch (const FileError& error) {
-        return QString::fromStdString(error.what());
-    }
-    return {};
+    return writePlotFigure(scene(true), path, FPlot->logicalDpiY(), figureName());
 }
 
 void TGraphPage::exportFigure() {
-    const QString path = chooseExportFile(FPanel, figureName() + QStringLiteral(".png"),
-                                          QStringLiteral("Export figure"),
-                                          QStringLiteral("PNG picture (*.png);;SVG drawing "
-                                                         "(*.svg);;PDF document (*.pdf)"));
-    if (path.isEmpty())
+    const QString target = chooseFigureFile(FPanel, figureName());
+    if (target.isEmpty())
         return;
-    QString target = path;
-    if (QFileInfo(target).suffix().isEmpty())
-        target += QStringLiteral(".png");
     const QString problem = writeFigure(target);
     if (!problem.isEmpty())
         tell(problem);

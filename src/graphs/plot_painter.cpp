@@ -1,13 +1,25 @@
 #include "graphs/plot_painter.h"
 
+#include "base/atomic_file.h"
+#include "base/binary_file.h"
+#include "controls/data_export.h"
 #include "controls/fonts.h"
 #include "controls/markup.h"
 #include "controls/qt_markup_surface.h"
+#include "controls/theme.h"
 
+#include <QFileInfo>
 #include <QFontMetrics>
+#include <QImage>
+#include <QLine>
+#include <QList>
+#include <QPageSize>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPdfWriter>
 #include <QPolygon>
+#include <QSvgGenerator>
 
 #include <string_view>
 
@@ -139,6 +151,32 @@ struct ItemPainter {
     }
 };
 
+// Draws the run of circles alike (diameter, pen and fill) from `first` on by one picture of
+// the circle drawn once; gives the index after the run.
+std::size_t drawCircleRun(QPainter& painter, const std::vector<SceneItem>& items,
+                          std::size_t first) {
+    const auto& model = std::get<SceneCircle>(items[first]);
+    const int d = model.diameter;
+    QImage sprite(d + 3, d + 3, QImage::Format_ARGB32_Premultiplied);
+    sprite.fill(Qt::transparent);
+    {
+        QPainter p(&sprite);
+        p.setRenderHints(painter.renderHints());
+        p.setPen(linePen(model.pen, LineStyle::Solid));
+        p.setBrush(qtColour(model.fill));
+        p.drawEllipse(QRect(1, 1, d, d));
+    }
+    std::size_t i = first;
+    for (; i < items.size(); ++i) {
+        const auto* circle = std::get_if<SceneCircle>(&items[i]);
+        if (!circle || circle->diameter != d || !(circle->pen == model.pen) ||
+            !(circle->fill == model.fill))
+            break;
+        painter.drawImage(circle->centre.x - d / 2 - 1, circle->centre.y - d / 2 - 1, sprite);
+    }
+    return i;
+}
+
 } // namespace
 
 QSize sceneTextSize(const SceneText& text) {
@@ -163,9 +201,86 @@ QColor qtColour(const Rgb& colour) {
 void paintPlotScene(QPainter& painter, const PlotScene& scene, const MiniParamDrawer& miniParam) {
     painter.save();
     const ItemPainter draw{painter, miniParam};
-    for (const SceneItem& item : scene.items)
-        std::visit(draw, item);
+    const std::size_t count = scene.items.size();
+    const bool raster =
+        painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
+    QList<QLine> batch;
+    for (std::size_t i = 0; i < count;) {
+        // A run of solid lines of one colour is drawn in one call (the strokes of a spectrum).
+        if (raster && std::holds_alternative<SceneCircle>(scene.items[i])) {
+            i = drawCircleRun(painter, scene.items, i);
+            continue;
+        }
+        const auto* first = std::get_if<SceneLine>(&scene.items[i]);
+        if (!first || first->style != LineStyle::Solid) {
+            std::visit(draw, scene.items[i++]);
+            continue;
+        }
+        batch.clear();
+        for (; i < count; ++i) {
+            const auto* line = std::get_if<SceneLine>(&scene.items[i]);
+            if (!line || line->style != LineStyle::Solid || !(line->colour == first->colour))
+                break;
+            batch.append(QLine(qtPoint(line->a), qtPoint(line->b)));
+        }
+        painter.setPen(linePen(first->colour, LineStyle::Solid));
+        painter.drawLines(batch);
+    }
     painter.restore();
+}
+
+QString writePlotFigure(const PlotScene& figure, const QString& path, int dpi,
+                        const QString& title) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    const QSize size(figure.width, figure.height);
+    const auto paint = [&](QPaintDevice& device) {
+        QPainter painter(&device);
+        painter.fillRect(QRect(QPoint(0, 0), size), theme::kPageBackground);
+        paintPlotScene(painter, figure);
+        return painter.end();
+    };
+    try {
+        AtomicFile file(path.toStdString());
+        const QString temporary = QString::fromStdString(file.temporaryPath().string());
+        bool written = false;
+        if (suffix == QLatin1String("svg")) {
+            QSvgGenerator svg;
+            svg.setFileName(temporary);
+            svg.setSize(size);
+            svg.setViewBox(QRect(QPoint(0, 0), size));
+            svg.setResolution(dpi);
+            svg.setTitle(title);
+            written = paint(svg);
+        } else if (suffix == QLatin1String("pdf")) {
+            QPdfWriter pdf(temporary);
+            pdf.setResolution(dpi);
+            pdf.setPageSize(QPageSize(QSizeF(size) * 72.0 / dpi, QPageSize::Point));
+            pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+            pdf.setTitle(title);
+            written = paint(pdf);
+        } else {
+            QImage image(size, QImage::Format_RGB32);
+            image.setDotsPerMeterX(qRound(dpi / 0.0254));
+            image.setDotsPerMeterY(qRound(dpi / 0.0254));
+            written = paint(image) && image.save(temporary, "PNG");
+        }
+        if (!written)
+            throw FileError("Cannot create file " + path.toStdString());
+        file.commit();
+    } catch (const FileError& error) {
+        return QString::fromStdString(error.what());
+    }
+    return {};
+}
+
+QString chooseFigureFile(QWidget* parent, const QString& name) {
+    const QString path =
+        chooseExportFile(parent, name + QStringLiteral(".png"), QStringLiteral("Export figure"),
+                         QStringLiteral("PNG picture (*.png);;SVG drawing "
+                                        "(*.svg);;PDF document (*.pdf)"));
+    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    return path + QStringLiteral(".png");
 }
 
 } // namespace vintrel

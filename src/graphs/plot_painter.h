@@ -5,10 +5,12 @@
 #include <QColor>
 #include <QRect>
 #include <QSize>
+#include <QString>
 
 #include <functional>
 
 class QPainter;
+class QWidget;
 
 namespace vintrel {
 
@@ -27,5 +29,15 @@ QSize sceneTextSize(const SceneText& text);
 /// left out without one.
 void paintPlotScene(QPainter& painter, const PlotScene& scene,
                     const MiniParamDrawer& miniParam = {});
+
+/// Writes a scene as a figure: PNG at the scene's size, SVG or PDF (vector lines and text) by
+/// the path's suffix, on the page background, with `title` as the document's title. The file
+/// is written beside its target and moved over it when complete. Returns an error text, empty
+/// on success.
+QString writePlotFigure(const PlotScene& scene, const QString& path, int dpi, const QString& title);
+
+/// "Export figure…": asks for a PNG, SVG or PDF file starting from `name` (".png" added to a
+/// name without a suffix); empty for "cancel".
+QString chooseFigureFile(QWidget* parent, const QString& name);
 
 } // namespace vintrel

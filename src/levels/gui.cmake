@@ -1,8 +1,11 @@
 target_sources(vintrel_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/detail_forms.cpp
     ${CMAKE_CURRENT_LIST_DIR}/level_diagram_painter.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/level_overlay_view.cpp
     ${CMAKE_CURRENT_LIST_DIR}/poziomy.cpp
     ${CMAKE_CURRENT_LIST_DIR}/poziomy_actions.cpp
     ${CMAKE_CURRENT_LIST_DIR}/poziomy_events.cpp
     ${CMAKE_CURRENT_LIST_DIR}/poziomy_export.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/spectroscopy_page.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/spectroscopy_page_actions.cpp
 )

@@ -223,6 +223,9 @@ TEST(CliData, NeverWritesIntoTheSourceAndLeavesNoTemporaryFolder) {
         {"data", "susceptibility", (dir / "Result00").string()},
         {"data", "peff", (dir / "Result01").string(), "--between", "10", "100"},
         {"data", "heat", (dir / "copy.zrvn").string(), "--debye", "200"},
+        // The transition list is made from "o_neu.dup" in the temporary copy only.
+        {"data", "transitions", (dir / "Result01").string()},
+        {"data", "spectrum", (dir / "Result01").string(), "--unit", "nm"},
     };
     for (const auto& args : runs) {
         const CliRun run = cli(args);
@@ -386,4 +389,78 @@ TEST(CliData, MeanFieldCurvesOfTheNeodymiumExample) {
     const CliRun ordinary = cli({"data", "meanfield", kCerium});
     EXPECT_EQ(ordinary.status, 2) << ordinary.err;
     EXPECT_EQ(ordinary.out, "");
+}
+
+// The spectroscopy page's numbers: the Γ8 → Γ7 group at 540 K (46.5 meV, 375 1/cm) and the
+// lines inside the quartet that the probe field splits.
+TEST(CliData, CeriumTransitionsAndTheirPopulations) {
+    const CliRun all = cli({"data", "transitions", kCerium});
+    ASSERT_EQ(all.status, 0) << all.err;
+    EXPECT_NE(all.out.find("\ndE [K],dE [meV],dE [1/cm],from,I_Jz,I_J+,I_J-\n"), std::string::npos)
+        << all.out;
+    const auto dE = column(all.out, 0);
+    ASSERT_EQ(dE.size(), 11u);
+    EXPECT_EQ(dE.front(), "0.057576");
+    EXPECT_EQ(dE.back(), "540.153561");
+    const double meV = std::stod(column(all.out, 1).back());
+    EXPECT_NEAR(meV, 46.5, 0.1);
+    EXPECT_NEAR(std::stod(column(all.out, 2).back()), 375.4, 0.1);
+    // At 0 K only the lowest level of the split quartet is populated: the lines from the
+    // other levels are still listed, with no intensity.
+    const CliRun cold = cli({"data", "transitions", kCerium, "--temperature", "0"});
+    ASSERT_EQ(cold.status, 0) << cold.err;
+    const auto from = column(cold.out, 3);
+    const auto jz = column(cold.out, 4), jplus = column(cold.out, 5), jminus = column(cold.out, 6);
+    for (std::size_t r = 0; r < from.size(); ++r) {
+        const double sum = std::stod(jz[r]) + std::stod(jplus[r]) + std::stod(jminus[r]);
+        if (from[r] == "1")
+            EXPECT_GT(sum, 0) << r;
+        else
+            EXPECT_EQ(sum, 0) << r;
+    }
+    // The Γ7-ground result has its group at 288 K.
+    const CliRun other =
+        cli({"data", "transitions", kCerium, "--result", "Ce3+ cubic Gamma7 ground"});
+    ASSERT_EQ(other.status, 0) << other.err;
+    EXPECT_NEAR(std::stod(column(other.out, 0).back()), 288, 1);
+}
+
+TEST(CliData, CeriumSpectrumPeaksWhereTheLinesAre) {
+    const CliRun run = cli({"data", "spectrum", kCerium, "--unit", "meV", "--from", "40", "--to",
+                            "50", "--points", "100", "--shape", "lorentz", "--width", "0.5"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("\n# width [meV]: 0.5 (full width at half maximum)\n"),
+              std::string::npos);
+    EXPECT_NE(run.out.find("\nposition [meV],I_Jz,I_J+,I_J-,total\n"), std::string::npos);
+    const auto position = column(run.out, 0);
+    const auto total = column(run.out, 4);
+    ASSERT_EQ(position.size(), 100u);
+    std::size_t peak = 0;
+    for (std::size_t r = 0; r < total.size(); ++r)
+        if (std::stod(total[r]) > std::stod(total[peak]))
+            peak = r;
+    EXPECT_NEAR(std::stod(position[peak]), 46.5, 0.15);
+    // The default range is the whole-range view; 1000 points.
+    const CliRun whole = cli({"data", "spectrum", kCerium, "--unit", "1/cm"});
+    ASSERT_EQ(whole.status, 0) << whole.err;
+    EXPECT_EQ(column(whole.out, 0).size(), 1000u);
+}
+
+TEST(CliData, SpectrumOptionsThatMakeNoSenseAreRefused) {
+    const std::vector<std::vector<std::string>> wrong = {
+        {"data", "spectrum", kCerium},
+        {"data", "spectrum", kCerium, "--unit", "eV"},
+        {"data", "spectrum", kCerium, "--unit", "K", "--from", "3"},
+        {"data", "spectrum", kCerium, "--unit", "K", "--from", "3", "--to", "2"},
+        {"data", "spectrum", kCerium, "--unit", "nm", "--from", "0", "--to", "2"},
+        {"data", "spectrum", kCerium, "--unit", "K", "--points", "0"},
+        {"data", "spectrum", kCerium, "--unit", "K", "--shape", "voigt"},
+        {"data", "spectrum", kCerium, "--unit", "K", "--width", "-1"},
+        {"data", "transitions", kCerium, "--temperature", "-5"},
+    };
+    for (const auto& args : wrong) {
+        const CliRun run = cli(args);
+        EXPECT_EQ(run.status, 2) << args.back() << ": " << run.out;
+        EXPECT_FALSE(run.err.empty());
+    }
 }

@@ -109,6 +109,33 @@ ResultRecipe& ResultRecipe::withFile(const std::string& name, std::string bytes)
     return *this;
 }
 
+std::vector<double> ceriumCubicElements(int i, int j) {
+    std::vector<double> e(3, 0.0);
+    if (i == j && i <= 2)
+        e[0] = i == 1 ? -5.0 / 6 : 5.0 / 6;
+    if (i == 1 && j == 2)
+        e[1] = 5.0 / 3;
+    if (i <= 2 && j >= 3) {
+        if (i == 1 && j == 3)
+            e[0] = 1.49;
+        if (i == 1 && j == 4)
+            e[1] = 2.58;
+        if (i == 2 && j == 5)
+            e[2] = 2.58;
+        if (i == 2 && j == 6)
+            e[1] = 1.49;
+    }
+    if (i == 4 && j == 5)
+        e[1] = 3;
+    return e;
+}
+
+std::vector<std::string> spectroSettings(double emin, double emax, double lmin, double lmax) {
+    return {"200",    "200", "280",        "200",        "10",         "1",          "1", "100",
+            "0.0001", "0.1", "0.01",       "2000",       "1e-14",      "0",          "2", "0.1",
+            "5",      "0",   number(emin), number(emax), number(lmin), number(lmax), "0", "0"};
+}
+
 ResultRecipe& ResultRecipe::without(const std::string& name) {
     files[name] = std::nullopt;
     return *this;
@@ -253,6 +280,15 @@ ResultRecipe ceriumCubic() {
     recipe.description = "{\\rtf1 Ce3+ in a cubic field}";
     recipe.levels = {
         {ceriumCubicLevels(), false, {"|1> = 0.408|-5/2> + 0.913|3/2>", "|2> = ..."}, 0}};
+    return recipe;
+}
+
+ResultRecipe ceriumCubicWithTransitions() {
+    ResultRecipe recipe = ceriumCubic();
+    std::vector<double> energies;
+    for (const FixtureLevel& level : ceriumCubicLevels())
+        energies.push_back(level.E);
+    recipe.strengths = strengthsBlock(0, energies, ceriumCubicElements);
     return recipe;
 }
 

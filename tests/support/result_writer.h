@@ -53,6 +53,17 @@ using StrengthElements = std::function<std::vector<double>(int i, int j)>;
 std::string strengthsBlock(int n, const std::vector<double>& energies,
                            const StrengthElements& elements);
 
+/// The matrix elements of the Ce cubic fixture (|J,Jz> basis, J_z, J_+, J_-): within the Γ7
+/// doublet (levels 1, 2) J_z of ∓5/6 and a J_+ of 5/3 from 1 to 2; from the doublet to the
+/// Γ8 quartet (levels 3 … 6) J_z 1.49 and J_+, J_- of 2.58 and 1.49 on four pairs; within the
+/// quartet a J_+ of 3 from level 4 to 5. Zero elsewhere.
+std::vector<double> ceriumCubicElements(int i, int j);
+
+/// The "input_s.dup" lines of a result whose spectroscopy limits are `spectro_emin`,
+/// `spectro_emax` (K), `spectro_lmin` and `spectro_lmax` (nm); the other settings as the
+/// examples hold them.
+std::vector<std::string> spectroSettings(double emin, double emax, double lmin, double lmax);
+
 /// The text of a susceptibility file "o_chi_x/y/z.dup": its header line, then per temperature
 /// T, χ, 1/χ (1e9 in place of the reciprocal of 0) and χ·T, as the calculation writes them.
 std::string chiFileText(const std::vector<double>& T, const std::vector<double>& chi);
@@ -143,6 +154,10 @@ ResultRecipe ionResult(int element, int ionisation, std::string configuration, i
 /// Ce3+ in a cubic field in the |J,Jz> basis, real Hamiltonian: B40 and B44 with their A
 /// values, a description, and the levels of ceriumCubicLevels with two eigenvector lines.
 ResultRecipe ceriumCubic();
+
+/// ceriumCubic with "o_neu.dup" of ceriumCubicElements (no transition list yet: the viewer
+/// makes "o_spectro.dup" from it).
+ResultRecipe ceriumCubicWithTransitions();
 
 /// Ti3+ (3d^1) in the |L,Lz,S,Sz> basis with a complex Hamiltonian, trigonal: ten levels in
 /// five pairs 100 K apart with different values on each axis.

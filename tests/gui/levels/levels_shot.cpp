@@ -1,8 +1,11 @@
 // The energy-level page of one result folder, saved as a picture for review:
-//   vintrel-levels-shot WORKING_ROOT RESULT_FOLDER OUT.png [z|x|y] [K|meV|1/cm]
+//   vintrel-levels-shot WORKING_ROOT RESULT_FOLDER OUT.png [z|x|y] [unit 0-2]
+//       [transitions|moment]
 #include "controls/fonts.h"
 #include "controls/messages.h"
+#include "controls/my_button.h"
 #include "controls/my_combobox.h"
+#include "levels/level_overlay_view.h"
 #include "levels/poziomy.h"
 #include "resultdata/input_files.h"
 
@@ -10,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include <cstdio>
+#include <cstring>
 
 using namespace vintrel;
 
@@ -30,6 +34,7 @@ int main(int argc, char** argv) {
     auto* layout = new QVBoxLayout(&host);
     layout->setContentsMargins(0, 0, 0, 0);
     Tpoziomy page;
+    new TLevelOverlays(page);
     layout->addWidget(page.p0());
     host.resize(1100, 700);
     page.setResultLocation(location);
@@ -41,5 +46,13 @@ int main(int argc, char** argv) {
     host.show();
     for (int i = 0; i < 5; ++i)
         QApplication::processEvents();
+    if (argc > 6) {
+        TMyButton* overlay =
+            std::strcmp(argv[6], "moment") == 0 ? page.momentButton() : page.transitionsButton();
+        overlay->SetDown(true);
+        overlay->Click();
+        for (int i = 0; i < 5; ++i)
+            QApplication::processEvents();
+    }
     return host.grab().toImage().save(QString::fromLocal8Bit(argv[3])) ? 0 : 1;
 }
