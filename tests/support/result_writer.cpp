@@ -44,11 +44,14 @@ std::string dupLines(const std::vector<std::string>& lines) {
 }
 
 std::string levelBlock(int n, const std::vector<FixtureLevel>& levels, bool complex,
-                       const std::vector<std::string>& vectors, double xShift) {
+                       const std::vector<std::string>& vectors, double xShift,
+                       std::optional<double> T) {
     auto text = [](double v) { return formatFloatDot("0.0#########", v); };
     auto section = [&](char letter, double shift, double factor) {
-        std::string out = std::string(1, letter) + std::to_string(n) + letter +
-                          "  E [K]      Eshown    extra   <S>     <L>     <M>\r\n";
+        std::string out = std::string(1, letter) + std::to_string(n) + letter;
+        if (T && letter == 'x')
+            out += " " + number(*T);
+        out += "  E [K]      Eshown    extra   <S>     <L>     <M>\r\n";
         for (const auto& level : levels)
             out += "  " + text(level.E + shift) + " " + text(level.E + shift) + " 0 " +
                    text(level.S * factor) + " " + text(level.L * factor) + " " +
@@ -136,7 +139,7 @@ std::map<std::string, std::string> resultFiles(const ResultRecipe& recipe) {
         for (std::size_t n = 0; n < recipe.levels.size(); ++n) {
             const LevelBlock& block = recipe.levels[n];
             text += levelBlock(static_cast<int>(n), block.levels, block.complex, block.vectors,
-                               block.xShift);
+                               block.xShift, block.T);
         }
         out[kLevelsFile] = text;
     }
@@ -215,6 +218,11 @@ ResultRecipe meanFieldResult(double Tc, int rows, int cialo) {
         const double c = t < Tc ? 12.0 * t / Tc : 1.0 * Tc / t;
         S += c * 0.5 / t;
         spc.push_back({t, c, S, 0});
+        recipe.levels.push_back({meanFieldLevels(mz),
+                                 cialo == 2,
+                                 {"block " + std::to_string(r - 1) + " at " + number(t) + " K"},
+                                 0,
+                                 t});
     }
     recipe.withFile("d_temp.dup", transitionFileText(Tc));
     recipe.withFile("d_moment.dup", momentFileText(moment));
@@ -224,6 +232,17 @@ ResultRecipe meanFieldResult(double Tc, int rows, int cialo) {
     recipe.withFile("o_chi_z.dup", chiFileText(T, chi[2]));
     recipe.withFile("o_spc.dup", spcFileText(spc));
     return recipe;
+}
+
+std::vector<FixtureLevel> meanFieldLevels(double mz) {
+    std::vector<FixtureLevel> levels;
+    for (int d = 0; d < 5; ++d) {
+        const double half = 13.5 * mz / 3.2 / (d + 1) + 0.2;
+        const double base = 30.0 * d - 50;
+        levels.push_back({base - half, 0.5, -1.0 - d, -0.8});
+        levels.push_back({base + half, -0.5, 1.0 + d, 0.8});
+    }
+    return levels;
 }
 
 ResultRecipe ionResult(int element, int ionisation, std::string configuration, int baza, int cialo,
