@@ -234,15 +234,27 @@ ResultRecipe meanFieldResult(double Tc, int rows, int cialo) {
     return recipe;
 }
 
-std::vector<FixtureLevel> meanFieldLevels(double mz) {
+std::vector<FixtureLevel> meanFieldLevels(double mz, int doublets) {
     std::vector<FixtureLevel> levels;
-    for (int d = 0; d < 5; ++d) {
+    for (int d = 0; d < doublets; ++d) {
         const double half = 13.5 * mz / 3.2 / (d + 1) + 0.2;
         const double base = 30.0 * d - 50;
         levels.push_back({base - half, 0.5, -1.0 - d, -0.8});
         levels.push_back({base + half, -0.5, 1.0 + d, 0.8});
     }
     return levels;
+}
+
+ResultRecipe largeMeanFieldResult(int rows) {
+    constexpr double Tc = 12.5;
+    ResultRecipe recipe = meanFieldResult(Tc, rows, 1);
+    recipe.configuration = "4f^5";
+    recipe.baza = 1;
+    for (LevelBlock& block : recipe.levels) {
+        const double t = *block.T;
+        block.levels = meanFieldLevels(t < Tc ? 3.2 * std::sqrt(1 - t / Tc) : 0, kMaxLevels / 2);
+    }
+    return recipe;
 }
 
 ResultRecipe ionResult(int element, int ionisation, std::string configuration, int baza, int cialo,

@@ -160,10 +160,14 @@ ResultRecipe titaniumComplex();
 /// line "block n at T K".
 ResultRecipe meanFieldResult(double Tc = 12.5, int rows = 80, int cialo = 2);
 
-/// The ten levels of that result at a moment m_z: five Kramers doublets 30 K apart, each split
-/// by the molecular field, 2 × 13.5 K × m_z / 3.2 for the ground doublet and less for the
-/// higher ones, and by 0.4 K of a small probe field.
-std::vector<FixtureLevel> meanFieldLevels(double mz);
+/// The levels of that result at a moment m_z: `doublets` Kramers doublets (five, ten levels)
+/// 30 K apart, each split by the molecular field, 2 × 13.5 K × m_z / 3.2 for the ground doublet
+/// and less for the higher ones, and by 0.4 K of a small probe field.
+std::vector<FixtureLevel> meanFieldLevels(double mz, int doublets = 5);
+
+/// The same result for the largest ground term: 4f^5 in the |L,Lz,S,Sz> basis, 66 levels (33
+/// doublets) in each of its `rows` temperature steps.
+ResultRecipe largeMeanFieldResult(int rows = 200);
 
 /// A working root in a fresh temporary folder: "root" holds the result folders, "data" the
 /// shipped settings file "input_s.df" with the given lines.
