@@ -250,6 +250,8 @@ ResultRecipe largeMeanFieldResult(int rows) {
     ResultRecipe recipe = meanFieldResult(Tc, rows, 1);
     recipe.configuration = "4f^5";
     recipe.baza = 1;
+    const std::string top = number(0.5 * rows);
+    recipe.settings = {top, std::to_string(rows), top, std::to_string(rows)};
     for (LevelBlock& block : recipe.levels) {
         const double t = *block.T;
         block.levels = meanFieldLevels(t < Tc ? 3.2 * std::sqrt(1 - t / Tc) : 0, kMaxLevels / 2);

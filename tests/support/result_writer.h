@@ -166,7 +166,7 @@ ResultRecipe meanFieldResult(double Tc = 12.5, int rows = 80, int cialo = 2);
 std::vector<FixtureLevel> meanFieldLevels(double mz, int doublets = 5);
 
 /// The same result for the largest ground term: 4f^5 in the |L,Lz,S,Sz> basis, 66 levels (33
-/// doublets) in each of its `rows` temperature steps.
+/// doublets) in each of its `rows` temperature steps, "chi_tmax" the last step's temperature.
 ResultRecipe largeMeanFieldResult(int rows = 200);
 
 /// A working root in a fresh temporary folder: "root" holds the result folders, "data" the

@@ -115,6 +115,7 @@ private slots:
     void theEnergyWindowZoomsScrollsAndNavigates();
     void missingFilesLeaveTheirPartsOut();
     void exportWritesTheCoreTable();
+    void largestGroundTermInTwoHundredSteps();
     void neodymiumExample();
 };
 
@@ -330,6 +331,23 @@ void PoziomyDTest::exportWritesTheCoreTable() {
     QTRY_VERIFY(std::filesystem::exists(target));
     QCOMPARE(test::readFile(target), meanFieldLevelsDataTable(p.location, "Result00").toCsv());
     QCOMPARE(QFileInfo(suggested).fileName(), QStringLiteral("Result00 levels (MF).csv"));
+}
+
+void PoziomyDTest::largestGroundTermInTwoHundredSteps() {
+    HostedPage p(test::largeMeanFieldResult(200));
+    QCOMPARE(p.page.levels().steps.size(), std::size_t(200));
+    QCOMPARE(p.page.levels().N, 66);
+    QCOMPARE(p.page.columnHeader()->Caption(),
+             QStringLiteral(" E [K]    |  ground term   |           energy levels             | "
+                            "Energy E_i [K] |"));
+    p.slideTo(150); // 75 K, on step 149
+    QCOMPARE(p.page.selection().step, 149);
+    p.page.renderDiagram();
+    QCOMPARE(p.page.lastLayout().curves, 66);
+    QCOMPARE(p.page.lastLayout().markedRows.size(), std::size_t(66));
+    p.slideTo(20); // 10 K, on step 19
+    QCOMPARE(p.page.selection().step, 19);
+    QVERIFY(p.host.grab().toImage().save(QStringLiteral(VINTREL_SHOT_DIR "/levels_mf_66.png")));
 }
 
 void PoziomyDTest::neodymiumExample() {
