@@ -341,6 +341,17 @@ TEST(MeanFieldLevelsTable, OneRowPerStepWithTheLevelsAboveTheLowest) {
     const DataTable partial = meanFieldLevelsDataTable(bare, "bare");
     EXPECT_EQ(std::get<std::string>(partial.rows[0][2]), "");
     EXPECT_NE(partial.toCsv().find("\n# T_c: not found\n"), std::string::npos);
+    EXPECT_EQ(partial.toCsv().find("steps end early"), std::string::npos);
+    // A damaged block ends the rows, and a comment says why.
+    test::ResultRecipe damaged = test::meanFieldResult(12.5, 6, 1);
+    std::string text = test::resultFiles(damaged).at(kLevelsFile);
+    text.replace(text.find("x4x 2.5"), 7, "x4x two");
+    const ResultLocation cut = root.write("Result02", damaged.withFile(kLevelsFile, text));
+    const DataTable early = meanFieldLevelsDataTable(cut, "cut");
+    EXPECT_EQ(early.rows.size(), 4u);
+    EXPECT_NE(
+        early.toCsv().find("\n# steps end early: block 4 has no temperature on its marker line\n"),
+        std::string::npos);
 }
 
 TEST(MeanFieldLevelsTable, RefusesWhatTheResultDoesNotHave) {
