@@ -24,6 +24,7 @@
 #include "levels/level_data.h"
 #include "levels/level_file_cache.h"
 #include "levels/level_tables.h"
+#include "levels/mean_field_levels.h"
 #include "levels/spectro_range.h"
 #include "levels/spectrum.h"
 #include "levels/spectrum_plot.h"
@@ -117,6 +118,39 @@ void readLevelData(const Request& r) {
     const DataTable table = levelDataTable(vars, "fuzz", "o_E.dup", r.content, options);
     check(table.rows.size() <= kMaxLevels);
     table.toCsv();
+}
+
+// The temperature steps of a mean-field result on the same text, which also stands for its
+// "d_moment.dup" (read as far as it holds rows of five numbers), and what the page and the
+// command line make of them.
+void readMeanFieldSteps(const Request& r) {
+    MeanFieldLevelTexts texts;
+    texts.levels = &r.content;
+    const int maxSteps = r.block + 20;
+    MeanFieldLevels levels = parseMeanFieldLevels(texts, r.N, r.complexHamiltonian, 2, maxSteps);
+    check(levels.steps.size() <= static_cast<std::size_t>(std::max(maxSteps, 0)));
+    for (std::size_t k = 0; k < levels.steps.size(); ++k) {
+        const MeanFieldStep& step = levels.steps[k];
+        check(step.block == static_cast<int>(k));
+        check(std::isfinite(step.T) && step.E.size() == static_cast<std::size_t>(r.N));
+        check(!step.field);
+    }
+    if (levels.range)
+        checkRange(*levels.range);
+    const StepSelection selection = selectStep(levels.steps, r.block * 0.75, 0);
+    check(selection.step < static_cast<int>(levels.steps.size()));
+    check(selection.segment <= selection.step + 1);
+    TVariables vars;
+    vars.siconf = "4f^1";
+    vars.dynamic_calc = true;
+    meanFieldLevelsDataTable(vars, levels, "fuzz").toCsv();
+    try {
+        texts.moment = &r.content;
+        levels = parseMeanFieldLevels(texts, r.N, r.complexHamiltonian, 2, maxSteps);
+        for (const MeanFieldStep& step : levels.steps)
+            check(!step.field || std::isfinite(*step.field));
+    } catch (const InputError&) {
+    }
 }
 
 void readDetailTexts(const Request& r) {
@@ -411,6 +445,10 @@ void run(const Request& r) {
         }
         try {
             readLevelData(r);
+        } catch (const InputError&) {
+        }
+        try {
+            readMeanFieldSteps(r);
         } catch (const InputError&) {
         }
         readDetailTexts(r);

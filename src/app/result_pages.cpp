@@ -10,6 +10,7 @@
 #include "levels/detail_forms.h"
 #include "levels/level_overlay_view.h"
 #include "levels/poziomy.h"
+#include "levels/poziomy_d.h"
 #include "levels/spectroscopy_page.h"
 #include "parameters/elem_panel_result_form.h"
 #include "parameters/mini_param_form.h"
@@ -84,11 +85,27 @@ private:
     TMiniParamForm form_;
 };
 
+// The detail windows of the level pages: each exists once, for both level pages.
+struct LevelDetailWindows {
+    TEigenenergyForm energies;
+    TEigenVectorsForm vectors;
+    TScatteringForm scattering;
+
+    // The windows show the previous result: they close, and their toggles with them.
+    void close() {
+        energies.close();
+        vectors.close();
+        scattering.close();
+    }
+};
+
 // The "energy levels" page with its detail windows; it draws the small parameter view.
 class EnergyLevelsPage : public TResultPage {
 public:
-    EnergyLevelsPage(PageHost host, TMiniParamForm* mini) : host_(std::move(host)) {
-        page_.setDetailForms(&energies_, &vectors_, &scattering_);
+    EnergyLevelsPage(PageHost host, TMiniParamForm* mini,
+                     std::shared_ptr<LevelDetailWindows> windows)
+        : host_(std::move(host)), windows_(std::move(windows)) {
+        page_.setDetailForms(&windows_->energies, &windows_->vectors, &windows_->scattering);
         new TLevelOverlays(page_); // owned by the page
         if (host_.mainWindow)
             page_.setMainWindow(host_.mainWindow);
@@ -115,10 +132,7 @@ public:
     QList<QWidget*> hostedPanels() override { return {page_.p0()}; }
     void initFormForResult() override { page_.UstawViewNaCalosc(); }
     void wczytajDane(const PageContext&) override {
-        // The detail windows show the previous result: they close, and their toggles with them.
-        energies_.close();
-        vectors_.close();
-        scattering_.close();
+        windows_->close();
         runGuarded(host_.mainWindow, [this] {
             page_.setResultLocation(host_.currentResult());
             page_.resultChanged();
@@ -133,10 +147,48 @@ public:
 
 private:
     PageHost host_;
+    std::shared_ptr<LevelDetailWindows> windows_;
     Tpoziomy page_;
-    TEigenenergyForm energies_;
-    TEigenVectorsForm vectors_;
-    TScatteringForm scattering_;
+};
+
+// The "energy (MF)" page, the first page of a mean-field result, with the level page's
+// eigenvalue and eigenvector windows.
+class MeanFieldLevelsPage : public TResultPage {
+public:
+    MeanFieldLevelsPage(PageHost host, std::shared_ptr<LevelDetailWindows> windows)
+        : host_(std::move(host)), windows_(std::move(windows)) {
+        page_.setDetailForms(&windows_->energies, &windows_->vectors);
+        if (host_.mainWindow)
+            page_.setMainWindow(host_.mainWindow);
+    }
+
+    QList<QWidget*> hostedPanels() override { return {page_.p0()}; }
+    void initFormForResult() override { page_.UstawViewNaCalosc(); }
+    void wczytajDane(const PageContext&) override {
+        windows_->close();
+        runGuarded(host_.mainWindow, [this] {
+            page_.setResultLocation(host_.currentResult());
+            page_.czytaj();
+        });
+    }
+    // A mean-field result that was just added is shown whole ("1:1").
+    void resultAdded(const PageContext& context) override {
+        if (context.resultKind != TKind::tkDynamic)
+            return;
+        runGuarded(host_.mainWindow, [this] {
+            page_.setResultLocation(host_.currentResult());
+            page_.UstawViewNaCalosc();
+        });
+    }
+    bool wheel(QWheelEvent* event) override {
+        page_.scrollByWheel(event->angleDelta().y());
+        return true;
+    }
+
+private:
+    PageHost host_;
+    std::shared_ptr<LevelDetailWindows> windows_;
+    TpoziomyD page_;
 };
 
 // The description editor: one form for both kinds of result. Its panel goes into the
@@ -251,8 +303,12 @@ void registerResultPages(TMyReaderPanel2& panel, const PageHost& host) {
                        [host] { return std::make_unique<TPotVisMFAForm>(potVisHost(host)); });
     auto* mini = new MiniParamCompanion(&panel, host);
     panel.registerCompanion(mini);
-    panel.registerPage(PageId::Energy, [host, form = &mini->form()] {
-        return std::make_unique<EnergyLevelsPage>(host, form);
+    const auto levelWindows = std::make_shared<LevelDetailWindows>();
+    panel.registerPage(PageId::Energy, [host, form = &mini->form(), levelWindows] {
+        return std::make_unique<EnergyLevelsPage>(host, form, levelWindows);
+    });
+    panel.registerPage(PageId::EnergyD, [host, levelWindows] {
+        return std::make_unique<MeanFieldLevelsPage>(host, levelWindows);
     });
     auto* editor = new DescriptionEditor(panel, host);
     panel.registerCompanion(editor);

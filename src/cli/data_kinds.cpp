@@ -5,6 +5,7 @@
 #include "hamiltonian/ham_data.h"
 #include "levels/level_data.h"
 #include "levels/level_value_names.h"
+#include "levels/mean_field_levels.h"
 #include "levels/spectro_data.h"
 #include "parameters/parameter_data.h"
 #include "potential/potential_data.h"
@@ -94,6 +95,10 @@ DataTable heatTable(const DataArguments& args) {
 
 DataTable meanFieldTable(const DataArguments& args) {
     return meanFieldDataTable(args.location, args.resultName);
+}
+
+DataTable meanFieldLevelsTable(const DataArguments& args) {
+    return meanFieldLevelsDataTable(args.location, args.resultName);
 }
 
 DataTable potentialTable(const DataArguments& args) {
@@ -191,6 +196,7 @@ const std::vector<DataKind>& dataKinds() {
         {"peff", "[--between T1 T2]", {{"--between", 2}}, peffTable},
         {"heat", "[--debye THETA [--atoms N]]", {{"--debye", 1}, {"--atoms", 1}}, heatTable},
         {"meanfield", "", {}, meanFieldTable},
+        {"meanfield-levels", "", {}, meanFieldLevelsTable},
         {"potential",
          "[--body sphere|cube|tetrahedron|octahedron] [--size S] "
          "[--resolution low|medium|high|veryhigh] [--points]",

@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 namespace vintrel {
@@ -46,10 +47,18 @@ void TDetailForm::clearMemo() {
 void TDetailForm::appendLines(const std::vector<std::string>& lines) {
     for (const std::string& line : lines)
         FMemo->appendPlainText(QString::fromStdString(line));
+    showFromStart();
 }
 
 void TDetailForm::appendLine(const QString& line) {
     FMemo->appendPlainText(line);
+    showFromStart();
+}
+
+void TDetailForm::showFromStart() {
+    // Appending leaves the memo at the end of its last line; it is read from the top left.
+    FMemo->moveCursor(QTextCursor::Start);
+    FMemo->ensureCursorVisible();
 }
 
 void TDetailForm::showCentredOn(QWidget* mainWindow) {

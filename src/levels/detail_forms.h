@@ -44,6 +44,7 @@ protected:
 
 private:
     void keepOnScreen();
+    void showFromStart();
 
     TMyLabel* FHeading = nullptr;
     QPlainTextEdit* FMemo = nullptr;

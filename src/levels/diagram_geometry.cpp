@@ -24,11 +24,25 @@ int clampToInt(double x) {
 
 } // namespace
 
-int levelToY(double E, const ViewWindow& w, int H) {
+namespace {
+
+// The energy's place between view_emax (0) and view_emin (1), clamped; `flat` for a window of
+// no span.
+int rowOf(double E, const ViewWindow& w, int H, double lowest, double highest, double flat) {
     const double denominator = w.view_emin - w.view_emax;
-    double a = denominator == 0 ? 0 : (E - w.estart - w.view_emax) / denominator;
-    a = std::clamp(a, -10.0, 20.0);
+    double a = denominator == 0 ? flat : (E - w.estart - w.view_emax) / denominator;
+    a = std::isnan(a) ? flat : std::clamp(a, lowest, highest);
     return roundHalfEven((H - 70) * a + 40);
+}
+
+} // namespace
+
+int levelToY(double E, const ViewWindow& w, int H) {
+    return rowOf(E, w, H, -10.0, 20.0, 0);
+}
+
+int meanFieldLevelToY(double E, const ViewWindow& w, int H) {
+    return rowOf(E, w, H, -100.0, 100.0, 1);
 }
 
 double yToLevel(int y, const ViewWindow& w, int H) {

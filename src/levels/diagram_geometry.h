@@ -21,6 +21,11 @@ struct ViewWindow {
 /// below.
 int levelToY(double E, const ViewWindow& w, int H);
 
+/// The row of a level energy on the mean-field level diagram: the same mapping, with energies
+/// clamped to 100 windows either side and a window of no span putting every energy on row
+/// H - 30.
+int meanFieldLevelToY(double E, const ViewWindow& w, int H);
+
 /// The relative energy on row y.
 double yToLevel(int y, const ViewWindow& w, int H);
 

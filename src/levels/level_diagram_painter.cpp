@@ -50,23 +50,34 @@ void textAt(QPainter& p, int x, int y, const QString& text) {
     p.drawText(x, y + p.fontMetrics().ascent(), text);
 }
 
-void drawEnergyAxis(QPainter& p, const ViewWindow& w, int H) {
+} // namespace
+
+void drawEnergyAxis(QPainter& p, const ViewWindow& w, int H, const EnergyAxisLines& lines) {
     const AxisSteps steps = axisSteps(w.view_emin, w.view_emax);
     p.setPen(kMinorLine);
     for (double e : axisLineEnergies(w, steps.minor, steps.major)) {
         const int y = levelToY(e, w, H);
-        p.drawLine(43, y, kLevelRight + 1, y);
+        p.drawLine(lines.minorLeft, y, lines.right, y);
     }
     p.setFont(fontsOnce().axis);
     for (double e : axisLineEnergies(w, steps.major, steps.major)) {
         const int y = levelToY(e, w, H);
         p.setPen(kMajorLine);
-        p.drawLine(40, y, kLevelRight + 1, y);
+        p.drawLine(lines.majorLeft, y, lines.right, y);
         p.setPen(kAxisText);
         const QString label = QString::fromStdString(formatFloatDot("0.###", e));
         p.drawText(3, y - 6, label);
     }
 }
+
+void drawAxisStrip(QPainter& p, QSize size) {
+    p.fillRect(QRect(QPoint(0, 0), size), kBackground);
+    p.fillRect(QRect(0, 0, kAxisStripWidth, size.height()), Qt::white);
+    p.setPen(kMajorLine);
+    p.drawRect(0, 0, kAxisStripWidth - 1, size.height() - 1);
+}
+
+namespace {
 
 void drawGroundTerm(QPainter& p, const GroundTerm& term, int row) {
     p.setPen(QPen(kGround, 3));
@@ -89,10 +100,12 @@ void drawVerticalText(QPainter& p, int x, int bottom, const QString& text) {
     p.restore();
 }
 
-int drawVisibleBand(QPainter& p, QSize size, const DiagramScene& s, const VisibleBand& band,
+} // namespace
+
+int drawVisibleBand(QPainter& p, QSize size, int bandWidth, const VisibleBand& band,
                     int lowestRow) {
-    const int x = size.width() - s.bandWidth;
-    const int width = s.bandWidth - 18;
+    const int x = size.width() - bandWidth;
+    const int width = bandWidth - 18;
     QLinearGradient spectrum(0, band.top, 0, band.bottom);
     spectrum.setColorAt(0.0, QColor(0x7F, 0x00, 0xFF));
     spectrum.setColorAt(0.2, QColor(0x00, 0x40, 0xFF));
@@ -114,6 +127,8 @@ int drawVisibleBand(QPainter& p, QSize size, const DiagramScene& s, const Visibl
                      QStringLiteral("spectrum areas for ground state excitations"));
     return lowestRow - kBandLabelHeight;
 }
+
+namespace {
 
 void drawLevels(QPainter& p, const DiagramScene& s, const std::vector<LevelRow>& rows,
                 int groundRow) {
@@ -165,6 +180,17 @@ void drawCounts(QPainter& p, const std::vector<LevelRow>& rows) {
     }
 }
 
+} // namespace
+
+void drawDragBand(QPainter& p, QSize size, int y0, int y1) {
+    if (std::abs(y0 - y1) <= 5)
+        return;
+    QPen red(QColor(0xFF, 0, 0));
+    red.setStyle(Qt::DotLine);
+    p.setPen(red);
+    p.drawRect(0, std::min(y0, y1), size.width() - 4, std::abs(y0 - y1));
+}
+
 void drawHelpBox(QPainter& p, QSize size) {
     p.setFont(fontsOnce().help);
     const QString line1 = QStringLiteral("Left click to zoom in. Right click to zoom out.");
@@ -180,8 +206,6 @@ void drawHelpBox(QPainter& p, QSize size) {
     textAt(p, box.left() + 12, box.top() + 7, line1);
     textAt(p, box.left() + 12, box.top() + 7 + m.height(), line2);
 }
-
-} // namespace
 
 QColor axisColour(Axis axis) {
     switch (axis) {
@@ -280,11 +304,8 @@ DiagramLayout paintLevelDiagram(QPainter& p, QSize size, const DiagramScene& s) 
     const int H = size.height();
     const ViewWindow& w = s.window;
     DiagramLayout layout;
-    p.fillRect(QRect(QPoint(0, 0), size), kBackground);
-    p.fillRect(QRect(0, 0, kAxisStripWidth, H), Qt::white);
-    p.setPen(kMajorLine);
-    p.drawRect(0, 0, kAxisStripWidth - 1, H - 1);
-    drawEnergyAxis(p, w, H);
+    drawAxisStrip(p, size);
+    drawEnergyAxis(p, w, H, {43, 40, kLevelRight + 1});
     layout.groundRow = levelToY(0, w, H);
     drawGroundTerm(p, s.term, layout.groundRow);
     if (!s.note.isEmpty()) {
@@ -318,19 +339,14 @@ DiagramLayout paintLevelDiagram(QPainter& p, QSize size, const DiagramScene& s) 
     const AxisLevels& z = s.tables->axis(Axis::z);
     layout.band = visibleBand(w, H, z.E[1], z.E[N]);
     if (layout.band.shown)
-        layout.bandLabelY = drawVisibleBand(p, size, s, layout.band, firstRow);
+        layout.bandLabelY = drawVisibleBand(p, size, s.bandWidth, layout.band, firstRow);
     drawTexts(p, size, s, layout.rows);
     drawCounts(p, layout.rows);
     p.setPen(kMinorLine);
     p.drawLine(kTermRight, 0, kTermRight, H);
     p.drawLine(kLevelRight, 0, kLevelRight, H);
-    if (s.dragging && std::abs(s.dragY0 - s.dragY1) > 5) {
-        QPen red(QColor(0xFF, 0, 0));
-        red.setStyle(Qt::DotLine);
-        p.setPen(red);
-        p.drawRect(0, std::min(s.dragY0, s.dragY1), size.width() - 4,
-                   std::abs(s.dragY0 - s.dragY1));
-    }
+    if (s.dragging)
+        drawDragBand(p, size, s.dragY0, s.dragY1);
     if (s.helpVisible)
         drawHelpBox(p, size);
     return layout;

@@ -68,6 +68,32 @@ QString energyColumnText(double kelvin, EnergyUnit unit);
 int drawMarkupText(QPainter& painter, int x, int y, const QString& text, const QRect& clip,
                    int shift = 0);
 
+// Parts of the diagram that the mean-field level page draws as well.
+
+/// The background (#FAFAFC) with the white strip of the energy axis at the left edge.
+void drawAxisStrip(QPainter& painter, QSize size);
+/// Where the lines of the energy axis run: minor lines from minorLeft, major ones from
+/// majorLeft, both to `right`.
+struct EnergyAxisLines {
+    int minorLeft = 43;
+    int majorLeft = 40;
+    int right = 303;
+};
+/// The energy axis of the window: minor lines (#F3F3F3), major lines (#E1E1E1) each labelled
+/// with its absolute energy by "0.###" at x 3, 6 px above the line.
+void drawEnergyAxis(QPainter& painter, const ViewWindow& window, int H,
+                    const EnergyAxisLines& lines);
+/// The visible-light band at the right edge, `bandWidth` wide, framed down to the lowest
+/// level's row, with its labels; gives the top of the vertical band label, or -1 when there is
+/// no room for it.
+int drawVisibleBand(QPainter& painter, QSize size, int bandWidth, const VisibleBand& band,
+                    int lowestRow);
+/// The red dotted band of a drag from row y0 to y1 (nothing while they are 5 px apart or less).
+void drawDragBand(QPainter& painter, QSize size, int y0, int y1);
+/// The help box: "Left click to zoom in. Right click to zoom out." and "Drag mouse to select
+/// area for zooming." in a white rounded box at the top centre.
+void drawHelpBox(QPainter& painter, QSize size);
+
 /// Paints the whole diagram (background, energy axis, ground term, levels, texts, degeneracy
 /// labels, visible band, drag band and help box) on a surface of the given size.
 DiagramLayout paintLevelDiagram(QPainter& painter, QSize size, const DiagramScene& scene);

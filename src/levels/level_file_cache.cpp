@@ -4,6 +4,17 @@
 
 namespace vintrel {
 
+FileStamp fileStamp(const std::filesystem::path& path) {
+    FileStamp stamp;
+    std::error_code ec;
+    stamp.exists = resultFilePresent(path);
+    if (stamp.exists) {
+        stamp.size = std::filesystem::file_size(path, ec);
+        stamp.modified = std::filesystem::last_write_time(path, ec);
+    }
+    return stamp;
+}
+
 LevelFileCache::Stamp LevelFileCache::stampOf(const std::filesystem::path& folder, int block, int N,
                                               bool complexHamiltonian) {
     Stamp stamp;
@@ -11,12 +22,7 @@ LevelFileCache::Stamp LevelFileCache::stampOf(const std::filesystem::path& folde
     stamp.block = block;
     stamp.N = N;
     stamp.complexHamiltonian = complexHamiltonian;
-    std::error_code ec;
-    stamp.exists = resultFilePresent(stamp.file);
-    if (stamp.exists) {
-        stamp.size = std::filesystem::file_size(stamp.file, ec);
-        stamp.modified = std::filesystem::last_write_time(stamp.file, ec);
-    }
+    stamp.content = fileStamp(stamp.file);
     return stamp;
 }
 
@@ -31,7 +37,7 @@ bool LevelFileCache::refresh(const std::filesystem::path& folder, int block, int
     tables_ = {};
     range_.reset();
     outcome_ = {};
-    const auto content = stamp.exists ? readResultFile(stamp.file) : std::nullopt;
+    const auto content = stamp.content.exists ? readResultFile(stamp.file) : std::nullopt;
     if (content) {
         const std::string name = stamp.file.string();
         outcome_ = readLevelTablesText(name, *content, block, N, complexHamiltonian, tables_);

@@ -8,6 +8,16 @@
 
 namespace vintrel {
 
+/// What tells a result file's content from another: whether it is there (a file of zero bytes
+/// counts as missing), its size and its modification time.
+struct FileStamp {
+    bool exists = false;
+    std::uintmax_t size = 0;
+    std::filesystem::file_time_type modified{};
+    bool operator==(const FileStamp&) const = default;
+};
+FileStamp fileStamp(const std::filesystem::path& path);
+
 /// The level data of one result as the level page draws it: "o_E.dup" is read again only
 /// when its size or modification time, the block, the level count or the Hamiltonian kind
 /// changed since the last read.
@@ -26,9 +36,7 @@ public:
 private:
     struct Stamp {
         std::filesystem::path file;
-        bool exists = false;
-        std::uintmax_t size = 0;
-        std::filesystem::file_time_type modified{};
+        FileStamp content;
         int block = 0;
         int N = 0;
         bool complexHamiltonian = false;

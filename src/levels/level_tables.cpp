@@ -56,14 +56,6 @@ bool sectionEnds(const DupReader& reader) {
     return first == 'x' || first == 'y' || first == 'z' || first == '*';
 }
 
-// Reads up to N data lines of `count` leading numbers each; gives the rows read.
-std::vector<std::vector<double>> readSection(DupReader& reader, int N, std::size_t count) {
-    std::vector<std::vector<double>> rows;
-    while (static_cast<int>(rows.size()) < N && !sectionEnds(reader))
-        rows.push_back(reader.readRow(count));
-    return rows;
-}
-
 // The section letters of a block in file order, with their axis.
 std::vector<std::pair<char, Axis>> sectionsOf(bool complexHamiltonian) {
     if (complexHamiltonian)
@@ -85,7 +77,7 @@ LevelReadOutcome readLevels(DupReader& reader, int block, int N, bool complexHam
         if (!findMarker(reader, blockMarker(letter, block)))
             break;
         AxisLevels& levels = tables.axis(axis);
-        const auto rows = readSection(reader, N, 6);
+        const auto rows = readLevelSection(reader, N, 6);
         for (std::size_t k = 0; k < rows.size(); ++k)
             storeLine(levels, static_cast<int>(k) + 1, rows[k]);
         levels.count = static_cast<int>(rows.size());
@@ -101,7 +93,7 @@ EnergyRange scanRange(DupReader& reader, int block, int N, bool complexHamiltoni
         (void)axis;
         if (!findMarker(reader, blockMarker(letter, block)))
             break;
-        const auto rows = readSection(reader, N, 1);
+        const auto rows = readLevelSection(reader, N, 1);
         if (rows.empty())
             continue;
         estart = std::min(estart, rows.front()[0]);
@@ -146,11 +138,22 @@ bool isMarkerLine(std::string_view line, std::string_view marker) {
     return line.starts_with(marker);
 }
 
-bool findMarker(DupReader& reader, std::string_view marker) {
+std::optional<std::string_view> findMarkerLine(DupReader& reader, std::string_view marker) {
     while (!reader.atEndOfFile())
-        if (isMarkerLine(reader.takeLine(), marker))
-            return true;
-    return false;
+        if (const std::string_view line = reader.takeLine(); isMarkerLine(line, marker))
+            return line;
+    return std::nullopt;
+}
+
+bool findMarker(DupReader& reader, std::string_view marker) {
+    return findMarkerLine(reader, marker).has_value();
+}
+
+std::vector<std::vector<double>> readLevelSection(DupReader& reader, int N, std::size_t count) {
+    std::vector<std::vector<double>> rows;
+    while (static_cast<int>(rows.size()) < N && !sectionEnds(reader))
+        rows.push_back(reader.readRow(count));
+    return rows;
 }
 
 bool LevelReadOutcome::complete() const {
@@ -209,7 +212,7 @@ std::vector<double> readGroundAxisEnergies(const std::filesystem::path& folder, 
     DupReader reader(folder / kLevelsFile);
     if (!validCount(N) || !findMarker(reader, blockMarker('z', 0)))
         return energies;
-    for (const auto& row : readSection(reader, N, 1))
+    for (const auto& row : readLevelSection(reader, N, 1))
         energies.push_back(row[0]);
     return energies;
 }

@@ -77,6 +77,14 @@ bool isMarkerLine(std::string_view line, std::string_view marker);
 /// the line after it), false at the end of the file.
 bool findMarker(DupReader& reader, std::string_view marker);
 
+/// The same, giving the marker line.
+std::optional<std::string_view> findMarkerLine(DupReader& reader, std::string_view marker);
+
+/// Reads the data lines of a section from the reader's position: up to N lines of `count`
+/// leading numbers each. The section ends early at the end of the file, at an empty line or at
+/// a marker line (one beginning with x, y, z or "*").
+std::vector<std::vector<double>> readLevelSection(DupReader& reader, int N, std::size_t count);
+
 /// What a read of "o_E.dup" found.
 struct LevelReadOutcome {
     bool fileFound = false;

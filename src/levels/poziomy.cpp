@@ -7,12 +7,11 @@
 #include "controls/nice_panel.h"
 #include "controls/theme.h"
 #include "levels/detail_forms.h"
+#include "levels/level_page_parts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QScrollBar>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace vintrel {
@@ -22,31 +21,15 @@ namespace {
 constexpr int kTopBarHeight = 34;
 constexpr int kHeaderHeight = 22;
 constexpr int kBottomBarHeight = 30;
-constexpr int kStripWidth = 17;
-constexpr int kThumbHeight = 30;
-constexpr int kZoomPanelWidth = 252;
-constexpr int kZoomPanelHeight = 340;
 
 const QString kHeaderLS = QStringLiteral(
     " E  [K]    |   ground term     |           energy levels            | Energy E_i [K] |");
 const QString kHeaderJ = QStringLiteral(
     " E  [K]    |ground multiplet|           energy levels            | Energy E_i [K] |");
 
-TMyButton* makeButton(QWidget* parent, const QString& caption, const QString& hint, int width,
-                      bool toggle, const QString& glyphs = QStringLiteral("button")) {
-    auto* button = new TMyButton(parent);
-    loadGlyphSet(*button, glyphs);
-    button->SetStretch(true);
-    button->SetCaption(caption);
-    button->setToolTip(hint);
-    button->SetTriState(toggle);
-    button->setFixedSize(width, 23);
-    return button;
-}
-
 TMyButton* makeAxisButton(QWidget* parent, const QString& letter, const QString& hint,
                           const QColor& out, const QColor& over) {
-    TMyButton* button = makeButton(parent, letter, hint, 24, true, QStringLiteral("tool"));
+    TMyButton* button = makeLevelButton(parent, letter, hint, 24, true, QStringLiteral("tool"));
     ControlFont font;
     font.font = viewerFont(QStringLiteral("Tahoma"), 10, true);
     font.colour = out;
@@ -54,12 +37,6 @@ TMyButton* makeAxisButton(QWidget* parent, const QString& letter, const QString&
     font.colour = over;
     button->SetFontOver(font);
     return button;
-}
-
-QLabel* makeText(QWidget* parent, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    label->setFont(viewerFont());
-    return label;
 }
 
 } // namespace
@@ -72,13 +49,11 @@ Tpoziomy::Tpoziomy(QWidget* parent) : QWidget(parent) {
     QPalette palette = FPanel->palette();
     palette.setColor(QPalette::Window, theme::kPageBackground);
     FPanel->setPalette(palette);
+    buildDiagram();
     buildTopBar();
     buildHeader();
-    buildDiagram();
     buildBottomBar();
     layoutPanel();
-    buildZoomPanel();
-    FPanel->installEventFilter(this);
     FPanel->resize(900, 600);
     selectAxis(Axis::z);
 }
@@ -90,7 +65,7 @@ void Tpoziomy::buildTopBar() {
     auto* row = new QHBoxLayout(FTopBar);
     row->setContentsMargins(6, 4, 6, 4);
     row->setSpacing(3);
-    row->addWidget(makeText(FTopBar, QStringLiteral("quantization axis")));
+    row->addWidget(makeLevelText(FTopBar, QStringLiteral("quantization axis")));
     MyButton_z = makeAxisButton(FTopBar, "z", QStringLiteral("Energy levels for z axis"),
                                 QColor(0x00, 0x27, 0xC2), QColor(0x00, 0xA0, 0xFF));
     MyButton_x = makeAxisButton(FTopBar, "x", QStringLiteral("Energy levels for x axis"),
@@ -103,40 +78,16 @@ void Tpoziomy::buildTopBar() {
         connect(button, &TMyButton::OnClick, this, [this, axis = axis] { selectAxis(axis); });
     }
     row->addSpacing(12);
-    row->addWidget(makeText(FTopBar, QStringLiteral("graph view")));
-    MyButton_zoom11 =
-        makeButton(FTopBar, QStringLiteral("1:1"),
-                   QStringLiteral("Set zoom level so all energy levels fit the window"), 30, false,
-                   QStringLiteral("tool"));
-    MyButton_zoomIn = makeButton(FTopBar, QStringLiteral("+"), QStringLiteral("Zoom in"), 24, false,
-                                 QStringLiteral("tool"));
-    MyButton_zoomOut = makeButton(FTopBar, QStringLiteral("-"), QStringLiteral("Zoom out"), 24,
-                                  false, QStringLiteral("tool"));
-    MyButton_zoomInfo = makeButton(FTopBar, QStringLiteral("zoom info"),
-                                   QStringLiteral("Show zoom information"), 70, true);
-    MyButton_help = makeButton(FTopBar, QStringLiteral("?"), QStringLiteral("Click for help"), 24,
-                               true, QStringLiteral("tool"));
-    for (TMyButton* b :
-         {MyButton_zoom11, MyButton_zoomIn, MyButton_zoomOut, MyButton_zoomInfo, MyButton_help})
-        row->addWidget(b);
-    connect(MyButton_zoom11, &TMyButton::OnClick, this, &Tpoziomy::UstawViewNaCalosc);
-    connect(MyButton_zoomIn, &TMyButton::OnClick, this,
-            [this] { changeView([](EnergyView& view) { view.zoomIn(); }); });
-    connect(MyButton_zoomOut, &TMyButton::OnClick, this,
-            [this] { changeView([](EnergyView& view) { view.zoomOut(); }); });
-    connect(MyButton_zoomInfo, &TMyButton::OnClick, this,
-            [this] { toggleZoomPanel(MyButton_zoomInfo->Down()); });
-    connect(MyButton_help, &TMyButton::OnClick, this, [this] {
-        helpVisible = MyButton_help->Down();
-        FDiagram->update();
-    });
+    row->addWidget(makeLevelText(FTopBar, QStringLiteral("graph view")));
+    FControls->addZoomButtons(row, FTopBar);
     row->addSpacing(12);
-    MyButton_transitions = makeButton(FTopBar, QStringLiteral("show transitions"),
-                                      QStringLiteral("Show visible scattering lines"), 130, true);
+    MyButton_transitions =
+        makeLevelButton(FTopBar, QStringLiteral("show transitions"),
+                        QStringLiteral("Show visible scattering lines"), 130, true);
     FTransitionsNote =
-        makeText(FTopBar, QStringLiteral("Transitions visible for z quantization axis only."));
+        makeLevelText(FTopBar, QStringLiteral("Transitions visible for z quantization axis only."));
     FTransitionsNote->hide();
-    MyButton_moment = makeButton(
+    MyButton_moment = makeLevelButton(
         FTopBar, QStringLiteral("show magnetic moment"),
         QStringLiteral("Show details (spin, orbital, directional components) of magnetic moment"),
         150, true);
@@ -173,24 +124,10 @@ void Tpoziomy::buildDiagram() {
     FDiagram->setMouseTracking(true);
     FDiagram->setMinimumSize(200, 200);
     FDiagram->installEventFilter(this);
-
-    FScrollStrip = new QWidget(FPanel);
-    FScrollStrip->setFixedWidth(kStripWidth);
-    FScrollStrip->installEventFilter(this);
-    FScrollUp = makeButton(FScrollStrip, QStringLiteral("\u25B4"), QString(), kStripWidth, false,
-                           QStringLiteral("tool"));
-    FScrollDown = makeButton(FScrollStrip, QStringLiteral("\u25BE"), QString(), kStripWidth, false,
-                             QStringLiteral("tool"));
-    FScrollUp->setFixedSize(kStripWidth, kStripWidth);
-    FScrollDown->setFixedSize(kStripWidth, kStripWidth);
-    FScrollUp->installEventFilter(this);
-    FScrollDown->installEventFilter(this);
-    FThumb = new QWidget(FScrollStrip);
-    FThumb->setFixedSize(kStripWidth, kThumbHeight);
-    FThumb->installEventFilter(this);
-    FRepeatTimer = new QTimer(this);
-    FRepeatTimer->setInterval(200);
-    connect(FRepeatTimer, &QTimer::timeout, this, [this] { scrollStep(FRepeatDirection); });
+    FControls = new EnergyViewControls(FPanel, FDiagram, kTopBarHeight + kHeaderHeight + 4);
+    FControls->setBeforeChange([this] { refreshDataGuarded(); });
+    FControls->setErrorHandler([this](const QString& text) { showDeferredError(text); });
+    FControls->setNavigatorLevels([this] { return navigatorLevels(); });
 }
 
 void Tpoziomy::buildBottomBar() {
@@ -198,28 +135,27 @@ void Tpoziomy::buildBottomBar() {
     auto* row = new QHBoxLayout(FBottomBar);
     row->setContentsMargins(6, 3, 6, 3);
     row->setSpacing(4);
-    row->addWidget(makeText(FBottomBar, QStringLiteral("detailed information:")));
-    MyButton_eigenvalues = makeButton(FBottomBar, QStringLiteral("eigenvalues"),
-                                      QStringLiteral("Show eigenfunctions of states"), 90, true);
-    MyButton_eigenvectors = makeButton(
+    row->addWidget(makeLevelText(FBottomBar, QStringLiteral("detailed information:")));
+    MyButton_eigenvalues =
+        makeLevelButton(FBottomBar, QStringLiteral("eigenvalues"),
+                        QStringLiteral("Show eigenfunctions of states"), 90, true);
+    MyButton_eigenvectors = makeLevelButton(
         FBottomBar, QStringLiteral("eigenvectors"),
         QStringLiteral(
             "Show values of energy levels together with expected values of angular momentum"),
         90, true);
-    MyButton_scattering = makeButton(
+    MyButton_scattering = makeLevelButton(
         FBottomBar, QStringLiteral("scattering"),
         QStringLiteral("Show values of transition matrix elements for scattering"), 90, true);
-    for (TMyButton* b : {MyButton_eigenvalues, MyButton_eigenvectors, MyButton_scattering}) {
+    for (TMyButton* b : {MyButton_eigenvalues, MyButton_eigenvectors, MyButton_scattering})
         row->addWidget(b);
-        connect(b, &TMyButton::OnClick, this, [this, b] { detailToggled(b); });
-    }
     FOverlayScroll = new QScrollBar(Qt::Horizontal, FBottomBar);
     FOverlayScroll->hide();
     row->addWidget(FOverlayScroll, 1);
     row->addStretch(0);
     MyButton_export =
-        makeButton(FBottomBar, QStringLiteral("Export data\u2026"),
-                   QStringLiteral("Save the levels of this axis as a CSV table"), 90, false);
+        makeLevelButton(FBottomBar, QStringLiteral("Export data\u2026"),
+                        QStringLiteral("Save the levels of this axis as a CSV table"), 90, false);
     row->addWidget(MyButton_export);
     connect(MyButton_export, &TMyButton::OnClick, this, &Tpoziomy::exportData);
     connect(FOverlayScroll, &QScrollBar::valueChanged, this, [this] { FDiagram->update(); });
@@ -237,76 +173,9 @@ void Tpoziomy::layoutPanel() {
     auto* middle = new QHBoxLayout;
     middle->setSpacing(0);
     middle->addWidget(FDiagram, 1);
-    middle->addWidget(FScrollStrip);
+    middle->addWidget(FControls->scrollStrip());
     column->addLayout(middle, 1);
     column->addWidget(FBottomBar);
-}
-
-void Tpoziomy::buildZoomPanel() {
-    FZoomPanel = new TNicePanel(FPanel);
-    loadPanelSet(*FZoomPanel, QStringLiteral("panel"));
-    FZoomPanel->resize(kZoomPanelWidth, kZoomPanelHeight);
-    FZoomPanel->installEventFilter(this);
-    MyButton_collapse =
-        makeButton(FZoomPanel, QStringLiteral(">"), QString(), 20, true, QStringLiteral("tool"));
-    MyButton_collapse->move(4, 4);
-    connect(MyButton_collapse, &TMyButton::OnClick, this, [this] {
-        FCollapsing = MyButton_collapse->Down();
-        MyButton_collapse->SetCaption(FCollapsing ? QStringLiteral("<") : QStringLiteral(">"));
-        FCollapseTimer->start();
-    });
-    FCollapseTimer = new QTimer(this);
-    FCollapseTimer->setInterval(50);
-    connect(FCollapseTimer, &QTimer::timeout, this, &Tpoziomy::collapseTick);
-
-    makeText(FZoomPanel, QStringLiteral("Zoom scale:"))->move(30, 8);
-    Edit_zoom = new QLineEdit(QStringLiteral("1.0x"), FZoomPanel);
-    Edit_zoom->setReadOnly(true);
-    Edit_zoom->setGeometry(100, 5, 70, 20);
-    makeText(FZoomPanel, QStringLiteral("zoom navigation"))->move(30, 32);
-    makeText(FZoomPanel, QStringLiteral("set visible area"))->move(30, 50);
-    makeText(FZoomPanel, QStringLiteral("show levels:"))->move(110, 50);
-    FNavigator = new QWidget(FZoomPanel);
-    FNavigator->setGeometry(30, 70, 70, 220);
-    FNavigator->installEventFilter(this);
-    MyButton_highest = makeButton(FZoomPanel, QStringLiteral("highest"), QString(), 56, false);
-    MyButton_zero = makeButton(FZoomPanel, QStringLiteral("zero"), QString(), 56, false);
-    MyButton_lowest = makeButton(FZoomPanel, QStringLiteral("lowest"), QString(), 56, false);
-    FHighestLabel = makeText(FZoomPanel, QStringLiteral("1000K"));
-    FLowestLabel = makeText(FZoomPanel, QStringLiteral("-1000K"));
-    connect(MyButton_highest, &TMyButton::OnClick, this,
-            [this] { changeView([](EnergyView& view) { view.centreOnHighest(); }); });
-    connect(MyButton_zero, &TMyButton::OnClick, this,
-            [this] { changeView([](EnergyView& view) { view.centreOnZero(); }); });
-    connect(MyButton_lowest, &TMyButton::OnClick, this,
-            [this] { changeView([](EnergyView& view) { view.centreOnLowest(); }); });
-    auto* zoomIn = makeButton(FZoomPanel, QStringLiteral("+"), QStringLiteral("Zoom in"), 24, false,
-                              QStringLiteral("tool"));
-    auto* zoomOut = makeButton(FZoomPanel, QStringLiteral("-"), QStringLiteral("Zoom out"), 24,
-                               false, QStringLiteral("tool"));
-    auto* closeButton = makeButton(FZoomPanel, QStringLiteral("close"), QString(), 60, false);
-    zoomIn->move(30, 302);
-    zoomOut->move(58, 302);
-    closeButton->move(176, 302);
-    connect(zoomIn, &TMyButton::OnClick, MyButton_zoomIn, &TMyButton::Click);
-    connect(zoomOut, &TMyButton::OnClick, MyButton_zoomOut, &TMyButton::Click);
-    connect(closeButton, &TMyButton::OnClick, this, [this] {
-        MyButton_zoomInfo->SetDown(false);
-        toggleZoomPanel(false);
-    });
-    FZoomPanel->hide();
-    placeNavigatorButtons();
-    FHighestLabel->setText(QStringLiteral("1000K"));
-    FLowestLabel->setText(QStringLiteral("-1000K"));
-}
-
-QWidget* Tpoziomy::zoomPanel() const {
-    return FZoomPanel;
-}
-
-void Tpoziomy::placeZoomPanel() {
-    FZoomPanel->move(FPanel->width() - FZoomPanel->width() - kStripWidth - 4,
-                     kTopBarHeight + kHeaderHeight + 4);
 }
 
 TMyButton* Tpoziomy::axisButton(Axis axis) const {
@@ -339,8 +208,9 @@ void Tpoziomy::setDetailForms(TEigenenergyForm* energies, TEigenVectorsForm* vec
                                                          {scattering, MyButton_scattering}};
     for (auto [form, button] : pairs)
         if (form)
-            connect(form, &TDetailForm::closed, this,
-                    [button = button] { button->SetDown(false); });
+            bindDetailToggle(
+                button, form, [this, button = button] { fillDetailForm(button); },
+                [this] { return FMainWindow ? FMainWindow : FPanel->window(); }, FPanel);
 }
 
 } // namespace vintrel

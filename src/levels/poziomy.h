@@ -1,7 +1,6 @@
 #pragma once
 
-#include "controls/wheel_notches.h"
-#include "levels/energy_view.h"
+#include "levels/energy_view_controls.h"
 #include "levels/level_diagram_painter.h"
 #include "levels/level_file_cache.h"
 #include "resultdata/input_files.h"
@@ -9,18 +8,16 @@
 #include <QWidget>
 
 #include <functional>
+#include <vector>
 
 class QLabel;
-class QLineEdit;
 class QScrollBar;
-class QTimer;
 
 namespace vintrel {
 
 class TMyButton;
 class TMyComboBox;
 class TMyLabel;
-class TNicePanel;
 class TEigenenergyForm;
 class TEigenVectorsForm;
 class TScatteringForm;
@@ -100,7 +97,7 @@ public:
     Axis axis() const { return FAxis; }
     void selectAxis(Axis axis);
     EnergyUnit energyUnit() const;
-    const EnergyView& energyView() const { return FView; }
+    const EnergyView& energyView() const { return FControls->view(); }
     const DiagramLayout& lastLayout() const { return FLayout; }
     const LevelTables& levelTables() const { return FCache.tables(); }
     QWidget* diagram() const { return FDiagram; }
@@ -114,13 +111,13 @@ public:
     TMyButton* eigenvectorsButton() const { return MyButton_eigenvectors; }
     TMyButton* scatteringButton() const { return MyButton_scattering; }
     TMyButton* exportButton() const { return MyButton_export; }
-    TMyButton* zoomInfoButton() const { return MyButton_zoomInfo; }
-    TMyButton* helpButton() const { return MyButton_help; }
+    TMyButton* zoomInfoButton() const { return FControls->zoomInfoButton(); }
+    TMyButton* helpButton() const { return FControls->helpButton(); }
     TMyComboBox* unitBox() const { return ComboBoxEnergyUnit; }
-    TMyButton* scrollUpButton() const { return FScrollUp; }
-    TMyButton* scrollDownButton() const { return FScrollDown; }
-    QWidget* scrollThumb() const { return FThumb; }
-    QWidget* zoomPanel() const;
+    TMyButton* scrollUpButton() const { return FControls->scrollUpButton(); }
+    TMyButton* scrollDownButton() const { return FControls->scrollDownButton(); }
+    QWidget* scrollThumb() const { return FControls->scrollThumb(); }
+    QWidget* zoomPanel() const { return FControls->zoomPanel(); }
     QLabel* transitionsNote() const { return FTransitionsNote; }
     TMyLabel* valuesLabel() const { return FValuesLabel; }
 
@@ -138,44 +135,24 @@ private:
     void buildHeader();
     void buildDiagram();
     void buildBottomBar();
-    void buildZoomPanel();
     void layoutPanel();
     void applyResultVariables();
-    void placeNavigatorButtons();
     void showDeferredError(const QString& text);
-    void placeZoomPanel();
 
     DiagramScene scene();
     void refreshData();
     bool refreshDataGuarded();
     void paintDiagram(QWidget* target);
-    void paintNavigator(QWidget* target);
-    void paintScrollStrip(QWidget* target);
-    void repaintAll();
-    void placeThumb();
-    ScrollStrip strip() const;
+    std::vector<double> navigatorLevels() const;
 
     bool diagramMouse(QEvent* event);
-    bool scrollStripMouse(QObject* watched, QEvent* event);
-    bool zoomPanelMouse(QEvent* event);
-    bool navigatorMouse(QEvent* event);
-    /// Every change of the visible window: the level data are read again (when the file
-    /// changed), the change is made on the view model, and the zoom text, the scroll thumb,
-    /// the navigator and the diagram follow.
-    void changeView(const std::function<void(EnergyView&)>& change);
-    void scrollStep(double steps);
 
     void setTransitions(bool on);
     void setMoment(bool on);
-    void detailToggled(TMyButton* button);
-    TDetailForm* detailFormOf(const TMyButton* button) const;
     void fillDetailForm(const TMyButton* button);
-    void toggleZoomPanel(bool shown);
-    void collapseTick();
 
     ResultLocation FLocation;
     LevelFileCache FCache;
-    EnergyView FView;
     DiagramLayout FLayout;
     Axis FAxis = Axis::z;
     bool FFirstDisplayDone = false;
@@ -183,18 +160,13 @@ private:
 
     QWidget* FPanel = nullptr;
     QWidget* FDiagram = nullptr;
-    QWidget* FScrollStrip = nullptr;
+    EnergyViewControls* FControls = nullptr;
     QWidget* FTopBar = nullptr;
     QWidget* FHeaderRow = nullptr;
     QWidget* FBottomBar = nullptr;
     TMyButton* MyButton_z = nullptr;
     TMyButton* MyButton_x = nullptr;
     TMyButton* MyButton_y = nullptr;
-    TMyButton* MyButton_zoom11 = nullptr;
-    TMyButton* MyButton_zoomIn = nullptr;
-    TMyButton* MyButton_zoomOut = nullptr;
-    TMyButton* MyButton_zoomInfo = nullptr;
-    TMyButton* MyButton_help = nullptr;
     TMyButton* MyButton_transitions = nullptr;
     TMyButton* MyButton_moment = nullptr;
     TMyButton* MyButton_eigenvalues = nullptr;
@@ -207,40 +179,7 @@ private:
     TMyComboBox* ComboBoxEnergyUnit = nullptr;
     QScrollBar* FOverlayScroll = nullptr;
 
-    // scroll strip
-    TMyButton* FScrollUp = nullptr;
-    TMyButton* FScrollDown = nullptr;
-    QWidget* FThumb = nullptr;
-    QTimer* FRepeatTimer = nullptr;
-    double FRepeatDirection = 0;
-    bool scrollDown = false;
-    int sY = 0;
-
-    // zoom information panel
-    TNicePanel* FZoomPanel = nullptr;
-    QWidget* FNavigator = nullptr;
-    QLineEdit* Edit_zoom = nullptr;
-    QLabel* FHighestLabel = nullptr;
-    QLabel* FLowestLabel = nullptr;
-    TMyButton* MyButton_highest = nullptr;
-    TMyButton* MyButton_lowest = nullptr;
-    TMyButton* MyButton_zero = nullptr;
-    TMyButton* MyButton_collapse = nullptr;
-    QTimer* FCollapseTimer = nullptr;
-    bool FCollapsing = false;
-    bool zdrag = false;
-    QPoint FZoomGrab;
-
-    // diagram mouse state
-    int view_clickX = 0;
-    int view_clickY = 0;
-    int view_moveX = 0;
-    int view_moveY = 0;
-    bool view_mouseDn = false;
-    double mod_updown_scale = 1;
     bool inMiniParam = false;
-    WheelNotches wheelNotches;
-    bool helpVisible = false;
 
     TEigenenergyForm* FEnergyForm = nullptr;
     TEigenVectorsForm* FVectorsForm = nullptr;

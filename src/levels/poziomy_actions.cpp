@@ -20,17 +20,6 @@
 
 namespace vintrel {
 
-namespace {
-
-constexpr int kCollapsedWidth = 26;
-constexpr int kExpandedWidth = 252;
-
-QString kelvinText(double value) {
-    return QString::fromStdString(formatFloatDot("0.0#", value)) + "K";
-}
-
-} // namespace
-
 std::filesystem::path Tpoziomy::resultFolder() const {
     if (FLocation.resultFolder.empty())
         return {};
@@ -45,9 +34,9 @@ void Tpoziomy::setResultLocation(const ResultLocation& location) {
     FCache.invalidate();
     const std::filesystem::path folder = resultFolder();
     std::error_code ec;
-    FView.setFolder(!folder.empty() && std::filesystem::is_directory(folder, ec)
-                        ? folder
-                        : std::filesystem::path());
+    FControls->view().setFolder(!folder.empty() && std::filesystem::is_directory(folder, ec)
+                                    ? folder
+                                    : std::filesystem::path());
     applyResultVariables();
     FDiagram->update();
 }
@@ -70,7 +59,7 @@ void Tpoziomy::czytaj() {
     applyResultVariables();
     refreshDataGuarded();
     FDiagram->update();
-    FNavigator->update();
+    FControls->rangeChanged();
 }
 
 void Tpoziomy::refreshData() {
@@ -84,8 +73,9 @@ void Tpoziomy::refreshData() {
         // Without level data the axis shows the range of an empty scheme, not the last
         // result's.
         const EnergyRange range = FCache.range().value_or(EnergyRange{});
-        FView.setRange(range.estart, range.eend);
+        FControls->view().setRange(range.estart, range.eend);
         sharedLevelTables() = FCache.tables();
+        FControls->rangeChanged();
     }
 }
 
@@ -109,30 +99,11 @@ void Tpoziomy::showDeferredError(const QString& text) {
 }
 
 void Tpoziomy::UstawViewNaCalosc() {
-    changeView([](EnergyView& view) { view.viewWhole(); });
+    FControls->viewWhole();
 }
 
 void Tpoziomy::setView(double emax, double emin) {
-    changeView([emax, emin](EnergyView& view) { view.setView(emax, emin); });
-}
-
-void Tpoziomy::changeView(const std::function<void(EnergyView&)>& change) {
-    refreshDataGuarded();
-    try {
-        change(FView);
-    } catch (const std::exception& error) {
-        showDeferredError(QString::fromStdString(error.what()));
-    }
-    Edit_zoom->setText(QString::fromStdString(FView.zoomFactorText()));
-    if (!scrollDown)
-        placeThumb();
-    placeNavigatorButtons();
-    FNavigator->update();
-    FDiagram->update();
-}
-
-void Tpoziomy::scrollStep(double steps) {
-    changeView([this, steps](EnergyView& view) { view.scroll(steps * mod_updown_scale); });
+    FControls->changeView([emax, emin](EnergyView& view) { view.setView(emax, emin); });
 }
 
 EnergyUnit Tpoziomy::energyUnit() const {
@@ -150,6 +121,7 @@ void Tpoziomy::selectAxis(Axis axis) {
     }
     MyButton_transitions->setVisible(z);
     FTransitionsNote->setVisible(!z);
+    FControls->setNavigatorColour(axisColour(axis));
     FDiagram->update();
 }
 
@@ -188,14 +160,6 @@ void Tpoziomy::setMoment(bool on) {
     FDiagram->update();
 }
 
-TDetailForm* Tpoziomy::detailFormOf(const TMyButton* button) const {
-    if (button == MyButton_eigenvalues)
-        return FEnergyForm;
-    if (button == MyButton_eigenvectors)
-        return FVectorsForm;
-    return FScatteringForm;
-}
-
 void Tpoziomy::fillDetailForm(const TMyButton* button) {
     const TVariables& vars = sharedVariables();
     const std::filesystem::path folder = resultFolder();
@@ -214,69 +178,6 @@ void Tpoziomy::fillDetailForm(const TMyButton* button) {
     }
 }
 
-void Tpoziomy::detailToggled(TMyButton* button) {
-    TDetailForm* form = detailFormOf(button);
-    if (!form)
-        return;
-    if (!button->Down()) {
-        form->closeQuietly();
-        return;
-    }
-    // A file that cannot be read leaves the window as it was and the toggle released.
-    if (!runGuarded(FPanel, [&] { fillDetailForm(button); })) {
-        button->SetDown(false);
-        return;
-    }
-    form->showCentredOn(FMainWindow ? FMainWindow : FPanel->window());
-}
-
-void Tpoziomy::toggleZoomPanel(bool shown) {
-    if (shown) {
-        placeZoomPanel();
-        FZoomPanel->show();
-        FZoomPanel->raise();
-    } else {
-        FZoomPanel->hide();
-    }
-}
-
-void Tpoziomy::collapseTick() {
-    const int right = FZoomPanel->x() + FZoomPanel->width();
-    if (FCollapsing)
-        shrinkPanelStep(FZoomPanel, kCollapsedWidth, right, false, FCollapseTimer);
-    else
-        growPanelStep(FZoomPanel, kExpandedWidth, right, false, FCollapseTimer);
-}
-
-ScrollStrip Tpoziomy::strip() const {
-    return {FScrollStrip->height(), FScrollUp->height(), FScrollDown->height(), FThumb->height()};
-}
-
-void Tpoziomy::placeThumb() {
-    FThumb->move(0, thumbTop(FView.window(), strip()));
-}
-
-void Tpoziomy::placeNavigatorButtons() {
-    const ViewWindow& w = FView.window();
-    const int h = FNavigator->height();
-    const int top = FNavigator->y();
-    auto place = [&](TMyButton* button, double relative) {
-        button->move(FNavigator->x() + FNavigator->width() + 8,
-                     top + navigatorRow(w, h, relative) - button->height() / 2);
-    };
-    place(MyButton_highest, w.span());
-    place(MyButton_zero, -w.estart);
-    place(MyButton_lowest, 0);
-    FHighestLabel->setText(kelvinText(w.eend));
-    FLowestLabel->setText(kelvinText(w.estart));
-    FHighestLabel->adjustSize();
-    FLowestLabel->adjustSize();
-    FHighestLabel->move(MyButton_highest->x() + MyButton_highest->width() + 4,
-                        MyButton_highest->y() + 4);
-    FLowestLabel->move(MyButton_lowest->x() + MyButton_lowest->width() + 4,
-                       MyButton_lowest->y() + 4);
-}
-
 DiagramScene Tpoziomy::scene() {
     const TVariables& vars = sharedVariables();
     DiagramScene s;
@@ -286,15 +187,15 @@ DiagramScene Tpoziomy::scene() {
         s.term = *term;
     s.levelCount = std::min(s.term.N, FCache.tables().axis(FAxis).count);
     s.baza = vars.baza;
-    s.window = FView.window();
+    s.window = FControls->view().window();
     s.unit = energyUnit();
     s.overlayScroll = FOverlayScroll->isVisible() ? FOverlayScroll->value() : 0;
     s.transitionsOverlay = FTransitionsPainter && MyButton_transitions->Down();
     s.momentOverlay = FMomentPainter && MyButton_moment->Down();
-    s.helpVisible = helpVisible;
-    s.dragging = view_mouseDn;
-    s.dragY0 = view_clickY;
-    s.dragY1 = view_moveY;
+    s.helpVisible = FControls->helpVisible();
+    s.dragging = FControls->dragging();
+    s.dragY0 = FControls->dragY0();
+    s.dragY1 = FControls->dragY1();
     if (!FCache.range() && !resultFolder().empty())
         s.note = QStringLiteral("Energy level data not found in result file");
     return s;
@@ -327,46 +228,10 @@ QImage Tpoziomy::renderDiagram() {
     return image;
 }
 
-void Tpoziomy::paintNavigator(QWidget* target) {
-    QPainter p(target);
-    const int h = target->height();
-    const int width = target->width();
-    const ViewWindow& w = FView.window();
-    p.fillRect(target->rect(), Qt::white);
-    int top = navigatorRow(w, h, w.view_emax);
-    int bottom = navigatorRow(w, h, w.view_emin);
-    if (bottom - top < 5) {
-        const int centre = (top + bottom) / 2;
-        top = centre - 2;
-        bottom = centre + 2;
-    }
-    p.setPen(QColor(0xFF, 0, 0));
-    p.setBrush(QColor(0xFF, 0xFF, 0));
-    p.drawRect(0, top, width - 1, bottom - top);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(axisColour(FAxis));
+std::vector<double> Tpoziomy::navigatorLevels() const {
     const AxisLevels& z = FCache.tables().axis(Axis::z);
-    for (int i = 1; i <= z.count; ++i) {
-        const int y = navigatorRow(w, h, z.E[i] - w.estart);
-        p.drawLine(2, y, width - 3, y);
-    }
-    p.setPen(QColor(0x80, 0x80, 0x80));
-    p.drawRect(0, 0, width - 1, h - 1);
-}
-
-void Tpoziomy::paintScrollStrip(QWidget* target) {
-    QPainter p(target);
-    p.fillRect(target->rect(), QColor(0xE8, 0xE8, 0xEC));
-    if (target == FThumb) {
-        p.fillRect(target->rect().adjusted(2, 1, -2, -1), QColor(0xB4, 0xB4, 0xC2));
-        p.setPen(QColor(0x80, 0x80, 0x90));
-        p.drawRect(target->rect().adjusted(2, 1, -3, -2));
-    }
-}
-
-void Tpoziomy::repaintAll() {
-    FDiagram->update();
-    FNavigator->update();
+    return std::vector<double>(z.E.begin() + 1,
+                               z.E.begin() + 1 + std::clamp(z.count, 0, kMaxLevels));
 }
 
 } // namespace vintrel

@@ -28,7 +28,7 @@ MomentTable readMomentTable(const std::filesystem::path& folder) {
     return table;
 }
 
-TemperatureSlider temperatureSliderFor(const MomentTable& table) {
+MomentSlider temperatureSliderFor(const MomentTable& table) {
     if (table.empty())
         return {};
     return {true, static_cast<int>(table.size()) - 1, 0};

@@ -27,12 +27,12 @@ MomentTable readMomentTable(const std::filesystem::path& folder);
 
 /// The temperature slider of the mean-field potential page: range 0 … rows − 1, position 0;
 /// disabled, with no range, for an empty table.
-struct TemperatureSlider {
+struct MomentSlider {
     bool enabled = false;
     int maximum = 0;
     int position = 0;
 };
-TemperatureSlider temperatureSliderFor(const MomentTable& table);
+MomentSlider temperatureSliderFor(const MomentTable& table);
 
 /// The captions at slider position k: the temperature ("0.##" + " K"), the molecular field
 /// n_ex · m_tot ("0.##" + " T") and the moment ("0.##" + " !m_B", markup for μB). Empty texts

@@ -145,7 +145,7 @@ void TPotVisMFAForm::resultLoaded(const std::filesystem::path& folder) {
     if (!folder.empty()) {
         runGuarded(host().mainWindow, [&] { FTable = readMomentTable(folder); });
     }
-    const TemperatureSlider slider = temperatureSliderFor(FTable);
+    const MomentSlider slider = temperatureSliderFor(FTable);
     const QSignalBlocker block(TrackBarTemp);
     TrackBarTemp->setRange(0, slider.maximum);
     TrackBarTemp->setValue(slider.position);

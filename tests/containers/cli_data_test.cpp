@@ -464,3 +464,36 @@ TEST(CliData, SpectrumOptionsThatMakeNoSenseAreRefused) {
         EXPECT_FALSE(run.err.empty());
     }
 }
+
+TEST(CliData, MeanFieldLevelsOfTheNeodymiumExample) {
+    const std::string neodymium = (kSourceDir / "examples" / "Nd-meanfield.mfa").string();
+    const CliRun run = cli({"data", "meanfield-levels", neodymium});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("\n# T_c: 12.85656678 K\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\nstep,T [K],B_mol [T],E1-E0 [K],E2-E0 [K],E3-E0 [K],E4-E0 [K],"
+                           "E5-E0 [K],E6-E0 [K],E7-E0 [K],E8-E0 [K],E9-E0 [K],E10-E0 [K]\n"),
+              std::string::npos);
+    const auto rows = csvRows(run.out);
+    ASSERT_EQ(rows.size(), 80u); // one per block of o_E.dup, 0.5 … 40 K
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        EXPECT_EQ(rows[k][0], std::to_string(k));
+        EXPECT_EQ(std::stod(rows[k][1]), 0.5 * static_cast<double>(k + 1));
+        EXPECT_EQ(rows[k][3], "0");
+    }
+    // The ground doublet is split by 27.1 K in the ordered state; the splitting closes towards
+    // T_c and stays at the 0.42 K of the small probe field above it, where the molecular field
+    // (2 T/muB × the moment) has fallen to 0.
+    EXPECT_NEAR(std::stod(rows[0][4]), 27.12449, 1e-6);
+    EXPECT_NEAR(std::stod(rows[0][2]), 2 * 3.197629978, 1e-9);
+    for (std::size_t k = 1; k < 25; ++k)
+        EXPECT_LT(std::stod(rows[k][4]), std::stod(rows[k - 1][4]) + 1e-9) << k;
+    EXPECT_LT(std::stod(rows[23][4]), 13);
+    for (std::size_t k = 25; k < rows.size(); ++k) {
+        EXPECT_NEAR(std::stod(rows[k][4]), 0.423225, 1e-6) << k;
+        EXPECT_EQ(std::stod(rows[k][2]), 0) << k;
+    }
+
+    const CliRun ordinary = cli({"data", "meanfield-levels", kCerium});
+    EXPECT_EQ(ordinary.status, 2) << ordinary.err;
+    EXPECT_EQ(ordinary.out, "");
+}

@@ -52,7 +52,7 @@ TEST(MomentTable, WithoutRowsTheTableIsEmptyAndTheSliderAndTrailWithIt) {
          {static_cast<const char*>(nullptr), "", kHeader, "header\r\n\r\n\r\n"}) {
         const MomentTable table = readMomentTable(momentFolder(root, content));
         EXPECT_TRUE(table.empty()) << (content ? content : "no file");
-        const TemperatureSlider slider = temperatureSliderFor(table);
+        const MomentSlider slider = temperatureSliderFor(table);
         EXPECT_FALSE(slider.enabled);
         EXPECT_EQ(slider.maximum, 0);
         EXPECT_EQ(momentTrail(table, {}).size(), 0u);
@@ -81,7 +81,7 @@ TEST(MomentTable, TheSliderSpansTheRowsAndTheCaptionsFollowIt) {
     table.momy = {0, 0};
     table.momz = {3.197629978, 1.5};
     table.mtot = {3.197629978, 1.5};
-    const TemperatureSlider slider = temperatureSliderFor(table);
+    const MomentSlider slider = temperatureSliderFor(table);
     EXPECT_TRUE(slider.enabled);
     EXPECT_EQ(slider.maximum, 1);
     EXPECT_EQ(slider.position, 0);

@@ -44,11 +44,14 @@ std::string dupLines(const std::vector<std::string>& lines) {
 }
 
 std::string levelBlock(int n, const std::vector<FixtureLevel>& levels, bool complex,
-                       const std::vector<std::string>& vectors, double xShift) {
+                       const std::vector<std::string>& vectors, double xShift,
+                       std::optional<double> T) {
     auto text = [](double v) { return formatFloatDot("0.0#########", v); };
     auto section = [&](char letter, double shift, double factor) {
-        std::string out = std::string(1, letter) + std::to_string(n) + letter +
-                          "  E [K]      Eshown    extra   <S>     <L>     <M>\r\n";
+        std::string out = std::string(1, letter) + std::to_string(n) + letter;
+        if (T && letter == 'x')
+            out += " " + number(*T);
+        out += "  E [K]      Eshown    extra   <S>     <L>     <M>\r\n";
         for (const auto& level : levels)
             out += "  " + text(level.E + shift) + " " + text(level.E + shift) + " 0 " +
                    text(level.S * factor) + " " + text(level.L * factor) + " " +
@@ -163,7 +166,7 @@ std::map<std::string, std::string> resultFiles(const ResultRecipe& recipe) {
         for (std::size_t n = 0; n < recipe.levels.size(); ++n) {
             const LevelBlock& block = recipe.levels[n];
             text += levelBlock(static_cast<int>(n), block.levels, block.complex, block.vectors,
-                               block.xShift);
+                               block.xShift, block.T);
         }
         out[kLevelsFile] = text;
     }
@@ -242,6 +245,11 @@ ResultRecipe meanFieldResult(double Tc, int rows, int cialo) {
         const double c = t < Tc ? 12.0 * t / Tc : 1.0 * Tc / t;
         S += c * 0.5 / t;
         spc.push_back({t, c, S, 0});
+        recipe.levels.push_back({meanFieldLevels(mz),
+                                 cialo == 2,
+                                 {"block " + std::to_string(r - 1) + " at " + number(t) + " K"},
+                                 0,
+                                 t});
     }
     recipe.withFile("d_temp.dup", transitionFileText(Tc));
     recipe.withFile("d_moment.dup", momentFileText(moment));
@@ -250,6 +258,31 @@ ResultRecipe meanFieldResult(double Tc, int rows, int cialo) {
     recipe.withFile("o_chi_y.dup", chiFileText(T, chi[1]));
     recipe.withFile("o_chi_z.dup", chiFileText(T, chi[2]));
     recipe.withFile("o_spc.dup", spcFileText(spc));
+    return recipe;
+}
+
+std::vector<FixtureLevel> meanFieldLevels(double mz, int doublets) {
+    std::vector<FixtureLevel> levels;
+    for (int d = 0; d < doublets; ++d) {
+        const double half = 13.5 * mz / 3.2 / (d + 1) + 0.2;
+        const double base = 30.0 * d - 50;
+        levels.push_back({base - half, 0.5, -1.0 - d, -0.8});
+        levels.push_back({base + half, -0.5, 1.0 + d, 0.8});
+    }
+    return levels;
+}
+
+ResultRecipe largeMeanFieldResult(int rows) {
+    constexpr double Tc = 12.5;
+    ResultRecipe recipe = meanFieldResult(Tc, rows, 1);
+    recipe.configuration = "4f^5";
+    recipe.baza = 1;
+    const std::string top = number(0.5 * rows);
+    recipe.settings = {top, std::to_string(rows), top, std::to_string(rows)};
+    for (LevelBlock& block : recipe.levels) {
+        const double t = *block.T;
+        block.levels = meanFieldLevels(t < Tc ? 3.2 * std::sqrt(1 - t / Tc) : 0, kMaxLevels / 2);
+    }
     return recipe;
 }
 

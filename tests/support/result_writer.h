@@ -37,9 +37,11 @@ struct FixtureLevel {
 
 /// Block n of an "o_E.dup" file: the x section (energies shifted by `xShift`, expected values
 /// halved), the y section when `complex` (values quartered), the z section, then the
-/// eigenvector section "*n*" with the `vectors` lines.
+/// eigenvector section "*n*" with the `vectors` lines. A mean-field result's block has its
+/// temperature `T` after the x marker and a blank ("x3x 2.5  E [K] …").
 std::string levelBlock(int n, const std::vector<FixtureLevel>& levels, bool complex,
-                       const std::vector<std::string>& vectors, double xShift = 0);
+                       const std::vector<std::string>& vectors, double xShift = 0,
+                       std::optional<double> T = std::nullopt);
 
 /// Ce3+ in a cubic field, |J,Jz> basis: the Γ7 doublet at 0 K and the Γ8 quartet at 116 K.
 std::vector<FixtureLevel> ceriumCubicLevels();
@@ -92,6 +94,7 @@ struct LevelBlock {
     bool complex = false; ///< writes the y section; a complex Hamiltonian's result has it
     std::vector<std::string> vectors;
     double xShift = 0;
+    std::optional<double> T = std::nullopt; ///< the temperature step of a mean-field result (K)
 };
 
 /// What a result folder holds. Numbers are written as the program writes them ("640",
@@ -168,7 +171,18 @@ ResultRecipe titaniumComplex();
 /// T_c (m_x = −0.1 below T_c, to show that moments are plotted as absolute values); χ rises to
 /// its cusp at T_c and falls as 1/(T − θ) above it; K1 … K3' change sign; c jumps at T_c and S
 /// has its kink there. "chi_tmax" is 40 K. Every file of a mean-field result's pages is there.
+/// "o_E.dup" holds one block per temperature (meanFieldLevels), its eigenvector section the
+/// line "block n at T K".
 ResultRecipe meanFieldResult(double Tc = 12.5, int rows = 80, int cialo = 2);
+
+/// The levels of that result at a moment m_z: `doublets` Kramers doublets (five, ten levels)
+/// 30 K apart, each split by the molecular field, 2 × 13.5 K × m_z / 3.2 for the ground doublet
+/// and less for the higher ones, and by 0.4 K of a small probe field.
+std::vector<FixtureLevel> meanFieldLevels(double mz, int doublets = 5);
+
+/// The same result for the largest ground term: 4f^5 in the |L,Lz,S,Sz> basis, 66 levels (33
+/// doublets) in each of its `rows` temperature steps, "chi_tmax" the last step's temperature.
+ResultRecipe largeMeanFieldResult(int rows = 200);
 
 /// A working root in a fresh temporary folder: "root" holds the result folders, "data" the
 /// shipped settings file "input_s.df" with the given lines.
