@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -44,6 +45,28 @@ bool runGuarded(QWidget* parent, const std::function<void()>& operation) {
         showError(parent, e);
     }
     return false;
+}
+
+void TDeferredMessage::show(const QString& text) {
+    if (text == FLast || !FParent)
+        return;
+    FLast = text;
+    QPointer<QWidget> parent = FParent;
+    QTimer::singleShot(0, FParent, [parent, text] {
+        if (parent)
+            showMessage(parent, text);
+    });
+}
+
+bool TDeferredMessage::guard(const std::function<void()>& work) {
+    try {
+        work();
+        FLast.clear();
+        return true;
+    } catch (const std::exception& error) {
+        show(QString::fromUtf8(error.what()));
+        return false;
+    }
 }
 
 } // namespace vintrel

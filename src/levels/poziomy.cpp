@@ -44,6 +44,7 @@ TMyButton* makeAxisButton(QWidget* parent, const QString& letter, const QString&
 Tpoziomy::Tpoziomy(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("energy level scheme"));
     FPanel = new QWidget(this);
+    FErrors = TDeferredMessage(FPanel);
     FPanel->setObjectName(QStringLiteral("p0"));
     FPanel->setAutoFillBackground(true);
     QPalette palette = FPanel->palette();
@@ -126,7 +127,7 @@ void Tpoziomy::buildDiagram() {
     FDiagram->installEventFilter(this);
     FControls = new EnergyViewControls(FPanel, FDiagram, kTopBarHeight + kHeaderHeight + 4);
     FControls->setBeforeChange([this] { refreshDataGuarded(); });
-    FControls->setErrorHandler([this](const QString& text) { showDeferredError(text); });
+    FControls->setErrorHandler([this](const QString& text) { FErrors.show(text); });
     FControls->setNavigatorLevels([this] { return navigatorLevels(); });
 }
 

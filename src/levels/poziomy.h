@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/messages.h"
 #include "levels/energy_view_controls.h"
 #include "levels/level_diagram_painter.h"
 #include "levels/level_file_cache.h"
@@ -137,7 +138,6 @@ private:
     void buildBottomBar();
     void layoutPanel();
     void applyResultVariables();
-    void showDeferredError(const QString& text);
 
     DiagramScene scene();
     void refreshData();
@@ -156,9 +156,9 @@ private:
     DiagramLayout FLayout;
     Axis FAxis = Axis::z;
     bool FFirstDisplayDone = false;
-    QString FLastError;
 
     QWidget* FPanel = nullptr;
+    TDeferredMessage FErrors{nullptr};
     QWidget* FDiagram = nullptr;
     EnergyViewControls* FControls = nullptr;
     QWidget* FTopBar = nullptr;

@@ -15,7 +15,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
-#include <QTimer>
 #include <QWheelEvent>
 
 namespace vintrel {
@@ -80,22 +79,7 @@ void Tpoziomy::refreshData() {
 }
 
 bool Tpoziomy::refreshDataGuarded() {
-    try {
-        refreshData();
-        FLastError.clear();
-        return true;
-    } catch (const std::exception& error) {
-        showDeferredError(QString::fromStdString(error.what()));
-        return false;
-    }
-}
-
-void Tpoziomy::showDeferredError(const QString& text) {
-    // A file error found while painting is shown once, after the paint.
-    if (text == FLastError)
-        return;
-    FLastError = text;
-    QTimer::singleShot(0, this, [this, text] { showMessage(FPanel, text); });
+    return FErrors.guard([this] { refreshData(); });
 }
 
 void Tpoziomy::UstawViewNaCalosc() {

@@ -28,6 +28,7 @@ constexpr int kStripWidth = 17;
 TpoziomyD::TpoziomyD(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("energy level scheme (mean field)"));
     FPanel = new QWidget(this);
+    FErrors = TDeferredMessage(FPanel);
     FPanel->setObjectName(QStringLiteral("p0"));
     FPanel->setAutoFillBackground(true);
     QPalette palette = FPanel->palette();
@@ -55,7 +56,7 @@ void TpoziomyD::buildDiagram() {
     FDiagram->installEventFilter(this);
     FControls = new EnergyViewControls(FPanel, FDiagram, kTopBarHeight + kHeaderHeight + 4);
     FControls->setBeforeChange([this] { refreshDataGuarded(); });
-    FControls->setErrorHandler([this](const QString& text) { showDeferredError(text); });
+    FControls->setErrorHandler([this](const QString& text) { FErrors.show(text); });
     FControls->setNavigatorLevels([this] { return navigatorLevels(); });
     FControls->setNavigatorColour(QColor::fromRgb(kCurveColour));
 }

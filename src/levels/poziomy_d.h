@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/messages.h"
 #include "levels/energy_view_controls.h"
 #include "levels/mean_field_diagram_painter.h"
 #include "levels/mean_field_levels.h"
@@ -97,7 +98,6 @@ private:
     void applyHeader();
     void refreshData();
     bool refreshDataGuarded();
-    void showDeferredError(const QString& text);
     void applySlider();
     void selectionChanged();
     void fillEnergies();
@@ -113,9 +113,9 @@ private:
     double FTfirst = 0;
     double FTlast = 1;
     bool FFirstDisplayDone = false;
-    QString FLastError;
 
     QWidget* FPanel = nullptr;
+    TDeferredMessage FErrors{nullptr};
     QWidget* FDiagram = nullptr;
     EnergyViewControls* FControls = nullptr;
     QWidget* FTopBar = nullptr;

@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QSlider>
-#include <QTimer>
 
 namespace vintrel {
 
@@ -87,21 +86,7 @@ void TpoziomyD::refreshData() {
 }
 
 bool TpoziomyD::refreshDataGuarded() {
-    try {
-        refreshData();
-        FLastError.clear();
-        return true;
-    } catch (const std::exception& error) {
-        showDeferredError(QString::fromStdString(error.what()));
-        return false;
-    }
-}
-
-void TpoziomyD::showDeferredError(const QString& text) {
-    if (text == FLastError)
-        return;
-    FLastError = text;
-    QTimer::singleShot(0, this, [this, text] { showMessage(FPanel, text); });
+    return FErrors.guard([this] { refreshData(); });
 }
 
 void TpoziomyD::applySlider() {
