@@ -216,4 +216,16 @@ void loadGlyphSet(TMyButton& button, const QString& prefix) {
     button.SetGlyphDisabled(loadPicture(prefix + QStringLiteral("_disabled.bmp")));
 }
 
+TMyButton* makeToolButton(QWidget* parent, const QString& caption, const QString& hint, int width,
+                          bool toggle, const QString& glyphs) {
+    auto* button = new TMyButton(parent);
+    loadGlyphSet(*button, glyphs);
+    button->SetStretch(true);
+    button->SetCaption(caption);
+    button->setToolTip(hint);
+    button->SetTriState(toggle);
+    button->setFixedSize(width, 23);
+    return button;
+}
+
 } // namespace vintrel

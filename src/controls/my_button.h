@@ -130,4 +130,9 @@ private:
 /// "_downover.bmp" and "_disabled.bmp" into the button.
 void loadGlyphSet(TMyButton& button, const QString& prefix);
 
+/// A button of the pages' tool bars: a push button or, with `toggle`, one that stays down,
+/// `width` × 23 pixels, its caption stretched over the glyph set ("button" or "tool").
+TMyButton* makeToolButton(QWidget* parent, const QString& caption, const QString& hint, int width,
+                          bool toggle, const QString& glyphs = QStringLiteral("button"));
+
 } // namespace vintrel

@@ -54,14 +54,7 @@ QPalette pagePalette(QPalette palette) {
 
 TMyButton* TGraphPage::makeButton(QWidget* parent, const QString& caption, const QString& hint,
                                   int width, bool toggle, const QString& glyphs) {
-    auto* button = new TMyButton(parent);
-    loadGlyphSet(*button, glyphs);
-    button->SetStretch(true);
-    button->SetCaption(caption);
-    button->setToolTip(hint);
-    button->SetTriState(toggle);
-    button->setFixedSize(width, 23);
-    return button;
+    return makeToolButton(parent, caption, hint, width, toggle, glyphs);
 }
 
 TGraphPage::TGraphPage(GraphPageHost host, GraphPageConfig config, QWidget* parent)

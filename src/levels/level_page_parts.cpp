@@ -11,14 +11,7 @@ namespace vintrel {
 
 TMyButton* makeLevelButton(QWidget* parent, const QString& caption, const QString& hint, int width,
                            bool toggle, const QString& glyphs) {
-    auto* button = new TMyButton(parent);
-    loadGlyphSet(*button, glyphs);
-    button->SetStretch(true);
-    button->SetCaption(caption);
-    button->setToolTip(hint);
-    button->SetTriState(toggle);
-    button->setFixedSize(width, 23);
-    return button;
+    return makeToolButton(parent, caption, hint, width, toggle, glyphs);
 }
 
 QLabel* makeLevelText(QWidget* parent, const QString& text) {
