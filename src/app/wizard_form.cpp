@@ -61,6 +61,9 @@ TMyPanel4::TMyPanel4(QWidget* parent) : QWidget(parent) {
 
 void TMyPanel4::resizeEvent(QResizeEvent* event) {
     Content->setGeometry(rect());
+    // The three tabs fit: the strip starts at its first tab, however it scrolled while the tabs
+    // were added to a strip not yet laid out.
+    Zakladki->setOffset(0);
     QWidget::resizeEvent(event);
 }
 

@@ -199,6 +199,10 @@ void WizardFormTest::startsInEnglishAtItsSize() {
              QStringList(
                  {QStringLiteral("English"), QStringLiteral("Polski"), QStringLiteral("Deutsch")}));
     QCOMPARE(form->MyPanel4->Zakladki->ActiveTab(), 0);
+    // All three tabs are on show, from the first.
+    QCOMPARE(form->MyPanel4->Zakladki->Offset(), 0);
+    QVERIFY(!form->MyPanel4->Zakladki->LeftBtnVisible());
+    QVERIFY(!form->MyPanel4->Zakladki->RightBtnVisible());
     QCOMPARE(form->MenuBrowser->width(), 320);
     QCOMPARE(fileNameOf(form->MenuBrowser->source()), QStringLiteral("menu.html"));
     QCOMPARE(fileNameOf(form->WizardBrowser->source()), QStringLiteral("welcome.html"));
