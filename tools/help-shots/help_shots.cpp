@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QMouseEvent>
 #include <QStyleFactory>
@@ -198,7 +199,11 @@ int main(int argc, char** argv) {
     setMessagesToStandardError(true);
     if (window)
         return shootWindow(out) ? 0 : 1;
-    const QDir examples(args[1]);
+    // The toolbar shows the container's path as it was opened: "examples/Ce-cubic.zrvn" from
+    // the folder above, wherever the checkout lies, so that the pictures come out the same.
+    const QFileInfo examplesFolder(args[1]);
+    QDir::setCurrent(examplesFolder.absolutePath());
+    const QDir examples(examplesFolder.fileName());
     bool ok = true;
     Viewer viewer;
     for (const Shot& shot : kShots)
