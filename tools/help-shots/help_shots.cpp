@@ -3,8 +3,8 @@
 // writes one PNG per entry of kShots (the main window at 1024 x 750, scaled to the width of the
 // help's page view); and the help window for review:
 //   vintrel-help-shots window OUT_FOLDER
-// writes help-EN.png, help-PL.png, help-DE.png (the start page) and help-EN-levels.png,
-// help-PL-levels.png, help-DE-levels.png (a topic page).
+// writes help-EN.png, help-PL.png, help-DE.png (the start page) and help-EN-levels.png and so
+// on, one for every other page of each language.
 #include "app/help_browser.h"
 #include "app/page_export.h"
 #include "app/reader_form.h"
@@ -170,9 +170,16 @@ bool shootWindow(const QDir& out) {
         settle();
         const QString folder = QString::fromLatin1(kHelpLanguages[language - 1].folder);
         ok &= wizard.grab().save(out.filePath(QStringLiteral("help-%1.png").arg(folder)));
-        wizard.WizardBrowser->setSource(wizard.pageUrl(QStringLiteral("levels.html")));
-        settle();
-        ok &= wizard.grab().save(out.filePath(QStringLiteral("help-%1-levels.png").arg(folder)));
+        const QDir pages(
+            QFileInfo(wizard.pageUrl(QStringLiteral("menu.html")).toLocalFile()).dir());
+        for (const QString& page : pages.entryList({QStringLiteral("*.html")}, QDir::Files)) {
+            if (page == QLatin1String("menu.html") || page == QLatin1String("welcome.html"))
+                continue;
+            wizard.WizardBrowser->setSource(wizard.pageUrl(page));
+            settle();
+            ok &= wizard.grab().save(out.filePath(
+                QStringLiteral("help-%1-%2.png").arg(folder, QFileInfo(page).baseName())));
+        }
     }
     return ok;
 }
