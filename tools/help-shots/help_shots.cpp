@@ -1,7 +1,7 @@
 // The pictures of the help pages, shot from the viewer on the example containers:
 //   vintrel-help-shots pictures EXAMPLES_FOLDER OUT_FOLDER
 // writes one PNG per entry of kShots (the main window at 1024 x 750, scaled to the width of the
-// help's page view); and the help window for review:
+// help's page view) and pick-dialog.png; and the help window for review:
 //   vintrel-help-shots window OUT_FOLDER
 // writes help-EN.png, help-PL.png, help-DE.png (the start page) and help-EN-levels.png and so
 // on, one for every other page of each language.
@@ -10,6 +10,7 @@
 #include "app/reader_form.h"
 #include "app/wizard_form.h"
 #include "base/log.h"
+#include "containers/import_dialogs.h"
 #include "controls/fonts.h"
 #include "controls/messages.h"
 #include "controls/my_button.h"
@@ -158,6 +159,34 @@ bool shoot(Viewer& viewer, const QDir& examples, const QDir& out, const Shot& sh
     return true;
 }
 
+/// The pick dialog as an import of the container shows it: the stored names of its results,
+/// each "as" the same tab name, every line ticked.
+bool shootPickDialog(Viewer& viewer, const QDir& examples, const QDir& out) {
+    const QString container = examples.filePath(QStringLiteral("Ce-cubic.zrvn"));
+    if (!viewer.open(container))
+        return false;
+    TSuperTabs& results = *viewer.form->panel()->Zakladki;
+    QStringList lines;
+    QString description;
+    for (int i = 0; i < results.TabCount(); ++i) {
+        const TTab* tab = results.Tabs(i);
+        if (tab->Kind() != TKind::tkResult && tab->Kind() != TKind::tkDynamic)
+            continue;
+        lines << tab->TabName() + QStringLiteral(" as ") + tab->TabName();
+        description = tab->FileDescr();
+    }
+    TLoadPickForm& pick = *viewer.form->loadPickForm();
+    pick.fill(QFileInfo(container).fileName(), description, lines);
+    pick.show();
+    settle();
+    const QString path = out.filePath(QStringLiteral("pick-dialog.png"));
+    const bool ok = pick.grab().toImage().convertToFormat(QImage::Format_RGB888).save(path, "PNG");
+    pick.hide();
+    if (ok)
+        std::printf("%s\n", qPrintable(path));
+    return ok;
+}
+
 bool shootWindow(const QDir& out) {
     TWizardForm wizard(QCoreApplication::applicationDirPath());
     wizard.ShowAndFocusBrowser();
@@ -215,6 +244,7 @@ int main(int argc, char** argv) {
     Viewer viewer;
     for (const Shot& shot : kShots)
         ok = shoot(viewer, examples, out, shot) && ok;
+    ok = shootPickDialog(viewer, examples, out) && ok;
     viewer.form.reset();
     disableLog();
     return ok ? 0 : 1;
