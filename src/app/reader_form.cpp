@@ -2,6 +2,7 @@
 
 #include "app/result_pages.h"
 #include "app/start_panel.h"
+#include "app/wizard_form.h"
 #include "containers/import_dialogs.h"
 #include "controls/fonts.h"
 #include "controls/my_button.h"
@@ -90,6 +91,10 @@ TReaderForm::TReaderForm(ViewerFolders folders, QWidget* parent)
             });
     connect(Panel1->ButtonLoad, &TMyButton::OnClick, this, &TReaderForm::ButtonLoadClick);
     connect(Panel1->ButtonClose, &TMyButton::OnClick, this, &QWidget::close);
+    WizardForm = new TWizardForm(QString::fromStdString(folders_.dataFolder.string()), this);
+    connect(Panel1->ButtonHelp, &TMyButton::OnClick, this, &TReaderForm::MyButtonWizardClick);
+    connect(MyButtonWizard, &TMyButton::OnClick, this, &TReaderForm::MyButtonWizardClick);
+    connect(HelpIndex, &QAction::triggered, this, &TReaderForm::MyButtonWizardClick);
     connect(MyButton_Open, &TMyButton::OnClick, this, &TReaderForm::ButtonLoadClick);
 
     sharedVariables().siconf = "3d^1";
@@ -189,9 +194,14 @@ void TReaderForm::buildMenus() {
     VisibleTabsMenu = tabs->addAction(QStringLiteral("Visible Tabs..."));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
-    help->addAction(QStringLiteral("Index"))->setShortcut(QKeySequence(Qt::Key_F1));
+    HelpIndex = help->addAction(QStringLiteral("Index"));
+    HelpIndex->setShortcut(QKeySequence(Qt::Key_F1));
     AboutVintrel1 =
         help->addAction(QStringLiteral("About Vintrel"), this, &TReaderForm::AboutVintrel1Click);
+}
+
+void TReaderForm::MyButtonWizardClick() {
+    WizardForm->ShowAndFocusBrowser();
 }
 
 void TReaderForm::buildPopupMenu() {

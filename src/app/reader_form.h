@@ -26,6 +26,7 @@ class TRenameTabForm;
 class TSavePickForm;
 class TStartPanel;
 class TVisibleTabsForm;
+class TWizardForm;
 
 /// Where the viewer works: the working root with the log and the result folders, and the
 /// folder of the files shipped beside the program.
@@ -96,6 +97,9 @@ public:
     TRenameTabForm* renameTabForm() const { return RenameTabForm; }
     TVisibleTabsForm* visibleTabsForm() const { return VisibleTabsForm; }
     TCloseAllTabsForm* closeAllTabsForm() const { return CloseAllTabsForm; }
+    TWizardForm* wizardForm() const { return WizardForm; }
+    /// The help commands ("help", "Help", "Index", F1): the help window.
+    void MyButtonWizardClick();
     /// Paths in the open dialog; tests set this to skip the dialog.
     std::function<QStringList()> chooseFiles;
     /// The system's print dialog on `printer`: true when the user confirmed. Tests put their
@@ -144,6 +148,8 @@ public:
     QAction* RenameTabMenu;
     QAction* VisibleTabsMenu;
     QAction* AboutVintrel1;
+    QAction* HelpIndex;
+    TWizardForm* WizardForm;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

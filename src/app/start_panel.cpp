@@ -1,5 +1,7 @@
 #include "app/start_panel.h"
 
+#include "app/splash_form.h"
+
 #include "controls/fonts.h"
 #include "controls/my_button.h"
 #include "controls/nice_panel.h"
@@ -40,24 +42,14 @@ TStartPanel::TStartPanel(QWidget* parent) : QWidget(parent) {
 
     Panel2 = new QWidget(PanelSplash);
     Panel2->setGeometry(0, 0, kSplashWidth, kSplashHeight - 60);
-    auto* title = label(Panel2, QStringLiteral("Vintrel"), 28, true, theme::kAccent);
-    title->setGeometry(36, 28, 400, 52);
-    auto* subtitle = label(Panel2, QStringLiteral("Viewer of crystal-field calculation results"),
-                           12, false, theme::kText);
-    subtitle->setGeometry(38, 84, 540, 24);
-    auto* credits = label(Panel2,
-                          QStringLiteral("Energy levels, eigenstates, crystal-field parameters, "
-                                         "susceptibility, specific heat, entropy and the shape "
-                                         "of the crystal-field potential of single ions, read "
-                                         "from Zorvane result containers (.zrvn, .mfa)."),
-                          9, false, theme::kText);
-    credits->setWordWrap(true);
-    credits->setGeometry(38, 118, 548, 56);
-    LabelVersion =
-        label(Panel2, QStringLiteral("Vintrel v1.2 (20.01.17), 32-bit"), 9, true, theme::kText);
-    LabelVersion->setGeometry(38, 190, 300, 18);
-    LabelStyle = label(Panel2, QStringLiteral("Style: Fusion"), 8, false, theme::kShadow);
-    LabelStyle->setGeometry(38, 210, 300, 16);
+    SplashForm = new TSplashForm(this);
+    SplashForm->hide();
+    SplashForm->MyButtonClose->hide();
+    SplashForm->Panel1->setParent(Panel2);
+    SplashForm->Panel1->move(0, 0);
+    SplashForm->Panel1->show();
+    LabelVersion = SplashForm->LabelVersion;
+    LabelStyle = SplashForm->LabelStyle;
 
     auto* hint = label(PanelSplash, QStringLiteral("Open a result container to begin:"), 9, false,
                        theme::kText);

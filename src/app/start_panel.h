@@ -8,6 +8,7 @@ namespace vintrel {
 
 class TMyButton;
 class TNicePanel;
+class TSplashForm;
 
 /// The start tab's panel: the splash area with the credits and the "load", "help" and
 /// "close" buttons, centred horizontally with its top at a third of the room below it.
@@ -21,6 +22,8 @@ public:
 
     TNicePanel* PanelSplash;
     QWidget* Panel2;
+    /// The splash form whose credits panel sits in `Panel2`.
+    TSplashForm* SplashForm;
     QLabel* LabelVersion;
     QLabel* LabelStyle;
     TMyButton* ButtonLoad;
