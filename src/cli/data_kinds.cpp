@@ -168,7 +168,8 @@ DataTable spectrumTable(const DataArguments& args) {
     if (args.has("--shape")) {
         const auto shape = lineShapeOfName(args.text("--shape"));
         if (!shape)
-            throw UsageError{"--shape takes none, lorentz or gauss, not " + args.text("--shape")};
+            throw UsageError{"--shape takes none, lorentz, gauss or voigt, not " +
+                             args.text("--shape")};
         options.shape = *shape;
     }
     if (args.has("--width")) {
@@ -178,6 +179,24 @@ DataTable spectrumTable(const DataArguments& args) {
                              args.text("--width")};
     }
     options.widthInKelvin = args.has("--width-in-kelvin");
+    if (args.has("--lorentz-width")) {
+        if (options.shape != LineShape::voigt)
+            throw UsageError{"--lorentz-width goes with --shape voigt"};
+        options.lorentzWidth =
+            args.number("--lorentz-width", "a full width at half maximum, 0 or more");
+        if (*options.lorentzWidth < 0)
+            throw UsageError{"--lorentz-width takes a full width at half maximum, 0 or more, not " +
+                             args.text("--lorentz-width")};
+    }
+    if (args.has("--resolution")) {
+        if (args.has("--width"))
+            throw UsageError{"--resolution replaces --width; give one of them"};
+        const std::string what = "three coefficients a b c of FWHM(E) = a + bE + cE^2";
+        options.resolution = WidthPolynomial{args.number("--resolution", what, 0),
+                                             args.number("--resolution", what, 1),
+                                             args.number("--resolution", what, 2)};
+    }
+    options.normaliseArea = args.has("--normalise-area");
     options.temperature = temperatureOption(args);
     return spectrumDataTable(args.location, args.resultName, options);
 }
@@ -204,8 +223,9 @@ const std::vector<DataKind>& dataKinds() {
          potentialTable},
         {"transitions", "[--temperature T]", {{"--temperature", 1}}, transitionsTable},
         {"spectrum",
-         "--unit K|meV|1/cm|nm [--from X --to Y] [--points N] [--shape none|lorentz|gauss] "
-         "[--width W] [--width-in-kelvin] [--temperature T]",
+         "--unit K|meV|1/cm|nm [--from X --to Y] [--points N] "
+         "[--shape none|lorentz|gauss|voigt] [--width W | --resolution A B C] "
+         "[--lorentz-width W] [--width-in-kelvin] [--normalise-area] [--temperature T]",
          {{"--unit", 1},
           {"--from", 1},
           {"--to", 1},
@@ -213,6 +233,9 @@ const std::vector<DataKind>& dataKinds() {
           {"--shape", 1},
           {"--width", 1},
           {"--width-in-kelvin", 0},
+          {"--lorentz-width", 1},
+          {"--resolution", 3},
+          {"--normalise-area", 0},
           {"--temperature", 1}},
          spectrumTable},
     };

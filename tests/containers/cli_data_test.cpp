@@ -1,5 +1,6 @@
 // `vintrel-cli data`: the tables of a result's pages, from a container or a result folder.
 #include "cli/cli.h"
+#include "levels/line_profiles.h"
 
 #include "support/cli_run.h"
 #include "support/temp_dir.h"
@@ -446,6 +447,54 @@ TEST(CliData, CeriumSpectrumPeaksWhereTheLinesAre) {
     EXPECT_EQ(column(whole.out, 0).size(), 1000u);
 }
 
+TEST(CliData, CeriumVoigtSpectrumWithAResolutionPolynomialNormalisedToArea) {
+    // Gauss FWHM(E) = 0.3 + 0.02 E meV (1.23 meV at the 46.5 meV line) ⊗ Lorentz 0.4 meV, each
+    // profile of area its line's intensity per meV.
+    const CliRun run = cli({"data",  "spectrum",
+                            kCerium, "--unit",
+                            "meV",   "--from",
+                            "30",    "--to",
+                            "60",    "--points",
+                            "3000",  "--shape",
+                            "voigt", "--lorentz-width",
+                            "0.4",   "--resolution",
+                            "0.3",   "0.02",
+                            "0",     "--normalise-area"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("\n# shape: voigt\n# width [meV]: 0.1 (full width at half maximum)\n"
+                           "# lorentz width [meV]: 0.4 (full width at half maximum)\n"
+                           "# resolution [meV]: FWHM(E) = 0.3 + 0.02 E + 0 E^2 (E in meV, "
+                           "instead of the width)\n# normalisation: area (each profile's area "
+                           "the line's intensity, per meV)\n"),
+              std::string::npos)
+        << run.out;
+    const auto position = column(run.out, 0);
+    const auto total = column(run.out, 4);
+    ASSERT_EQ(total.size(), 3000u);
+    // The area under the curve is the intensity of the lines in the range, less the Lorentz
+    // tails beyond it.
+    const CliRun lines = cli({"data", "transitions", kCerium});
+    ASSERT_EQ(lines.status, 0) << lines.err;
+    const auto dE = column(lines.out, 1);
+    const auto Iz = column(lines.out, 4), Ip = column(lines.out, 5), Im = column(lines.out, 6);
+    double intensity = 0;
+    for (std::size_t r = 0; r < dE.size(); ++r)
+        if (std::stod(dE[r]) > 30 && std::stod(dE[r]) < 60)
+            intensity += std::stod(Iz[r]) + std::stod(Ip[r]) + std::stod(Im[r]);
+    ASSERT_GT(intensity, 0);
+    double area = 0, peak = 0, at = 0;
+    for (std::size_t r = 1; r < total.size(); ++r) {
+        area += std::stod(total[r]) * (std::stod(position[r]) - std::stod(position[r - 1]));
+        if (std::stod(total[r]) > peak) {
+            peak = std::stod(total[r]);
+            at = std::stod(position[r]);
+        }
+    }
+    EXPECT_NEAR(area, intensity, 0.02 * intensity);
+    EXPECT_NEAR(at, 46.55, 0.02);
+    EXPECT_NEAR(peak, intensity * voigtProfile(0, 0.3 + 0.02 * 46.547, 0.4), 0.01 * peak);
+}
+
 TEST(CliData, SpectrumOptionsThatMakeNoSenseAreRefused) {
     const std::vector<std::vector<std::string>> wrong = {
         {"data", "spectrum", kCerium},
@@ -454,7 +503,12 @@ TEST(CliData, SpectrumOptionsThatMakeNoSenseAreRefused) {
         {"data", "spectrum", kCerium, "--unit", "K", "--from", "3", "--to", "2"},
         {"data", "spectrum", kCerium, "--unit", "nm", "--from", "0", "--to", "2"},
         {"data", "spectrum", kCerium, "--unit", "K", "--points", "0"},
-        {"data", "spectrum", kCerium, "--unit", "K", "--shape", "voigt"},
+        {"data", "spectrum", kCerium, "--unit", "K", "--shape", "pseudo-voigt"},
+        {"data", "spectrum", kCerium, "--unit", "K", "--shape", "gauss", "--lorentz-width", "1"},
+        {"data", "spectrum", kCerium, "--unit", "K", "--shape", "voigt", "--lorentz-width", "-1"},
+        {"data", "spectrum", kCerium, "--unit", "K", "--resolution", "1", "2"},
+        {"data", "spectrum", kCerium, "--unit", "K", "--resolution", "1", "x", "0"},
+        {"data", "spectrum", kCerium, "--unit", "K", "--width", "1", "--resolution", "1", "0", "0"},
         {"data", "spectrum", kCerium, "--unit", "K", "--width", "-1"},
         {"data", "transitions", kCerium, "--temperature", "-5"},
     };
