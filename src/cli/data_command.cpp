@@ -212,7 +212,8 @@ int dataCommand(const std::vector<std::string>& args, const fs::path& dataFolder
         folder ? request.source.string() : request.source.string() + "[" + name + "]";
     try {
         const DataArguments arguments{location, name, request.options};
-        out << request.kind->table(arguments).toCsv();
+        out << (request.kind->text ? request.kind->text(arguments)
+                                   : request.kind->table(arguments).toCsv());
     } catch (const FileError& e) {
         throw FileError(replaceAll(e.what(), copy, shown));
     }

@@ -3,6 +3,7 @@
 #include "base/number_text.h"
 #include "graphs/graph_tables.h"
 #include "hamiltonian/ham_data.h"
+#include "levels/eigenvector_table.h"
 #include "levels/level_data.h"
 #include "levels/level_value_names.h"
 #include "levels/mean_field_levels.h"
@@ -201,6 +202,37 @@ DataTable spectrumTable(const DataArguments& args) {
     return spectrumDataTable(args.location, args.resultName, options);
 }
 
+EigenvectorTable eigenvectorsOf(const DataArguments& args) {
+    double minWeight = 0;
+    if (args.has("--min-weight")) {
+        minWeight = args.number("--min-weight", "a weight from 0 to 1");
+        if (minWeight < 0 || minWeight > 1)
+            throw UsageError{"--min-weight takes a weight from 0 to 1, not " +
+                             args.text("--min-weight")};
+    }
+    return readEigenvectorTable(args.location, args.resultName, minWeight);
+}
+
+std::string eigenvectorsText(const DataArguments& args) {
+    EigenTableFormat format = EigenTableFormat::csv;
+    if (args.has("--format")) {
+        const auto chosen = eigenTableFormatOfName(args.text("--format"));
+        if (!chosen)
+            throw UsageError{"--format takes csv, latex or markdown, not " + args.text("--format")};
+        format = *chosen;
+    }
+    const EigenvectorTable table = eigenvectorsOf(args);
+    switch (format) {
+    case EigenTableFormat::latex:
+        return eigenvectorLatex(table);
+    case EigenTableFormat::markdown:
+        return eigenvectorMarkdown(table);
+    case EigenTableFormat::csv:
+        break;
+    }
+    return eigenvectorDataTable(table).toCsv();
+}
+
 } // namespace
 
 const std::vector<DataKind>& dataKinds() {
@@ -221,6 +253,11 @@ const std::vector<DataKind>& dataKinds() {
          "[--resolution low|medium|high|veryhigh] [--points]",
          {{"--body", 1}, {"--size", 1}, {"--resolution", 1}, {"--points", 0}},
          potentialTable},
+        {"eigenvectors",
+         "[--format csv|latex|markdown] [--min-weight W]",
+         {{"--format", 1}, {"--min-weight", 1}},
+         [](const DataArguments& args) { return eigenvectorDataTable(eigenvectorsOf(args)); },
+         eigenvectorsText},
         {"transitions", "[--temperature T]", {{"--temperature", 1}}, transitionsTable},
         {"spectrum",
          "--unit K|meV|1/cm|nm [--from X --to Y] [--points N] "

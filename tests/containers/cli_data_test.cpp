@@ -7,8 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <map>
 #include <sstream>
 
@@ -445,6 +449,105 @@ TEST(CliData, CeriumSpectrumPeaksWhereTheLinesAre) {
     const CliRun whole = cli({"data", "spectrum", kCerium, "--unit", "1/cm"});
     ASSERT_EQ(whole.status, 0) << whole.err;
     EXPECT_EQ(column(whole.out, 0).size(), 1000u);
+}
+
+TEST(CliData, CeriumEigenvectorsAsCsvWithTheirWeights) {
+    const CliRun run = cli({"data", "eigenvectors", kCerium});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("\n# states: |J,Jz> with J = 5/2\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\nlevel,E [K],E-E0 [K],E-E0 [meV],E-E0 [1/cm],<L_z>,<S_z>,<J_z>,"
+                           "state,amplitude re,amplitude im,weight\n"),
+              std::string::npos);
+    const auto rows = csvRows(run.out);
+    // Levels 1, 4, 5, 6 have two components, 2 and 3 one.
+    ASSERT_EQ(rows.size(), 10u);
+    EXPECT_EQ(rows[0][0], "1");
+    // The state cell holds commas and is quoted (csvRows splits at every comma).
+    EXPECT_NE(run.out.find("\n1,-180.105568,0,0,0,-2.095779,0.261972,-1.5712274083403999,"
+                           "\"|5/2,-5/2>\",-0.9129,0,0.8333864100000001\n1,-180.105568,0,0,0,"
+                           "-2.095779,0.261972,-1.5712274083403999,\"|5/2,3/2>\",-0.4081,0,"),
+              std::string::npos)
+        << run.out;
+    EXPECT_EQ(rows[9][0], "6");
+    EXPECT_NEAR(std::stod(rows[9][3]), 46.5468, 1e-4); // E-E0 in meV
+    // Above a weight of 0.5 only the main component of each state stays.
+    const CliRun heavy = cli({"data", "eigenvectors", kCerium, "--min-weight", "0.5"});
+    ASSERT_EQ(heavy.status, 0) << heavy.err;
+    EXPECT_EQ(csvRows(heavy.out).size(), 6u);
+    EXPECT_NE(heavy.out.find("\n# min weight: 0.5\n"), std::string::npos);
+}
+
+TEST(CliData, EigenvectorTablesForAPaper) {
+    const CliRun latex = cli({"data", "eigenvectors", kCerium, "--format", "latex"});
+    ASSERT_EQ(latex.status, 0) << latex.err;
+    const std::string& tex = latex.out;
+    EXPECT_NE(tex.find("\\begin{tabular}{rrrrrrrl}\n\\toprule\n"), std::string::npos) << tex;
+    EXPECT_NE(tex.find("\n1 & 0.000 & 0.000 & 0.00 & -2.0958 & 0.2620 & -1.5712 & "
+                       "$-0.9129\\,\\lvert \\frac{5}{2},-\\frac{5}{2}\\rangle - "
+                       "0.4081\\,\\lvert \\frac{5}{2},\\frac{3}{2}\\rangle$ \\\\\n"),
+              std::string::npos)
+        << tex;
+    EXPECT_NE(tex.find("4f\\textsuperscript{1}"), std::string::npos);
+    // Balanced: braces, math shifts, and eight cells on every row of the body.
+    int depth = 0, dollars = 0;
+    for (char ch : tex) {
+        depth += ch == '{' ? 1 : ch == '}' ? -1 : 0;
+        dollars += ch == '$';
+        EXPECT_GE(depth, 0);
+    }
+    EXPECT_EQ(depth, 0);
+    EXPECT_EQ(dollars % 2, 0);
+    std::istringstream in(tex);
+    int bodyRows = 0;
+    for (std::string line; std::getline(in, line);)
+        if (!line.empty() && std::isdigit(static_cast<unsigned char>(line[0]))) {
+            ++bodyRows;
+            EXPECT_EQ(std::count(line.begin(), line.end(), '&'), 7) << line;
+        }
+    EXPECT_EQ(bodyRows, 6);
+
+    const CliRun md = cli({"data", "eigenvectors", kCerium, "--format", "markdown"});
+    ASSERT_EQ(md.status, 0) << md.err;
+    EXPECT_NE(md.out.find("\n|---:|---:|---:|---:|---:|---:|---:|:---|\n| 1 | 0.000 | 0.000 | "
+                          "0.00 | -2.0958 | 0.2620 | -1.5712 | −0.9129 \\|5/2,-5/2\\> − 0.4081 "
+                          "\\|5/2,3/2\\> |\n"),
+              std::string::npos)
+        << md.out;
+}
+
+TEST(CliData, EigenvectorLatexCompilesInAPlainArticle) {
+    // Where pdflatex is installed: a plain article with booktabs.
+    const CliRun latex = cli({"data", "eigenvectors", kCerium, "--format", "latex"});
+    ASSERT_EQ(latex.status, 0) << latex.err;
+    const std::string& tex = latex.out;
+    if (std::system("pdflatex --version > /dev/null 2>&1") != 0)
+        GTEST_SKIP() << "pdflatex is not installed";
+    TempDir dir;
+    {
+        std::ofstream doc(dir.path() / "table.tex");
+        doc << "\\documentclass{article}\n\\usepackage{booktabs}\n\\begin{document}\n"
+            << tex << "\\end{document}\n";
+    }
+    const std::string command = "cd '" + dir.path().string() +
+                                "' && pdflatex -interaction=nonstopmode -halt-on-error "
+                                "table.tex > /dev/null 2>&1";
+    EXPECT_EQ(std::system(command.c_str()), 0);
+    EXPECT_TRUE(fs::exists(dir.path() / "table.pdf"));
+}
+
+TEST(CliData, EigenvectorOptionsThatMakeNoSenseAreRefused) {
+    const std::string neodymium = (kSourceDir / "examples" / "Nd-meanfield.mfa").string();
+    const std::vector<std::vector<std::string>> wrong = {
+        {"data", "eigenvectors", kCerium, "--format", "tex"},
+        {"data", "eigenvectors", kCerium, "--min-weight", "2"},
+        {"data", "eigenvectors", kCerium, "--min-weight", "-0.1"},
+        {"data", "eigenvectors", neodymium},
+    };
+    for (const auto& args : wrong) {
+        const CliRun run = cli(args);
+        EXPECT_EQ(run.status, 2) << args.back() << ": " << run.out;
+        EXPECT_FALSE(run.err.empty());
+    }
 }
 
 TEST(CliData, CeriumVoigtSpectrumWithAResolutionPolynomialNormalisedToArea) {
