@@ -52,6 +52,17 @@ std::complex<double> continuedFraction(std::complex<double> z) {
     return std::complex<double>(0, 1 / kSqrtPi) / r;
 }
 
+// Far out, the asymptotic series w(z) ≈ i/(√π z)·(1 + 1/(2z²) + 3/(4z⁴) + 15/(8z⁶) + 105/(16z⁸)
+// + 945/(32z¹⁰)), whose next term is below 1e-9 of the sum beyond this |z|.
+constexpr double kAsymptoticRadius = 12;
+
+std::complex<double> asymptotic(std::complex<double> z) {
+    const std::complex<double> q = 1.0 / (z * z);
+    const std::complex<double> sum =
+        1.0 + q * (0.5 + q * (0.75 + q * (1.875 + q * (6.5625 + q * 29.53125))));
+    return std::complex<double>(0, 1 / kSqrtPi) * sum / z;
+}
+
 // Beyond this |z| the continued fraction is the more accurate of the two.
 constexpr double kFarRadius = 8;
 
@@ -72,7 +83,10 @@ std::complex<double> nearAxis(double x, double y, const Weideman& weideman) {
 
 std::complex<double> upperHalf(std::complex<double> z) {
     static const Weideman weideman;
-    if (std::abs(z) > kFarRadius)
+    const double r2 = std::norm(z);
+    if (r2 > kAsymptoticRadius * kAsymptoticRadius)
+        return asymptotic(z);
+    if (r2 > kFarRadius * kFarRadius)
         return continuedFraction(z);
     if (z.imag() < kNearAxis)
         return nearAxis(z.real(), z.imag(), weideman);

@@ -4,11 +4,12 @@
 
 namespace vintrel {
 
-/// The Faddeeva function w(z) = exp(−z²) erfc(−iz). In the upper half plane it is Weideman's
-/// rational approximation with 32 terms near the origin and the Laplace continued fraction far
-/// from it; below the real axis w(z) = 2 exp(−z²) − w(−z). Relative error below 1e-6 for the
-/// real part wherever it exceeds 1e-300 with Im z ≥ 0 (the Voigt profile's half plane), and
-/// for the imaginary part away from its zero on the imaginary axis.
+/// The Faddeeva function w(z) = exp(−z²) erfc(−iz). In the upper half plane: Weideman's
+/// rational approximation with 32 terms near the origin (a Taylor series about the real axis
+/// within 1e-3 of it), the Laplace continued fraction for 8 < |z| ≤ 12 and the asymptotic
+/// series beyond; below the real axis w(z) = 2 exp(−z²) − w(−z). Against 3000 values computed
+/// to 25 digits (|Re z| from 1e-3 to 300, Im z from 1e-7 to 300) both parts are within 2e-9
+/// relative, well inside the 1e-6 the Voigt profile needs.
 std::complex<double> faddeeva(std::complex<double> z);
 
 /// The Voigt profile at distance x from the line: a Gauss profile of full width at half
