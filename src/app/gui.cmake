@@ -18,3 +18,8 @@ target_sources(vintrel_gui PRIVATE
 # The viewer itself.
 add_executable(vintrel ${CMAKE_CURRENT_LIST_DIR}/main.cpp)
 target_link_libraries(vintrel PRIVATE vintrel_gui)
+
+# The report of a result as a PDF, run by `vintrel-cli report`.
+target_sources(vintrel_gui PRIVATE ${CMAKE_CURRENT_LIST_DIR}/result_report.cpp)
+add_executable(vintrel-report ${CMAKE_CURRENT_LIST_DIR}/report_main.cpp)
+target_link_libraries(vintrel-report PRIVATE vintrel_gui)

@@ -654,3 +654,27 @@ TEST(CliData, MeanFieldLevelsOfTheNeodymiumExample) {
     EXPECT_EQ(ordinary.status, 2) << ordinary.err;
     EXPECT_EQ(ordinary.out, "");
 }
+
+TEST(CliReport, WrongCommandLinesAreRefusedBeforeAnythingRuns) {
+    TempDir dir;
+    const std::string out = (dir.path() / "r.pdf").string();
+    const std::vector<std::vector<std::string>> wrong = {
+        {"report"},
+        {"report", kCerium},
+        {"report", "--output", out},
+        {"report", kCerium, "--output", (dir.path() / "r.png").string()},
+        {"report", kCerium, "--output", out, "--temperatures", "5"},
+        {"report", kCerium, "--output", out, "--temperatures", "x", "5"},
+        {"report", kCerium, "--output", out, "--output", out},
+        {"report", kCerium, kCerium, "--output", out},
+        {"report", kCerium, "--output", out, "--shape", "voigt"},
+        {"report", kCerium, "--output", out, "--result", "no such result"},
+        {"report", (kSourceDir / "examples").string(), "--output", out, "--result", "x"},
+    };
+    for (const auto& args : wrong) {
+        const CliRun run = cli(args);
+        EXPECT_EQ(run.status, 2) << args.back() << ": " << run.err;
+        EXPECT_NE(run.err.find("vintrel-cli: "), std::string::npos) << run.err;
+    }
+    EXPECT_FALSE(fs::exists(out));
+}
