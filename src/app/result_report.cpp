@@ -141,15 +141,27 @@ public:
             widen(row);
         const int lineHeight = metrics.height() + 4;
         int y = area.top();
+        // The last column takes what is left of the width and wraps at its blanks.
         auto line = [&](const QStringList& row, const QFont& f) {
             painter_.setFont(f);
             int x = area.left();
+            int height = lineHeight;
             for (int c = 0; c < row.size() && c < header.size(); ++c) {
-                painter_.drawText(QRect(x, y, widths[static_cast<std::size_t>(c)], lineHeight),
-                                  Qt::AlignLeft | Qt::AlignVCenter, row[c]);
-                x += widths[static_cast<std::size_t>(c)];
+                const bool last = c + 1 == header.size();
+                const int width =
+                    last ? std::max(area.right() - x, 40) : widths[static_cast<std::size_t>(c)];
+                if (last) {
+                    const QRect box = painter_.fontMetrics().boundingRect(
+                        QRect(x, y + 2, width, 10000), Qt::TextWordWrap, row[c]);
+                    height = std::max(height, box.height() + 4);
+                    painter_.drawText(QRect(x, y + 2, width, height), Qt::TextWordWrap, row[c]);
+                } else {
+                    painter_.drawText(QRect(x, y, width, lineHeight),
+                                      Qt::AlignLeft | Qt::AlignVCenter, row[c]);
+                }
+                x += width;
             }
-            y += lineHeight;
+            y += height;
         };
         painter_.setPen(Qt::black);
         line(header, bold);
@@ -232,7 +244,8 @@ void parametersPage(ReportWriter& report, const ReportRequest& request) {
     p.setFont(viewerFont(QStringLiteral("Tahoma"), 9));
     p.setPen(Qt::black);
     p.drawText(left, Qt::TextWordWrap, note);
-    report.table(right, header, rows);
+    if (!header.isEmpty())
+        report.table(right, header, rows);
 }
 
 GraphPageHost graphHost(const ReportRequest& request) {
