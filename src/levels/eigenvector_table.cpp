@@ -151,7 +151,13 @@ std::string caption(const EigenvectorTable& t) {
 std::string latexEscaped(const std::string& text) {
     std::string out;
     bool superscript = false;
+    bool quoted = false;
     for (char ch : text) {
+        if (ch == '"') {
+            out += quoted ? "''" : "``";
+            quoted = !quoted;
+            continue;
+        }
         if (superscript && !(ch >= '0' && ch <= '9')) {
             out += '}';
             superscript = false;
@@ -209,7 +215,7 @@ std::string latexFraction(const std::string& text) {
 std::string latexKet(const std::string& ket) {
     // ket is "|a,b,…>"
     std::string inside = ket.substr(1, ket.size() - 2);
-    std::string out = "\\lvert ";
+    std::string out = "\\vert ";
     std::size_t start = 0;
     while (true) {
         const std::size_t comma = inside.find(',', start);
@@ -396,28 +402,26 @@ DataTable eigenvectorDataTable(const EigenvectorTable& t) {
 }
 
 std::string eigenvectorLatex(const EigenvectorTable& t) {
-    const bool j = t.vars.baza == 2;
     std::string out;
     out += "% " + caption(t) + "\n";
     out += "% needs \\usepackage{booktabs}\n";
-    out += "\\begin{table}\n\\centering\n";
+    out += "\\begin{table}\n\\centering\n\\small\n\\setlength{\\tabcolsep}{4pt}\n";
     out += "\\caption{" + latexEscaped(caption(t)) + "}\n";
-    out += "\\begin{tabular}{rrrrrrrl}\n\\toprule\n";
-    out += std::string("Level & $E-E_0$ (K) & $E-E_0$ (meV) & $E-E_0$ (cm$^{-1}$) & "
-                       "$\\langle L_z\\rangle$ & $\\langle S_z\\rangle$ & ") +
-           (j ? "$\\langle J_z\\rangle$" : "$\\langle L_z\\rangle+g_e\\langle S_z\\rangle$") +
-           " & " +
-           (j ? "Components in $\\lvert J,J_z\\rangle$"
-              : "Components in $\\lvert L,L_z,S,S_z\\rangle$") +
-           " \\\\\n\\midrule\n";
+    // Energies, the moment and the components, which wrap (ragged right, so the rows end with
+    // \tabularnewline) in a column of their own: the table fits an article's text width.
+    out += "\\begin{tabular}{rrrrrp{4.4cm}}\n\\toprule\n";
+    // Two header rows keep the numeric columns as narrow as their numbers.
+    out += std::string("Level & $E-E_0$ & $E-E_0$ & $E-E_0$ & $\\langle L_z\\rangle$ & ") +
+           (t.vars.baza == 2 ? "Components in $\\vert J,J_z\\rangle$"
+                             : "Components in $\\vert L,L_z,S,S_z\\rangle$") +
+           " \\\\\n & (K) & (meV) & (cm$^{-1}$) & $+g_e\\langle S_z\\rangle$ & \\\\\n\\midrule\n";
     for (const auto& row : t.rows) {
         const std::string sum = componentSum(
             t, row.state, "-", "+", [](const std::string& k) { return "\\," + latexKet(k); });
         out += std::to_string(row.state.level) + " & " + fixed(row.relative, 3) + " & " +
                fixed(energyUnitFactor(EnergyUnit::meV, row.relative), 3) + " & " +
                fixed(energyUnitFactor(EnergyUnit::inverseCm, row.relative), 2) + " & " +
-               fixed(row.orbital, 4) + " & " + fixed(row.spin, 4) + " & " + fixed(row.moment, 4) +
-               " & $" + sum + "$ \\\\\n";
+               fixed(row.moment, 4) + " & \\raggedright $" + sum + "$ \\tabularnewline\n";
     }
     out += "\\bottomrule\n\\end{tabular}\n\\end{table}\n";
     return out;

@@ -76,10 +76,11 @@ EigenvectorTable readEigenvectorTable(const ResultLocation& location, const std:
 DataTable eigenvectorDataTable(const EigenvectorTable& table);
 
 /// A table for a paper, one row per eigenstate: energies above the lowest in K, meV and 1/cm,
-/// the expected values and the components as "0.913 |5/2,-5/2> − 0.408 |5/2,3/2>" (amplitudes to
-/// four digits as the file has them). LaTeX: a `table` with a `tabular` in `booktabs` rules
-/// that compiles in a plain `article` with `\usepackage{booktabs}`; Markdown: a pipe table.
-/// Both begin with the result's name, ion and field as a caption.
+/// the moment <L_z> + g_e<S_z> and the components as "0.913 |5/2,-5/2> − 0.408 |5/2,3/2>"
+/// (amplitudes to four digits as the file has them). LaTeX: a `table` with a `tabular` in
+/// `booktabs` rules whose component column wraps, so that it fits the text width of a plain
+/// `article` with `\usepackage{booktabs}` and nothing else; Markdown: a pipe table that also
+/// has <L_z> and <S_z>. Both begin with the result's name, ion and field as a caption.
 std::string eigenvectorLatex(const EigenvectorTable& table);
 std::string eigenvectorMarkdown(const EigenvectorTable& table);
 
