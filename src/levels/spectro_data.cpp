@@ -173,7 +173,9 @@ DataTable spectrumDataTable(const SpectroscopySource& source, const std::string&
     table.comment("points", std::to_string(options.points));
     table.comment("shape", lineShapeName(options.shape));
     table.comment(options.widthInKelvin ? "width [K]" : "width [" + unit + "]",
-                  roundTripText(width) + " (full width at half maximum)");
+                  roundTripText(width) + (options.resolution
+                                              ? " (not used: the resolution gives the widths)"
+                                              : " (full width at half maximum)"));
     const std::string widthUnit =
         options.widthInKelvin || type == PlotType::kelvin ? std::string("K") : unit;
     if (options.shape == LineShape::voigt)

@@ -564,12 +564,14 @@ TEST(CliData, CeriumVoigtSpectrumWithAResolutionPolynomialNormalisedToArea) {
                             "0.3",   "0.02",
                             "0",     "--normalise-area"});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find("\n# shape: voigt\n# width [meV]: 0.1 (full width at half maximum)\n"
-                           "# lorentz width [meV]: 0.4 (full width at half maximum)\n"
-                           "# resolution [meV]: FWHM(E) = 0.3 + 0.02 E + 0 E^2 (E in meV, "
-                           "instead of the width)\n# normalisation: area (each profile's area "
-                           "the line's intensity, per meV)\n"),
-              std::string::npos)
+    EXPECT_NE(
+        run.out.find("\n# shape: voigt\n# width [meV]: 0.1 (not used: the resolution gives the "
+                     "widths)\n"
+                     "# lorentz width [meV]: 0.4 (full width at half maximum)\n"
+                     "# resolution [meV]: FWHM(E) = 0.3 + 0.02 E + 0 E^2 (E in meV, "
+                     "instead of the width)\n# normalisation: area (each profile's area "
+                     "the line's intensity, per meV)\n"),
+        std::string::npos)
         << run.out;
     const auto position = column(run.out, 0);
     const auto total = column(run.out, 4);
