@@ -122,17 +122,19 @@ int reportCommand(const std::vector<std::string>& args, const fs::path& programF
                   std::ostream& out) {
     const ReportArguments r = parse(args);
     const fs::path program = programFolder / kReportProgram;
-    std::error_code ec;
-    if (!fs::is_regular_file(program, ec))
-        throw FileError("The report needs " + program.string() + ", which is not there");
     int status = 0;
     out.flush();
-    withResultCopy(r.source, r.result, programFolder,
-                   [&](const ResultLocation& location, const std::string& name) {
-                       status = run(program, {location.workingRoot.string(), location.resultFolder,
-                                              name, r.output.string(), roundTripText(r.low),
-                                              roundTripText(r.high)});
-                   });
+    // The source and its result are checked first: a wrong command line is a wrong command
+    // line whether or not the report program was built.
+    withResultCopy(
+        r.source, r.result, programFolder,
+        [&](const ResultLocation& location, const std::string& name) {
+            std::error_code ec;
+            if (!fs::is_regular_file(program, ec))
+                throw FileError("The report needs " + program.string() + ", which is not there");
+            status = run(program, {location.workingRoot.string(), location.resultFolder, name,
+                                   r.output.string(), roundTripText(r.low), roundTripText(r.high)});
+        });
     return status;
 }
 

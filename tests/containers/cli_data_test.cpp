@@ -1,5 +1,7 @@
 // `vintrel-cli data`: the tables of a result's pages, from a container or a result folder.
 #include "cli/cli.h"
+#include "cli/data_command.h"
+#include "cli/report_command.h"
 #include "levels/line_profiles.h"
 
 #include "support/cli_run.h"
@@ -679,4 +681,12 @@ TEST(CliReport, WrongCommandLinesAreRefusedBeforeAnythingRuns) {
         EXPECT_NE(run.err.find("vintrel-cli: "), std::string::npos) << run.err;
     }
     EXPECT_FALSE(fs::exists(out));
+    // Without the report program beside the tool (a build without the viewer) a sound command
+    // line says what is missing and exits with 1.
+    if (!fs::exists(fs::path(programFolder()) / kReportProgram)) {
+        const CliRun run = cli({"report", kCerium, "--output", out});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_NE(run.err.find("The report needs "), std::string::npos) << run.err;
+        EXPECT_FALSE(fs::exists(out));
+    }
 }
