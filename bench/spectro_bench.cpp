@@ -10,6 +10,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <optional>
 #include <random>
 
 namespace {
@@ -40,11 +41,14 @@ std::vector<MergedTransition> largestList() {
     return mergeTransitions(lines, std::vector<double>(kLevels, 1.0), 1, PlotType::kelvin);
 }
 
-void synthesis(benchmark::State& state, LineShape shape, double width) {
+void synthesis(benchmark::State& state, LineShape shape, double width, double lorentz = 0,
+               std::optional<WidthPolynomial> resolution = std::nullopt) {
     const auto merged = largestList();
     SpectrumOptions options;
     options.shape = shape;
     options.halfWidthK = options.halfWidthUnit = width;
+    options.lorentzWidthK = options.lorentzWidthUnit = lorentz;
+    options.resolution = resolution;
     for (auto _ : state)
         benchmark::DoNotOptimize(synthesizeSpectrum(merged, 0, 3150, kColumns, options, {}));
     state.counters["transitions"] = static_cast<double>(merged.size());
@@ -62,6 +66,23 @@ void BM_SynthesisLorentz(benchmark::State& state) {
 void BM_SynthesisNone(benchmark::State& state) {
     synthesis(state, LineShape::none, 10);
 }
+// Voigt evaluates the Faddeeva function at every column of every line.
+void BM_SynthesisVoigt(benchmark::State& state) {
+    synthesis(state, LineShape::voigt, 10, 5);
+}
+void BM_SynthesisVoigtResolution(benchmark::State& state) {
+    synthesis(state, LineShape::voigt, 10, 5, WidthPolynomial{5, 0.01, 1e-5});
+}
+void BM_Faddeeva(benchmark::State& state) {
+    double x = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(faddeeva({x, 0.3}));
+        x = x > 20 ? 0 : x + 0.01;
+    }
+}
+BENCHMARK(BM_SynthesisVoigt)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SynthesisVoigtResolution)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Faddeeva);
 BENCHMARK(BM_SynthesisGaussNarrow)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SynthesisGaussWide)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SynthesisLorentz)->Unit(benchmark::kMillisecond);

@@ -5,12 +5,13 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # Everything the build and the test command use; clang's libFuzzer and sanitizer runtimes
-# (libclang-rt-14-dev) are only recommended by clang and must be named.
+# (libclang-rt-14-dev) are only recommended by clang and must be named; pdftotext
+# (poppler-utils) reads the text of the reports back.
 packages=(
     cmake ninja-build g++ pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6opengl6-dev libgl-dev libglu1-mesa-dev
-    libeigen3-dev xvfb xauth fonts-dejavu-core fonts-liberation2
+    libeigen3-dev xvfb xauth fonts-dejavu-core fonts-liberation2 poppler-utils
 )
 missing=()
 for p in "${packages[@]}"; do

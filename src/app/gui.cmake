@@ -29,3 +29,8 @@ foreach(help_file ${vintrel_help_files})
     configure_file(${CMAKE_SOURCE_DIR}/data/${help_file} ${VINTREL_RUNTIME_DIR}/data/${help_file}
         COPYONLY)
 endforeach()
+
+# The report of a result as a PDF, run by `vintrel-cli report`.
+target_sources(vintrel_gui PRIVATE ${CMAKE_CURRENT_LIST_DIR}/result_report.cpp)
+add_executable(vintrel-report ${CMAKE_CURRENT_LIST_DIR}/report_main.cpp)
+target_link_libraries(vintrel-report PRIVATE vintrel_gui)

@@ -3,6 +3,7 @@
 #include "base/codepage.h"
 #include "base/data_table.h"
 #include "cli/data_command.h"
+#include "cli/report_command.h"
 #include "containers/container_format.h"
 #include "containers/container_save.h"
 #include "containers/result_import.h"
@@ -26,6 +27,8 @@ std::string usage() {
             text += " " + std::string(kind.synopsis);
         text += "\n";
     }
+    text += "       vintrel-cli report SOURCE --output FILE.pdf [--result NAME] "
+            "[--temperatures T1 T2]\n";
     return text;
 }
 
@@ -239,6 +242,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return pack(rest, out);
         if (args[0] == "data")
             return dataCommand(rest, programFolder(), out);
+        if (args[0] == "report")
+            return reportCommand(rest, programFolder(), out);
         throw UsageError{"unknown command: " + args[0]};
     } catch (const UsageError& e) {
         err << "vintrel-cli: " << e.text << "\n" << usage();

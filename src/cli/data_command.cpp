@@ -188,34 +188,42 @@ fs::path programFolder() {
     return fs::current_path(ec);
 }
 
-int dataCommand(const std::vector<std::string>& args, const fs::path& dataFolder,
-                std::ostream& out) {
-    const DataRequest request = parseRequest(args);
+void withResultCopy(const fs::path& source, const std::optional<std::string>& result,
+                    const fs::path& dataFolder,
+                    const std::function<void(const ResultLocation&, const std::string&)>& body) {
     std::error_code ec;
-    const bool folder = fs::is_directory(request.source, ec);
-    if (folder && request.result)
-        throw UsageError{"--result chooses a result of a container, and " +
-                         request.source.string() + " is a folder"};
+    const bool folder = fs::is_directory(source, ec);
+    if (folder && result)
+        throw UsageError{"--result chooses a result of a container, and " + source.string() +
+                         " is a folder"};
     ScratchFolder scratch;
     ResultLocation location{scratch.path(), "Result00", dataFolder};
     std::string name;
     if (folder) {
-        copyResultFolder(request.source, scratch.path() / location.resultFolder);
-        name = folderName(request.source);
+        copyResultFolder(source, scratch.path() / location.resultFolder);
+        name = folderName(source);
     } else {
-        std::tie(name, location.resultFolder) =
-            extractOne(request.source, request.result, scratch.path());
+        std::tie(name, location.resultFolder) = extractOne(source, result, scratch.path());
     }
     // Messages name the source, not the temporary copy the command reads.
     const std::string copy = (location.workingRoot / location.resultFolder).string();
-    const std::string shown =
-        folder ? request.source.string() : request.source.string() + "[" + name + "]";
+    const std::string shown = folder ? source.string() : source.string() + "[" + name + "]";
     try {
-        const DataArguments arguments{location, name, request.options};
-        out << request.kind->table(arguments).toCsv();
+        body(location, name);
     } catch (const FileError& e) {
         throw FileError(replaceAll(e.what(), copy, shown));
     }
+}
+
+int dataCommand(const std::vector<std::string>& args, const fs::path& dataFolder,
+                std::ostream& out) {
+    const DataRequest request = parseRequest(args);
+    withResultCopy(request.source, request.result, dataFolder,
+                   [&](const ResultLocation& location, const std::string& name) {
+                       const DataArguments arguments{location, name, request.options};
+                       out << (request.kind->text ? request.kind->text(arguments)
+                                                  : request.kind->table(arguments).toCsv());
+                   });
     return 0;
 }
 

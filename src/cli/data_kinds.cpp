@@ -3,6 +3,7 @@
 #include "base/number_text.h"
 #include "graphs/graph_tables.h"
 #include "hamiltonian/ham_data.h"
+#include "levels/eigenvector_table.h"
 #include "levels/level_data.h"
 #include "levels/level_value_names.h"
 #include "levels/mean_field_levels.h"
@@ -168,7 +169,8 @@ DataTable spectrumTable(const DataArguments& args) {
     if (args.has("--shape")) {
         const auto shape = lineShapeOfName(args.text("--shape"));
         if (!shape)
-            throw UsageError{"--shape takes none, lorentz or gauss, not " + args.text("--shape")};
+            throw UsageError{"--shape takes none, lorentz, gauss or voigt, not " +
+                             args.text("--shape")};
         options.shape = *shape;
     }
     if (args.has("--width")) {
@@ -178,8 +180,57 @@ DataTable spectrumTable(const DataArguments& args) {
                              args.text("--width")};
     }
     options.widthInKelvin = args.has("--width-in-kelvin");
+    if (args.has("--lorentz-width")) {
+        if (options.shape != LineShape::voigt)
+            throw UsageError{"--lorentz-width goes with --shape voigt"};
+        options.lorentzWidth =
+            args.number("--lorentz-width", "a full width at half maximum, 0 or more");
+        if (*options.lorentzWidth < 0)
+            throw UsageError{"--lorentz-width takes a full width at half maximum, 0 or more, not " +
+                             args.text("--lorentz-width")};
+    }
+    if (args.has("--resolution")) {
+        if (args.has("--width"))
+            throw UsageError{"--resolution replaces --width; give one of them"};
+        const std::string what = "three coefficients a b c of FWHM(E) = a + bE + cE^2";
+        options.resolution = WidthPolynomial{args.number("--resolution", what, 0),
+                                             args.number("--resolution", what, 1),
+                                             args.number("--resolution", what, 2)};
+    }
+    options.normaliseArea = args.has("--normalise-area");
     options.temperature = temperatureOption(args);
     return spectrumDataTable(args.location, args.resultName, options);
+}
+
+EigenvectorTable eigenvectorsOf(const DataArguments& args) {
+    double minWeight = 0;
+    if (args.has("--min-weight")) {
+        minWeight = args.number("--min-weight", "a weight from 0 to 1");
+        if (minWeight < 0 || minWeight > 1)
+            throw UsageError{"--min-weight takes a weight from 0 to 1, not " +
+                             args.text("--min-weight")};
+    }
+    return readEigenvectorTable(args.location, args.resultName, minWeight);
+}
+
+std::string eigenvectorsText(const DataArguments& args) {
+    EigenTableFormat format = EigenTableFormat::csv;
+    if (args.has("--format")) {
+        const auto chosen = eigenTableFormatOfName(args.text("--format"));
+        if (!chosen)
+            throw UsageError{"--format takes csv, latex or markdown, not " + args.text("--format")};
+        format = *chosen;
+    }
+    const EigenvectorTable table = eigenvectorsOf(args);
+    switch (format) {
+    case EigenTableFormat::latex:
+        return eigenvectorLatex(table);
+    case EigenTableFormat::markdown:
+        return eigenvectorMarkdown(table);
+    case EigenTableFormat::csv:
+        break;
+    }
+    return eigenvectorDataTable(table).toCsv();
 }
 
 } // namespace
@@ -202,10 +253,16 @@ const std::vector<DataKind>& dataKinds() {
          "[--resolution low|medium|high|veryhigh] [--points]",
          {{"--body", 1}, {"--size", 1}, {"--resolution", 1}, {"--points", 0}},
          potentialTable},
+        {"eigenvectors",
+         "[--format csv|latex|markdown] [--min-weight W]",
+         {{"--format", 1}, {"--min-weight", 1}},
+         [](const DataArguments& args) { return eigenvectorDataTable(eigenvectorsOf(args)); },
+         eigenvectorsText},
         {"transitions", "[--temperature T]", {{"--temperature", 1}}, transitionsTable},
         {"spectrum",
-         "--unit K|meV|1/cm|nm [--from X --to Y] [--points N] [--shape none|lorentz|gauss] "
-         "[--width W] [--width-in-kelvin] [--temperature T]",
+         "--unit K|meV|1/cm|nm [--from X --to Y] [--points N] "
+         "[--shape none|lorentz|gauss|voigt] [--width W | --resolution A B C] "
+         "[--lorentz-width W] [--width-in-kelvin] [--normalise-area] [--temperature T]",
          {{"--unit", 1},
           {"--from", 1},
           {"--to", 1},
@@ -213,6 +270,9 @@ const std::vector<DataKind>& dataKinds() {
           {"--shape", 1},
           {"--width", 1},
           {"--width-in-kelvin", 0},
+          {"--lorentz-width", 1},
+          {"--resolution", 3},
+          {"--normalise-area", 0},
           {"--temperature", 1}},
          spectrumTable},
     };

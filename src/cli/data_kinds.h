@@ -46,6 +46,9 @@ struct DataKind {
     /// Makes the table; option values that make no sense throw UsageError, questions the
     /// result cannot answer DataRequestError, damaged files FileError.
     std::function<DataTable(const DataArguments&)> table;
+    /// For a kind that can print other forms than CSV (`--format`): the text to print; empty
+    /// for the CSV of `table`.
+    std::function<std::string(const DataArguments&)> text = {};
 };
 
 /// Every kind of `vintrel-cli data`, in the order the usage text lists them.

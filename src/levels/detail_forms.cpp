@@ -1,15 +1,25 @@
 #include "levels/detail_forms.h"
 
+#include "base/atomic_file.h"
+#include "controls/data_export.h"
 #include "controls/fonts.h"
+#include "controls/messages.h"
 #include "controls/my_label.h"
+#include "controls/my_updown.h"
 #include "levels/detail_texts.h"
+#include "levels/eigenvector_table.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QScreen>
 #include <QTextCursor>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace vintrel {
 
@@ -116,7 +126,69 @@ void TEigenenergyForm::wczytajDane(const std::filesystem::path& folder, int n) {
 
 TEigenVectorsForm::TEigenVectorsForm(QWidget* parent)
     : TDetailForm(QStringLiteral(" details of eigenfunctions"), {488, 454}, {400, 400}, false,
-                  parent) {}
+                  parent) {
+    FTableRow = new QWidget(this);
+    auto* row = new QHBoxLayout(FTableRow);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* weightLabel = new QLabel(QStringLiteral("table of components with weight ≥"), FTableRow);
+    weightLabel->setFont(viewerFont());
+    FWeight = new TMyUpDown(FTableRow);
+    FWeight->SetMin(0);
+    FWeight->SetMax(1);
+    FWeight->SetChange(0.05);
+    FWeight->SetFormat(QStringLiteral("0.00"));
+    FWeight->SetPosition(0);
+    FWeight->setFixedSize(60, 18);
+    FExport = new QPushButton(QStringLiteral("Export table…"), FTableRow);
+    FExport->setFont(viewerFont());
+    FExport->setToolTip(QStringLiteral("Energies, expected values and components as CSV, LaTeX "
+                                       "(booktabs) or Markdown, by the file's suffix"));
+    row->addWidget(weightLabel);
+    row->addWidget(FWeight);
+    row->addStretch(1);
+    row->addWidget(FExport);
+    static_cast<QVBoxLayout*>(layout())->addWidget(FTableRow);
+    FTableRow->hide();
+    connect(FExport, &QPushButton::clicked, this, &TEigenVectorsForm::exportTable);
+}
+
+void TEigenVectorsForm::setTableSource(std::optional<ResultLocation> location,
+                                       const QString& resultName) {
+    FSource = std::move(location);
+    FResultName = resultName;
+    FTableRow->setVisible(FSource.has_value());
+}
+
+QString TEigenVectorsForm::writeTable(const QString& path) const {
+    if (!FSource)
+        return QStringLiteral("no eigenvector table for this page");
+    try {
+        const EigenvectorTable table = readEigenvectorTable(
+            *FSource, FResultName.toStdString(), std::clamp(FWeight->Position(), 0.0, 1.0));
+        const QString suffix = QFileInfo(path).suffix().toLower();
+        const std::string text = suffix == QStringLiteral("tex") ? eigenvectorLatex(table)
+                                 : suffix == QStringLiteral("md")
+                                     ? eigenvectorMarkdown(table)
+                                     : eigenvectorDataTable(table).toCsv();
+        writeFileAtomically(path.toStdString(), text);
+        rememberExportFolder(path);
+    } catch (const std::exception& e) {
+        return QString::fromStdString(e.what());
+    }
+    return {};
+}
+
+void TEigenVectorsForm::exportTable() {
+    const QString path = chooseExportFile(
+        this, exportFileName(FResultName + QStringLiteral(" eigenvectors.tex")),
+        QStringLiteral("Export eigenvector table"),
+        QStringLiteral("LaTeX files (*.tex);;Markdown files (*.md);;CSV files (*.csv)"));
+    if (path.isEmpty())
+        return;
+    const QString error = writeTable(path);
+    if (!error.isEmpty())
+        showMessage(this, error);
+}
 
 void TEigenVectorsForm::wczytajDane(const std::filesystem::path& folder, int n) {
     appendLines(readEigenvectorLines(folder, n));

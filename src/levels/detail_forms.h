@@ -1,16 +1,21 @@
 #pragma once
 
+#include "resultdata/input_files.h"
+
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QString>
 #include <QWidget>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace vintrel {
 
 class TMyLabel;
+class TMyUpDown;
 
 /// What the detail windows share: a heading (markup label) over a fixed-pitch memo, a close
 /// box that hides the window and tells its opener, and the rule that keeps the window on the
@@ -61,12 +66,30 @@ public:
     void wczytajDane(const std::filesystem::path& folder, int n);
 };
 
-/// " details of eigenfunctions": the eigenvector section of "o_E.dup".
+/// " details of eigenfunctions": the eigenvector section of "o_E.dup". For an ordinary result
+/// "Export table…" writes the eigenvector table of `vintrel-cli data eigenvectors` (CSV,
+/// LaTeX or Markdown by the file's suffix) with the components of at least the weight beside
+/// it.
 class TEigenVectorsForm : public TDetailForm {
     Q_OBJECT
 public:
     explicit TEigenVectorsForm(QWidget* parent = nullptr);
     void wczytajDane(const std::filesystem::path& folder, int n);
+    /// The result the table is made of (nullopt: none, as for a mean-field result's step).
+    void setTableSource(std::optional<ResultLocation> location, const QString& resultName);
+    /// Writes the table to `path` in the form its suffix names (".tex", ".md", else CSV);
+    /// an error text, empty on success.
+    QString writeTable(const QString& path) const;
+    void exportTable();
+    QPushButton* exportButton() const { return FExport; }
+    TMyUpDown* weightField() const { return FWeight; }
+
+private:
+    std::optional<ResultLocation> FSource;
+    QString FResultName;
+    QPushButton* FExport = nullptr;
+    TMyUpDown* FWeight = nullptr;
+    QWidget* FTableRow = nullptr;
 };
 
 /// " details of scattering": block n of "o_neu.dup".

@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QImage>
 #include <QLinearGradient>
+#include <QPaintEngine>
 #include <QPainter>
 
 namespace vintrel {
@@ -290,8 +291,29 @@ const MarkupSprite& markupSprite(const QPainter& diagram, const QString& text) {
 
 } // namespace
 
+// Whether the painter draws into a vector document (a PDF, an SVG, a recorded picture), where
+// texts stay texts instead of the screen's cached pictures.
+bool vectorDevice(const QPainter& painter) {
+    const QPaintEngine* engine = painter.paintEngine();
+    if (!engine)
+        return false;
+    const QPaintEngine::Type type = engine->type();
+    return type == QPaintEngine::Pdf || type == QPaintEngine::SVG || type == QPaintEngine::Picture;
+}
+
 int drawMarkupText(QPainter& painter, int x, int y, const QString& text, const QRect& clip,
                    int shift) {
+    if (vectorDevice(painter)) {
+        const MarkupFont base = QtMarkupSurface::markupFont(painter.font());
+        painter.save();
+        painter.setClipRect(clip);
+        QtMarkupSurface surface(painter.font(), &painter, painter.device());
+        surface.setColour(painter.pen().color());
+        const int width =
+            writeMarkup(surface, kLevelDiagramMarkup, base, view(text), true, x - shift, y).width;
+        painter.restore();
+        return x - shift + width;
+    }
     const MarkupSprite& sprite = markupSprite(painter, text);
     painter.save();
     painter.setClipRect(clip);

@@ -9,6 +9,7 @@
 #include "controls/panel_animation.h"
 #include "levels/detail_forms.h"
 #include "levels/detail_texts.h"
+#include "tabs/reader_panel.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -155,6 +156,8 @@ void Tpoziomy::fillDetailForm(const TMyButton* button) {
         FVectorsForm->setHeading(
             QString::fromStdString(eigenvectorHeading(vars.siconf, vars.baza)));
         FVectorsForm->clearMemo();
+        FVectorsForm->setTableSource(FLocation,
+                                     TCommonPanel2::resultTabName(p0(), FLocation.resultFolder));
         FVectorsForm->wczytajDane(folder, 0);
     } else {
         FScatteringForm->setHeading(QString::fromLatin1(kScatteringHeading));

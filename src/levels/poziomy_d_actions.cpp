@@ -148,6 +148,7 @@ void TpoziomyD::fillVectors() {
     const MeanFieldStep* step = selectedStep();
     FVectorsForm->setHeading(QString::fromStdString(eigenvectorHeading(vars.siconf, vars.baza)));
     FVectorsForm->clearMemo();
+    FVectorsForm->setTableSource(std::nullopt, {});
     if (step)
         FVectorsForm->appendLine(QString::fromStdString(detailTemperatureLine(step->T)));
     FVectorsForm->wczytajDane(resultFolder(), step ? step->block : 0);

@@ -102,12 +102,23 @@ SpectrumOptions spectrumOptions(PlotType type, LineShape shape, double width, bo
     return options;
 }
 
+SpectrumOptions spectrumOptions(PlotType type, LineShape shape, double width, double lorentzWidth,
+                                bool widthInKelvin) {
+    SpectrumOptions options = spectrumOptions(type, shape, width, widthInKelvin);
+    const SpectrumOptions lorentz = spectrumOptions(type, shape, lorentzWidth, widthInKelvin);
+    options.lorentzWidthK = lorentz.halfWidthK;
+    options.lorentzWidthUnit = lorentz.halfWidthUnit;
+    return options;
+}
+
 const char* lineShapeName(LineShape shape) {
     switch (shape) {
     case LineShape::lorentz:
         return "lorentz";
     case LineShape::gauss:
         return "gauss";
+    case LineShape::voigt:
+        return "voigt";
     case LineShape::none:
         break;
     }
@@ -115,7 +126,8 @@ const char* lineShapeName(LineShape shape) {
 }
 
 std::optional<LineShape> lineShapeOfName(const std::string& name) {
-    for (LineShape shape : {LineShape::none, LineShape::lorentz, LineShape::gauss})
+    for (LineShape shape :
+         {LineShape::none, LineShape::lorentz, LineShape::gauss, LineShape::voigt})
         if (name == lineShapeName(shape))
             return shape;
     return std::nullopt;
@@ -143,8 +155,11 @@ DataTable spectrumDataTable(const SpectroscopySource& source, const std::string&
         throw DataRequestError("a spectrum needs 1 point or more");
     const double width = options.width.value_or(
         options.widthInKelvin ? 1.0 : strToFloatDot(plotTypeLook(type).halfWidth));
-    const SpectrumOptions spectrum =
-        spectrumOptions(type, options.shape, width, options.widthInKelvin);
+    const double lorentzWidth = options.lorentzWidth.value_or(width);
+    SpectrumOptions spectrum =
+        spectrumOptions(type, options.shape, width, lorentzWidth, options.widthInKelvin);
+    spectrum.resolution = options.resolution;
+    spectrum.normaliseArea = options.normaliseArea;
     const std::vector<MergedTransition> merged =
         mergeTransitions(source.lines, sourcePopulations(source, options.temperature), baza, type);
     const std::vector<SpectrumColumn> columns = synthesizeSpectrum(
@@ -158,7 +173,25 @@ DataTable spectrumDataTable(const SpectroscopySource& source, const std::string&
     table.comment("points", std::to_string(options.points));
     table.comment("shape", lineShapeName(options.shape));
     table.comment(options.widthInKelvin ? "width [K]" : "width [" + unit + "]",
-                  roundTripText(width) + " (full width at half maximum)");
+                  roundTripText(width) + (options.resolution
+                                              ? " (not used: the resolution gives the widths)"
+                                              : " (full width at half maximum)"));
+    const std::string widthUnit =
+        options.widthInKelvin || type == PlotType::kelvin ? std::string("K") : unit;
+    if (options.shape == LineShape::voigt)
+        table.comment("lorentz width [" + widthUnit + "]",
+                      roundTripText(lorentzWidth) + " (full width at half maximum)");
+    if (options.resolution)
+        table.comment("resolution [" + widthUnit + "]",
+                      "FWHM(E) = " + roundTripText(options.resolution->a) + " + " +
+                          roundTripText(options.resolution->b) + " E + " +
+                          roundTripText(options.resolution->c) + " E^2 (E in " + widthUnit +
+                          ", instead of the width)");
+    table.comment("normalisation",
+                  !options.normaliseArea ? "peak (each profile's maximum 1)"
+                  : options.shape == LineShape::none
+                      ? "area (sticks unchanged)"
+                      : "area (each profile's area the line's intensity, per " + widthUnit + ")");
     table.comment("temperature [K]", temperatureComment(options.temperature));
     table.comment("limits", roundTripText(source.settings.spectro_emin) + " to " +
                                 roundTripText(source.settings.spectro_emax) + " K, " +

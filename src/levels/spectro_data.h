@@ -52,13 +52,21 @@ struct SpectrumDataOptions {
     /// page's default for the scale.
     std::optional<double> width;
     bool widthInKelvin = false;
+    /// The Voigt profile's Lorentz width on the same scale; nullopt: the same as the width.
+    std::optional<double> lorentzWidth;
+    /// FWHM(E) = a + bE + cE² on the width's scale instead of the constant width.
+    std::optional<WidthPolynomial> resolution;
+    bool normaliseArea = false;
     std::optional<double> temperature;
 };
 
 /// The spectrum options of a width: the width on the scale and in K.
 SpectrumOptions spectrumOptions(PlotType type, LineShape shape, double width, bool widthInKelvin);
+/// The same with the Voigt profile's Lorentz width (on the same scale as the width).
+SpectrumOptions spectrumOptions(PlotType type, LineShape shape, double width, double lorentzWidth,
+                                bool widthInKelvin);
 
-/// The name of a line shape ("none", "lorentz", "gauss") and the shape of a name.
+/// The name of a line shape ("none", "lorentz", "gauss", "voigt") and the shape of a name.
 const char* lineShapeName(LineShape shape);
 std::optional<LineShape> lineShapeOfName(const std::string& name);
 

@@ -12,6 +12,7 @@
 #include "levels/detail_forms.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -25,7 +26,7 @@ namespace vintrel {
 namespace {
 
 constexpr int kPanelWidth = 240;
-constexpr int kPanelHeight = 400;
+constexpr int kPanelHeight = 500;
 
 TMyButton* button(QWidget* parent, const QString& caption, const QString& hint, int width,
                   bool toggle, const QString& glyphs = QStringLiteral("button")) {
@@ -234,9 +235,9 @@ void Tgraf_spectroscopy::buildConvolutionPanel() {
 
     auto [shapeBox, shapeRows] = group(QStringLiteral(" select convolution "));
     const QString shapes[] = {QStringLiteral("none"), QStringLiteral("Lorentz"),
-                              QStringLiteral("Gauss")};
+                              QStringLiteral("Gauss"), QStringLiteral("Voigt (Gauss ⊗ Lorentz)")};
     auto* shapeGroup = new QButtonGroup(shapeBox);
-    for (int s = 0; s < 3; ++s) {
+    for (int s = 0; s < 4; ++s) {
         FShapeButtons[static_cast<std::size_t>(s)] = radio(shapes[s], shapeBox);
         shapeRows->addWidget(FShapeButtons[static_cast<std::size_t>(s)]);
         shapeGroup->addButton(FShapeButtons[static_cast<std::size_t>(s)], s);
@@ -274,6 +275,58 @@ void Tgraf_spectroscopy::buildConvolutionPanel() {
         if (!FSettingControls)
             setHalfWidth(UpDownHalfWidthK->Position(), true);
     });
+    {
+        auto* line = new QHBoxLayout;
+        FLorentzWidthLabel = label(QString(), shapeBox);
+        UpDownLorentzWidth = field(shapeBox, 0.1, QStringLiteral("0.0##"));
+        UpDownLorentzWidth->SetPosition(1);
+        line->addWidget(FLorentzWidthLabel, 1);
+        line->addWidget(UpDownLorentzWidth);
+        shapeRows->addLayout(line);
+        connect(UpDownLorentzWidth, &TMyUpDown::OnChange, this, [this] {
+            if (!FSettingControls)
+                setLorentzWidth(UpDownLorentzWidth->Position());
+        });
+    }
+    FResolutionBox = new QCheckBox(QStringLiteral("FWHM(E) = a + bE + cE²"), shapeBox);
+    FResolutionBox->setFont(viewerFont());
+    shapeRows->addWidget(FResolutionBox);
+    FResolutionLabel = label(QString(), shapeBox);
+    shapeRows->addWidget(FResolutionLabel);
+    {
+        FResolutionRow = new QWidget(shapeBox);
+        auto* line = new QHBoxLayout(FResolutionRow);
+        line->setContentsMargins(0, 0, 0, 0);
+        line->setSpacing(3);
+        const QString names[] = {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")};
+        const QString formats[] = {QStringLiteral("0.0##"), QStringLiteral("0.0###"),
+                                   QStringLiteral("0.0#####")};
+        const double steps[] = {0.1, 0.001, 0.0001};
+        for (int k = 0; k < 3; ++k) {
+            auto*& f = FResolutionFields[static_cast<std::size_t>(k)];
+            f = field(FResolutionRow, steps[k], formats[k]);
+            f->SetMin(-1e9);
+            f->setFixedSize(44, 18);
+            if (k > 0)
+                line->addSpacing(10);
+            line->addWidget(label(names[k], FResolutionRow));
+            line->addWidget(f);
+            connect(f, &TMyUpDown::OnChange, this, [this] {
+                if (!FSettingControls)
+                    applyResolutionFields();
+            });
+        }
+        line->addStretch(1);
+        shapeRows->addWidget(FResolutionRow);
+    }
+    connect(FResolutionBox, &QCheckBox::clicked, this, [this] { applyResolutionFields(); });
+    FNormaliseBox = new QCheckBox(QStringLiteral("normalise to area"), shapeBox);
+    FNormaliseBox->setFont(viewerFont());
+    FNormaliseBox->setToolTip(QStringLiteral(
+        "Each line's profile gets the area of its intensity (per unit of the width's scale), "
+        "so spectra of different widths can be compared; otherwise its peak does"));
+    shapeRows->addWidget(FNormaliseBox);
+    connect(FNormaliseBox, &QCheckBox::clicked, this, [this](bool on) { setNormaliseArea(on); });
     FNoteLabel = label(QString(), shapeBox);
     FNoteLabel->setWordWrap(true);
     shapeRows->addWidget(FNoteLabel);
@@ -348,8 +401,29 @@ void Tgraf_spectroscopy::updateConvolutionControls() {
          std::initializer_list<QWidget*>{FUseKelvinWidth, FHalfWidthKLabel, UpDownHalfWidthK})
         w->setVisible(shaped && wave);
     FUseUnitWidth->setVisible(shaped && wave);
+    const bool voigt = FOptions.shape == LineShape::voigt;
+    const QString widthUnit = FOptions.halfWidthInKelvin || type == PlotType::kelvin
+                                  ? QStringLiteral("K")
+                                  : QString::fromLatin1(look.unit);
+    if (voigt)
+        FHalfWidthLabel->setText(QStringLiteral("Gauss FWHM (") + QString::fromLatin1(look.unit) +
+                                 QStringLiteral("):"));
+    FLorentzWidthLabel->setText(QStringLiteral("Lorentz FWHM (") + widthUnit +
+                                QStringLiteral("):"));
+    FLorentzWidthLabel->setVisible(voigt);
+    UpDownLorentzWidth->setVisible(voigt);
+    FResolutionBox->setVisible(shaped);
+    const bool growing = shaped && FOptions.resolution.has_value();
+    FResolutionLabel->setText(voigt ? QStringLiteral("Gauss FWHM, E in ") + widthUnit
+                                    : QStringLiteral("FWHM and E in ") + widthUnit);
+    FResolutionLabel->setVisible(growing);
+    FResolutionRow->setVisible(growing);
+    FNormaliseBox->setVisible(shaped);
     FNoteLabel->setText(
-        wave && FOptions.halfWidthInKelvin
+        FOptions.resolution
+            ? QStringLiteral("NOTE: Each line takes the width FWHM(E) of its energy; the "
+                             "constant width above is not used")
+        : wave && FOptions.halfWidthInKelvin
             ? QStringLiteral("NOTE: The values of half-width in this case will change according "
                              "to energy/wave-length recalculation")
             : QStringLiteral(

@@ -11,6 +11,7 @@
 #include <array>
 #include <optional>
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -74,6 +75,12 @@ public:
     void setHalfWidth(double value, bool inKelvin = false);
     /// Which half-width applies on the wave-length scale.
     void setHalfWidthInKelvin(bool inKelvin);
+    /// The Voigt profile's Lorentz width, on the same scale as the half-width.
+    void setLorentzWidth(double value);
+    /// FWHM(E) = a + bE + cE² instead of the constant width (nullopt: the constant width).
+    void setResolution(std::optional<WidthPolynomial> resolution);
+    /// "normalise to area": each profile's area the line's intensity.
+    void setNormaliseArea(bool on);
     /// "ignore" (false) or "Boltzmann distribution" (true) at the temperature field's value.
     void setBoltzmann(bool on);
     void setTemperature(double kelvin);
@@ -127,6 +134,15 @@ public:
     TMyUpDown* temperatureField() const { return UpDownTemp; }
     QLabel* halfWidthNote() const { return FNoteLabel; }
     QLabel* halfWidthLabel() const { return FHalfWidthLabel; }
+    QRadioButton* shapeButton(LineShape shape) const {
+        return FShapeButtons[static_cast<std::size_t>(shape)];
+    }
+    TMyUpDown* lorentzWidthField() const { return UpDownLorentzWidth; }
+    QCheckBox* resolutionBox() const { return FResolutionBox; }
+    TMyUpDown* resolutionField(int k) const {
+        return FResolutionFields[static_cast<std::size_t>(k)];
+    }
+    QCheckBox* normaliseAreaBox() const { return FNormaliseBox; }
     TNeutronsForm* neutronsForm() const { return FNeutrons; }
 
 protected:
@@ -146,6 +162,8 @@ private:
     void closeRangeEditor();
     void showPending();
     void updateConvolutionControls();
+    void applyLorentzWidth();
+    void applyResolutionFields();
     void fillTransitionData();
     void paintPlot();
     bool plotMouse(QEvent* event);
@@ -205,7 +223,14 @@ private:
 
     TGraphSidePanel* FConvolution = nullptr;
     std::array<QRadioButton*, 3> FStyleButtons{};
-    std::array<QRadioButton*, 3> FShapeButtons{};
+    std::array<QRadioButton*, 4> FShapeButtons{};
+    QLabel* FLorentzWidthLabel = nullptr;
+    TMyUpDown* UpDownLorentzWidth = nullptr;
+    QCheckBox* FResolutionBox = nullptr;
+    QLabel* FResolutionLabel = nullptr;
+    QWidget* FResolutionRow = nullptr;
+    std::array<TMyUpDown*, 3> FResolutionFields{};
+    QCheckBox* FNormaliseBox = nullptr;
     QLabel* FHalfWidthLabel = nullptr;
     QLabel* FHalfWidthKLabel = nullptr;
     QRadioButton* FUseUnitWidth = nullptr;

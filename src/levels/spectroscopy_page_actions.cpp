@@ -18,6 +18,7 @@
 #include "tabs/reader_panel.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QEvent>
 #include <QImage>
 #include <QLabel>
@@ -359,6 +360,13 @@ void Tgraf_spectroscopy::setPlotType(PlotType type) {
         FOptions.halfWidthK = sanitisedWidth(UpDownHalfWidthK->Position());
     else
         setHalfWidth(width, false);
+    if (!FOptions.halfWidthInKelvin) {
+        FSettingControls = true;
+        UpDownLorentzWidth->SetChange(look.halfWidthStep);
+        UpDownLorentzWidth->SetPosition(width);
+        FSettingControls = false;
+    }
+    applyLorentzWidth();
     updateConvolutionControls();
     closeRangeEditor();
     // The K range stays; the next synthesis shows it in the new unit.
@@ -407,7 +415,57 @@ void Tgraf_spectroscopy::setHalfWidthInKelvin(bool inKelvin) {
         setHalfWidth(UpDownHalfWidthK->Position(), true);
     else
         setHalfWidth(UpDownHalfWidth->Position(), false);
+    applyLorentzWidth();
     updateConvolutionControls();
+}
+
+void Tgraf_spectroscopy::setLorentzWidth(double value) {
+    FSettingControls = true;
+    UpDownLorentzWidth->SetPosition(sanitisedWidth(value));
+    FSettingControls = false;
+    applyLorentzWidth();
+    showPending();
+}
+
+void Tgraf_spectroscopy::applyLorentzWidth() {
+    const double width = sanitisedWidth(UpDownLorentzWidth->Position());
+    const bool inKelvin = FOptions.halfWidthInKelvin || plotType() == PlotType::kelvin;
+    FOptions.lorentzWidthK = inKelvin ? width : fromPlotUnit(plotType(), width);
+    FOptions.lorentzWidthUnit = inKelvin ? toPlotUnit(plotType(), width) : width;
+    UpDownLorentzWidth->setToolTip(UpDownLorentzWidth->Edit1->text());
+}
+
+void Tgraf_spectroscopy::setResolution(std::optional<WidthPolynomial> resolution) {
+    FSettingControls = true;
+    FResolutionBox->setChecked(resolution.has_value());
+    if (resolution) {
+        FResolutionFields[0]->SetPosition(resolution->a);
+        FResolutionFields[1]->SetPosition(resolution->b);
+        FResolutionFields[2]->SetPosition(resolution->c);
+    }
+    FSettingControls = false;
+    applyResolutionFields();
+}
+
+void Tgraf_spectroscopy::applyResolutionFields() {
+    if (FResolutionBox->isChecked()) {
+        WidthPolynomial p{FResolutionFields[0]->Position(), FResolutionFields[1]->Position(),
+                          FResolutionFields[2]->Position()};
+        for (double* v : {&p.a, &p.b, &p.c})
+            if (!std::isfinite(*v))
+                *v = 0;
+        FOptions.resolution = p;
+    } else {
+        FOptions.resolution.reset();
+    }
+    updateConvolutionControls();
+    showPending();
+}
+
+void Tgraf_spectroscopy::setNormaliseArea(bool on) {
+    FOptions.normaliseArea = on;
+    FNormaliseBox->setChecked(on);
+    showPending();
 }
 
 void Tgraf_spectroscopy::setBoltzmann(bool on) {
@@ -570,6 +628,10 @@ DataTable Tgraf_spectroscopy::exportTable() const {
     options.shape = FOptions.shape;
     options.widthInKelvin = FOptions.halfWidthInKelvin;
     options.width = FOptions.halfWidthInKelvin ? FOptions.halfWidthK : FOptions.halfWidthUnit;
+    options.lorentzWidth =
+        FOptions.halfWidthInKelvin ? FOptions.lorentzWidthK : FOptions.lorentzWidthUnit;
+    options.resolution = FOptions.resolution;
+    options.normaliseArea = FOptions.normaliseArea;
     options.temperature = FSource->energies.empty() ? std::nullopt : temperature();
     const QString name = TCommonPanel2::resultTabName(FPanel, FLocation.resultFolder);
     return spectrumDataTable(*FSource, name.toStdString(), options);

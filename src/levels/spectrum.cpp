@@ -157,36 +157,70 @@ std::vector<SpectrumColumn> synthesizeSpectrum(const std::vector<MergedTransitio
         columns[c].position = e.position[c];
 
     const bool onScale = type == PlotType::waveLength && !options.halfWidthInKelvin;
-    const double width = onScale ? options.halfWidthUnit : options.halfWidthK;
-    const LineShape shape = std::isfinite(width) && width > 0 ? options.shape : LineShape::none;
-    const double half = width / 2;
+    // The width's scale: K, or the plot's unit (on the wave-length plot with a width in nm the
+    // profiles are worked out on that scale itself).
+    const bool widthInKelvin = options.halfWidthInKelvin || type == PlotType::kelvin;
+    const double kelvinPerUnit = onScale || widthInKelvin ? 1.0 : fromPlotUnit(type, 1.0);
+    const double constantWidth = onScale ? options.halfWidthUnit : options.halfWidthK;
+    const double lorentzWidth =
+        std::max(0.0, onScale ? options.lorentzWidthUnit : options.lorentzWidthK);
 
     for (const MergedTransition& line : lines) {
         if (!passesLimits(type, limits, line.dE, line.x) || !anyIntensity(line.I))
             continue;
+        double width = constantWidth;
+        if (options.resolution)
+            width = widthInKelvin ? (*options.resolution)(line.dE)
+                                  : (*options.resolution)(line.x) * (onScale ? 1 : kelvinPerUnit);
+        if (!std::isfinite(width) || width < 0)
+            width = 0;
+        LineShape shape = options.shape;
+        if (shape == LineShape::voigt && !(width > 0 || lorentzWidth > 0))
+            shape = LineShape::none;
+        if ((shape == LineShape::lorentz || shape == LineShape::gauss) && !(width > 0))
+            shape = LineShape::none;
         if (shape == LineShape::none) {
             const std::size_t c = columnOf(e, line.dE);
             if (c != 0 && e.passes[c])
                 addWeighted(columns[c].I, line.I, 1.0);
             continue;
         }
+        const double half = width / 2;
+        // The factor that turns a profile of peak 1 into one of area 1 on the width's scale.
+        double area = 1;
+        if (options.normaliseArea) {
+            if (shape == LineShape::lorentz)
+                area = lorentzPeakArea(width) / kelvinPerUnit;
+            else if (shape == LineShape::gauss)
+                area = gaussPeakArea(width) / kelvinPerUnit;
+        }
+        const double voigtScale = shape != LineShape::voigt ? 1
+                                  : options.normaliseArea
+                                      ? kelvinPerUnit
+                                      : 1 / voigtProfile(0, width, lorentzWidth);
         for (std::size_t c = 1; c < columns.size(); ++c) {
             if (!e.passes[c])
                 continue;
-            double P = 0;
+            double distance = 0;
             if (!(e.lo[c] < line.dE && line.dE <= e.hi[c])) {
                 const bool below = line.dE <= e.lo[c];
-                P = onScale ? ((below ? e.loUnit[c] : e.hiUnit[c]) - line.x) / half
-                            : ((below ? e.lo[c] : e.hi[c]) - line.dE) / half;
+                distance = onScale ? (below ? e.loUnit[c] : e.hiUnit[c]) - line.x
+                                   : (below ? e.lo[c] : e.hi[c]) - line.dE;
             }
-            const double P2 = P * P;
             double y = 0;
-            if (shape == LineShape::lorentz) {
-                y = 1 / (1 + P2);
+            if (shape == LineShape::voigt) {
+                y = voigtProfile(distance, width, lorentzWidth) * voigtScale;
             } else {
-                if (P2 > kGaussVanishes)
-                    continue;
-                y = std::exp2(-P2);
+                const double P = distance / half;
+                const double P2 = P * P;
+                if (shape == LineShape::lorentz) {
+                    y = 1 / (1 + P2);
+                } else {
+                    if (P2 > kGaussVanishes)
+                        continue;
+                    y = std::exp2(-P2);
+                }
+                y /= area;
             }
             addWeighted(columns[c].I, line.I, y);
         }

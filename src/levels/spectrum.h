@@ -1,5 +1,6 @@
 #pragma once
 
+#include "levels/line_profiles.h"
 #include "levels/plot_units.h"
 #include "levels/transition_files.h"
 
@@ -47,8 +48,9 @@ std::vector<MergedTransition> mergeTransitions(const std::vector<TransitionLine>
                                                const std::vector<double>& populations, int baza,
                                                PlotType type);
 
-/// The profile of a line.
-enum class LineShape { none = 0, lorentz = 1, gauss = 2 };
+/// The profile of a line. Voigt: the Gauss profile of the width (the instrument's resolution)
+/// convolved with a Lorentz profile of the Lorentz width (the line's intrinsic width).
+enum class LineShape { none = 0, lorentz = 1, gauss = 2, voigt = 3 };
 
 /// How the lines are spread over the columns.
 struct SpectrumOptions {
@@ -61,6 +63,16 @@ struct SpectrumOptions {
     /// On the wave-length plot: whether the width is fixed in K (otherwise in nm). On the
     /// energy plots both widths are the same width.
     bool halfWidthInKelvin = false;
+    /// The Voigt profile's Lorentz full width at half maximum, in K and on the plot's scale.
+    double lorentzWidthK = 0;
+    double lorentzWidthUnit = 0;
+    /// A width that grows with the line's energy transfer (or wave length): FWHM(E) = a + bE
+    /// + cE², both on the width's scale (the plot's unit, or K with `halfWidthInKelvin` or on
+    /// the kelvin plot), used instead of the constant width (for Voigt, as its Gauss width).
+    std::optional<WidthPolynomial> resolution{};
+    /// Each profile's area on the width's scale equals the line's intensity (otherwise each
+    /// profile's peak does). Sticks are not changed.
+    bool normaliseArea = false;
 };
 
 /// The limits of the result's settings: energies `spectro_emin` … `spectro_emax` (K) and wave
@@ -90,7 +102,10 @@ struct SpectrumColumn {
 /// 2^(−P²), with P = 0 inside the interval and otherwise the distance of the nearer edge over
 /// half the width (in K, or on the wave-length scale for a width fixed in nm), so the width is
 /// the full width at half maximum. A width of 0 (or one that is not a finite number above 0)
-/// places the lines as "none". No columns for n ≤ 0 or a range without extent.
+/// places the lines as "none". Voigt takes the profile at the same distance P·width/2 (its
+/// peak 1, or its area with `normaliseArea`); a line whose resolution width comes out 0 or
+/// below is a Gauss of width 0: a stick (Voigt: the Lorentz profile alone). No columns for n ≤
+/// 0 or a range without extent.
 std::vector<SpectrumColumn> synthesizeSpectrum(const std::vector<MergedTransition>& lines,
                                                double plotMin, double plotMax, int n,
                                                const SpectrumOptions& options,

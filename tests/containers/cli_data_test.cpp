@@ -1,13 +1,20 @@
 // `vintrel-cli data`: the tables of a result's pages, from a container or a result folder.
 #include "cli/cli.h"
+#include "cli/data_command.h"
+#include "cli/report_command.h"
+#include "levels/line_profiles.h"
 
 #include "support/cli_run.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <map>
 #include <sstream>
 
@@ -446,6 +453,155 @@ TEST(CliData, CeriumSpectrumPeaksWhereTheLinesAre) {
     EXPECT_EQ(column(whole.out, 0).size(), 1000u);
 }
 
+TEST(CliData, CeriumEigenvectorsAsCsvWithTheirWeights) {
+    const CliRun run = cli({"data", "eigenvectors", kCerium});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("\n# states: |J,Jz> with J = 5/2\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\nlevel,E [K],E-E0 [K],E-E0 [meV],E-E0 [1/cm],<L_z>,<S_z>,<J_z>,"
+                           "state,amplitude re,amplitude im,weight\n"),
+              std::string::npos);
+    const auto rows = csvRows(run.out);
+    // Levels 1, 4, 5, 6 have two components, 2 and 3 one.
+    ASSERT_EQ(rows.size(), 10u);
+    EXPECT_EQ(rows[0][0], "1");
+    // The state cell holds commas and is quoted (csvRows splits at every comma).
+    EXPECT_NE(run.out.find("\n1,-180.105568,0,0,0,-2.095779,0.261972,-1.5712274083403999,"
+                           "\"|5/2,-5/2>\",-0.9129,0,0.8333864100000001\n1,-180.105568,0,0,0,"
+                           "-2.095779,0.261972,-1.5712274083403999,\"|5/2,3/2>\",-0.4081,0,"),
+              std::string::npos)
+        << run.out;
+    EXPECT_EQ(rows[9][0], "6");
+    EXPECT_NEAR(std::stod(rows[9][3]), 46.5468, 1e-4); // E-E0 in meV
+    // Above a weight of 0.5 only the main component of each state stays.
+    const CliRun heavy = cli({"data", "eigenvectors", kCerium, "--min-weight", "0.5"});
+    ASSERT_EQ(heavy.status, 0) << heavy.err;
+    EXPECT_EQ(csvRows(heavy.out).size(), 6u);
+    EXPECT_NE(heavy.out.find("\n# min weight: 0.5\n"), std::string::npos);
+}
+
+TEST(CliData, EigenvectorTablesForAPaper) {
+    const CliRun latex = cli({"data", "eigenvectors", kCerium, "--format", "latex"});
+    ASSERT_EQ(latex.status, 0) << latex.err;
+    const std::string& tex = latex.out;
+    EXPECT_NE(tex.find("\\begin{tabular}{rrrrrp{4.4cm}}\n\\toprule\n"), std::string::npos) << tex;
+    EXPECT_NE(tex.find("\n1 & 0.000 & 0.000 & 0.00 & -1.5712 & \\raggedright "
+                       "$-0.9129\\,\\vert \\frac{5}{2},-\\frac{5}{2}\\rangle - "
+                       "0.4081\\,\\vert \\frac{5}{2},\\frac{3}{2}\\rangle$ \\tabularnewline\n"),
+              std::string::npos)
+        << tex;
+    EXPECT_NE(tex.find("4f\\textsuperscript{1}"), std::string::npos);
+    // Balanced: braces, math shifts, and six cells on every row of the body.
+    int depth = 0, dollars = 0;
+    for (char ch : tex) {
+        depth += ch == '{' ? 1 : ch == '}' ? -1 : 0;
+        dollars += ch == '$';
+        EXPECT_GE(depth, 0);
+    }
+    EXPECT_EQ(depth, 0);
+    EXPECT_EQ(dollars % 2, 0);
+    std::istringstream in(tex);
+    int bodyRows = 0;
+    for (std::string line; std::getline(in, line);)
+        if (!line.empty() && std::isdigit(static_cast<unsigned char>(line[0]))) {
+            ++bodyRows;
+            EXPECT_EQ(std::count(line.begin(), line.end(), '&'), 5) << line;
+        }
+    EXPECT_EQ(bodyRows, 6);
+
+    const CliRun md = cli({"data", "eigenvectors", kCerium, "--format", "markdown"});
+    ASSERT_EQ(md.status, 0) << md.err;
+    EXPECT_NE(md.out.find("\n|---:|---:|---:|---:|---:|---:|---:|:---|\n| 1 | 0.000 | 0.000 | "
+                          "0.00 | -2.0958 | 0.2620 | -1.5712 | −0.9129 \\|5/2,-5/2\\> − 0.4081 "
+                          "\\|5/2,3/2\\> |\n"),
+              std::string::npos)
+        << md.out;
+}
+
+TEST(CliData, EigenvectorLatexCompilesInAPlainArticle) {
+    // Where pdflatex is installed: a plain article with booktabs.
+    const CliRun latex = cli({"data", "eigenvectors", kCerium, "--format", "latex"});
+    ASSERT_EQ(latex.status, 0) << latex.err;
+    const std::string& tex = latex.out;
+    if (std::system("pdflatex --version > /dev/null 2>&1") != 0)
+        GTEST_SKIP() << "pdflatex is not installed";
+    TempDir dir;
+    {
+        std::ofstream doc(dir.path() / "table.tex");
+        doc << "\\documentclass{article}\n\\usepackage{booktabs}\n\\begin{document}\n"
+            << tex << "\\end{document}\n";
+    }
+    const std::string command = "cd '" + dir.path().string() +
+                                "' && pdflatex -interaction=nonstopmode -halt-on-error "
+                                "table.tex > /dev/null 2>&1";
+    EXPECT_EQ(std::system(command.c_str()), 0);
+    EXPECT_TRUE(fs::exists(dir.path() / "table.pdf"));
+}
+
+TEST(CliData, EigenvectorOptionsThatMakeNoSenseAreRefused) {
+    const std::string neodymium = (kSourceDir / "examples" / "Nd-meanfield.mfa").string();
+    const std::vector<std::vector<std::string>> wrong = {
+        {"data", "eigenvectors", kCerium, "--format", "tex"},
+        {"data", "eigenvectors", kCerium, "--min-weight", "2"},
+        {"data", "eigenvectors", kCerium, "--min-weight", "-0.1"},
+        {"data", "eigenvectors", neodymium},
+    };
+    for (const auto& args : wrong) {
+        const CliRun run = cli(args);
+        EXPECT_EQ(run.status, 2) << args.back() << ": " << run.out;
+        EXPECT_FALSE(run.err.empty());
+    }
+}
+
+TEST(CliData, CeriumVoigtSpectrumWithAResolutionPolynomialNormalisedToArea) {
+    // Gauss FWHM(E) = 0.3 + 0.02 E meV (1.23 meV at the 46.5 meV line) ⊗ Lorentz 0.4 meV, each
+    // profile of area its line's intensity per meV.
+    const CliRun run = cli({"data",  "spectrum",
+                            kCerium, "--unit",
+                            "meV",   "--from",
+                            "30",    "--to",
+                            "60",    "--points",
+                            "3000",  "--shape",
+                            "voigt", "--lorentz-width",
+                            "0.4",   "--resolution",
+                            "0.3",   "0.02",
+                            "0",     "--normalise-area"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(
+        run.out.find("\n# shape: voigt\n# width [meV]: 0.1 (not used: the resolution gives the "
+                     "widths)\n"
+                     "# lorentz width [meV]: 0.4 (full width at half maximum)\n"
+                     "# resolution [meV]: FWHM(E) = 0.3 + 0.02 E + 0 E^2 (E in meV, "
+                     "instead of the width)\n# normalisation: area (each profile's area "
+                     "the line's intensity, per meV)\n"),
+        std::string::npos)
+        << run.out;
+    const auto position = column(run.out, 0);
+    const auto total = column(run.out, 4);
+    ASSERT_EQ(total.size(), 3000u);
+    // The area under the curve is the intensity of the lines in the range, less the Lorentz
+    // tails beyond it.
+    const CliRun lines = cli({"data", "transitions", kCerium});
+    ASSERT_EQ(lines.status, 0) << lines.err;
+    const auto dE = column(lines.out, 1);
+    const auto Iz = column(lines.out, 4), Ip = column(lines.out, 5), Im = column(lines.out, 6);
+    double intensity = 0;
+    for (std::size_t r = 0; r < dE.size(); ++r)
+        if (std::stod(dE[r]) > 30 && std::stod(dE[r]) < 60)
+            intensity += std::stod(Iz[r]) + std::stod(Ip[r]) + std::stod(Im[r]);
+    ASSERT_GT(intensity, 0);
+    double area = 0, peak = 0, at = 0;
+    for (std::size_t r = 1; r < total.size(); ++r) {
+        area += std::stod(total[r]) * (std::stod(position[r]) - std::stod(position[r - 1]));
+        if (std::stod(total[r]) > peak) {
+            peak = std::stod(total[r]);
+            at = std::stod(position[r]);
+        }
+    }
+    EXPECT_NEAR(area, intensity, 0.02 * intensity);
+    EXPECT_NEAR(at, 46.55, 0.02);
+    EXPECT_NEAR(peak, intensity * voigtProfile(0, 0.3 + 0.02 * 46.547, 0.4), 0.01 * peak);
+}
+
 TEST(CliData, SpectrumOptionsThatMakeNoSenseAreRefused) {
     const std::vector<std::vector<std::string>> wrong = {
         {"data", "spectrum", kCerium},
@@ -454,7 +610,12 @@ TEST(CliData, SpectrumOptionsThatMakeNoSenseAreRefused) {
         {"data", "spectrum", kCerium, "--unit", "K", "--from", "3", "--to", "2"},
         {"data", "spectrum", kCerium, "--unit", "nm", "--from", "0", "--to", "2"},
         {"data", "spectrum", kCerium, "--unit", "K", "--points", "0"},
-        {"data", "spectrum", kCerium, "--unit", "K", "--shape", "voigt"},
+        {"data", "spectrum", kCerium, "--unit", "K", "--shape", "pseudo-voigt"},
+        {"data", "spectrum", kCerium, "--unit", "K", "--shape", "gauss", "--lorentz-width", "1"},
+        {"data", "spectrum", kCerium, "--unit", "K", "--shape", "voigt", "--lorentz-width", "-1"},
+        {"data", "spectrum", kCerium, "--unit", "K", "--resolution", "1", "2"},
+        {"data", "spectrum", kCerium, "--unit", "K", "--resolution", "1", "x", "0"},
+        {"data", "spectrum", kCerium, "--unit", "K", "--width", "1", "--resolution", "1", "0", "0"},
         {"data", "spectrum", kCerium, "--unit", "K", "--width", "-1"},
         {"data", "transitions", kCerium, "--temperature", "-5"},
     };
@@ -496,4 +657,36 @@ TEST(CliData, MeanFieldLevelsOfTheNeodymiumExample) {
     const CliRun ordinary = cli({"data", "meanfield-levels", kCerium});
     EXPECT_EQ(ordinary.status, 2) << ordinary.err;
     EXPECT_EQ(ordinary.out, "");
+}
+
+TEST(CliReport, WrongCommandLinesAreRefusedBeforeAnythingRuns) {
+    TempDir dir;
+    const std::string out = (dir.path() / "r.pdf").string();
+    const std::vector<std::vector<std::string>> wrong = {
+        {"report"},
+        {"report", kCerium},
+        {"report", "--output", out},
+        {"report", kCerium, "--output", (dir.path() / "r.png").string()},
+        {"report", kCerium, "--output", out, "--temperatures", "5"},
+        {"report", kCerium, "--output", out, "--temperatures", "x", "5"},
+        {"report", kCerium, "--output", out, "--output", out},
+        {"report", kCerium, kCerium, "--output", out},
+        {"report", kCerium, "--output", out, "--shape", "voigt"},
+        {"report", kCerium, "--output", out, "--result", "no such result"},
+        {"report", (kSourceDir / "examples").string(), "--output", out, "--result", "x"},
+    };
+    for (const auto& args : wrong) {
+        const CliRun run = cli(args);
+        EXPECT_EQ(run.status, 2) << args.back() << ": " << run.err;
+        EXPECT_NE(run.err.find("vintrel-cli: "), std::string::npos) << run.err;
+    }
+    EXPECT_FALSE(fs::exists(out));
+    // Without the report program beside the tool (a build without the viewer) a sound command
+    // line says what is missing and exits with 1.
+    if (!fs::exists(fs::path(programFolder()) / kReportProgram)) {
+        const CliRun run = cli({"report", kCerium, "--output", out});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_NE(run.err.find("The report needs "), std::string::npos) << run.err;
+        EXPECT_FALSE(fs::exists(out));
+    }
 }

@@ -352,3 +352,167 @@ TEST(SpectrumPlot, StackedColumnsInEachStyle) {
             note = note || t->text == kNoTransitions;
     EXPECT_TRUE(note);
 }
+
+namespace {
+
+// The full width at half maximum of the peak of intensity type 0 near `at` (columns above half
+// its highest value, with the edges interpolated).
+double measuredWidth(const std::vector<SpectrumColumn>& columns, double at, double window) {
+    double peak = 0;
+    for (const auto& c : columns)
+        if (std::abs(c.position - at) < window)
+            peak = std::max(peak, c.I[0]);
+    double first = 0, last = 0;
+    bool found = false;
+    for (std::size_t i = 1; i < columns.size(); ++i) {
+        if (std::abs(columns[i].position - at) >= window)
+            continue;
+        const double a = columns[i - 1].I[0] - peak / 2, b = columns[i].I[0] - peak / 2;
+        if ((a < 0) != (b < 0)) {
+            const double x = columns[i - 1].position +
+                             (columns[i].position - columns[i - 1].position) * a / (a - b);
+            if (!found)
+                first = x;
+            last = x;
+            found = true;
+        }
+    }
+    return last - first;
+}
+
+double area(const std::vector<SpectrumColumn>& columns) {
+    double sum = 0;
+    for (std::size_t i = 1; i < columns.size(); ++i)
+        sum += columns[i].I[0] * (columns[i].position - columns[i - 1].position);
+    return sum;
+}
+
+} // namespace
+
+TEST(SynthesizeSpectrum, VoigtHasItsPeakInTheLinesColumnAndItsProfileAround) {
+    // Gauss 2 K ⊗ Lorentz 1 K; the line at 5.5 lies in column 6, column 4's nearer edge is
+    // 1.5 K away.
+    SpectrumOptions options;
+    options.shape = LineShape::voigt;
+    options.halfWidthK = options.halfWidthUnit = 2;
+    options.lorentzWidthK = options.lorentzWidthUnit = 1;
+    const auto columns =
+        synthesizeSpectrum({stick(5.5, 3)}, 0, 10, 10, options, {-1e9, 1e9, 0, 1e99});
+    EXPECT_DOUBLE_EQ(columns[6].I[0], 3);
+    EXPECT_NEAR(columns[4].I[0], 3 * voigtProfile(1.5, 2, 1) / voigtProfile(0, 2, 1), 1e-12);
+    // A Lorentz width of 0 is the Gauss profile, a Gauss width of 0 the Lorentz one.
+    options.lorentzWidthK = 0;
+    const auto gauss =
+        synthesizeSpectrum({stick(5.5, 3)}, 0, 10, 10, options, {-1e9, 1e9, 0, 1e99});
+    EXPECT_NEAR(gauss[4].I[0], 3 * std::exp2(-1.5 * 1.5), 1e-12);
+    options.lorentzWidthK = 2;
+    options.halfWidthK = 0;
+    const auto lorentz =
+        synthesizeSpectrum({stick(5.5, 3)}, 0, 10, 10, options, {-1e9, 1e9, 0, 1e99});
+    EXPECT_NEAR(lorentz[4].I[0], 3 / (1 + 1.5 * 1.5), 1e-12);
+    // Both 0: a stick.
+    options.lorentzWidthK = 0;
+    const auto sticks =
+        synthesizeSpectrum({stick(5.5, 3)}, 0, 10, 10, options, {-1e9, 1e9, 0, 1e99});
+    EXPECT_DOUBLE_EQ(sticks[6].I[0], 3);
+    EXPECT_DOUBLE_EQ(sticks[5].I[0], 0);
+}
+
+TEST(SynthesizeSpectrum, NormalisedToAreaEachProfileHoldsTheLinesIntensity) {
+    // Columns of 0.002 unit over ±50 widths around a line of intensity 2; the area on the
+    // plot's scale is the intensity whatever the shape, the width and the unit (in meV the
+    // profile is per meV). Each column takes the profile at its nearer edge, so the sum holds
+    // one column's width of the peak more; the Lorentz tails beyond ±50 widths hold ~1 %.
+    const struct {
+        LineShape shape;
+        PlotType type;
+        double width, lorentzWidth, tolerance;
+    } cases[] = {
+        {LineShape::gauss, PlotType::kelvin, 0.5, 0, 1e-3},
+        {LineShape::gauss, PlotType::meV, 0.2, 0, 1e-3},
+        {LineShape::lorentz, PlotType::kelvin, 0.5, 0, 2e-2},
+        {LineShape::lorentz, PlotType::waveNumber, 0.3, 0, 2e-2},
+        {LineShape::voigt, PlotType::kelvin, 0.5, 0.3, 2e-2},
+        {LineShape::voigt, PlotType::meV, 0.1, 0.2, 2e-2},
+    };
+    for (const auto& c : cases) {
+        const double centre = 20;
+        SpectrumOptions options;
+        options.type = c.type;
+        options.shape = c.shape;
+        options.halfWidthUnit = c.width;
+        options.halfWidthK = fromPlotUnit(c.type, c.width);
+        options.lorentzWidthUnit = c.lorentzWidth;
+        options.lorentzWidthK = fromPlotUnit(c.type, c.lorentzWidth);
+        options.normaliseArea = true;
+        const double span = 50 * std::max(c.width, c.lorentzWidth);
+        const int n = static_cast<int>(2 * span / 0.002);
+        const auto columns =
+            synthesizeSpectrum({stick(fromPlotUnit(c.type, centre), 2, c.type)}, centre - span,
+                               centre + span, n, options, {-1e9, 1e9, 0, 1e99});
+        double top = 0;
+        for (const auto& column : columns)
+            top = std::max(top, column.I[0]);
+        EXPECT_NEAR(area(columns) - top * 0.002, 2, 2 * c.tolerance)
+            << static_cast<int>(c.shape) << " " << static_cast<int>(c.type);
+        // Normalised or not, the profile keeps its shape.
+        options.normaliseArea = false;
+        const auto peak =
+            synthesizeSpectrum({stick(fromPlotUnit(c.type, centre), 2, c.type)}, centre - span,
+                               centre + span, n, options, {-1e9, 1e9, 0, 1e99});
+        const std::size_t mid = static_cast<std::size_t>(n / 2);
+        EXPECT_NEAR(columns[mid + 40].I[0] / columns[mid].I[0],
+                    peak[mid + 40].I[0] / peak[mid].I[0], 1e-9);
+    }
+}
+
+TEST(SynthesizeSpectrum, ResolutionWidthGrowsWithTheEnergyTransfer) {
+    // FWHM(E) = 0.2 + 0.01 E + 0.001 E² meV: at 5 meV 0.275, at 40 meV 2.2 meV. The meV plot
+    // draws each Gauss line with its own width; for Voigt it is the Gauss part.
+    SpectrumOptions options;
+    options.type = PlotType::meV;
+    options.shape = LineShape::gauss;
+    options.resolution = WidthPolynomial{0.2, 0.01, 0.001};
+    const std::vector<MergedTransition> lines{
+        stick(fromPlotUnit(PlotType::meV, 5), 1, PlotType::meV),
+        stick(fromPlotUnit(PlotType::meV, 40), 1, PlotType::meV)};
+    const auto columns = synthesizeSpectrum(lines, 0, 50, 50000, options, {-1e9, 1e9, 0, 1e99});
+    EXPECT_NEAR(measuredWidth(columns, 5, 2), 0.275, 0.003);
+    EXPECT_NEAR(measuredWidth(columns, 40, 8), 2.2, 0.003);
+    options.shape = LineShape::voigt;
+    options.lorentzWidthUnit = 0.5;
+    options.lorentzWidthK = fromPlotUnit(PlotType::meV, 0.5);
+    const auto voigt = synthesizeSpectrum(lines, 0, 50, 50000, options, {-1e9, 1e9, 0, 1e99});
+    EXPECT_NEAR(measuredWidth(voigt, 5, 3), voigtWidth(0.275, 0.5), 0.003);
+    EXPECT_NEAR(measuredWidth(voigt, 40, 15), voigtWidth(2.2, 0.5), 0.003);
+    // In kelvin on the wave-length plot the polynomial takes the energy in K; a width that
+    // comes out at 0 or below leaves the line a stick.
+    options.shape = LineShape::gauss;
+    options.resolution = WidthPolynomial{-1, 0, 0};
+    const auto sticks = synthesizeSpectrum(lines, 0, 50, 50, options, {-1e9, 1e9, 0, 1e99});
+    int filled = 0;
+    for (const auto& c : sticks)
+        filled += c.I[0] > 0;
+    EXPECT_EQ(filled, 2);
+}
+
+TEST(SynthesizeSpectrum, ResolutionOnTheWaveLengthScaleUsesTheWidthsScale) {
+    // With the width in K the polynomial takes the line's energy in K: a line at 1000 K with
+    // FWHM = 0.05·E is as wide as one of a constant 50 K.
+    const double kelvin = 1000;
+    MergedTransition m = stick(kelvin, 1, PlotType::waveLength);
+    SpectrumOptions constant;
+    constant.type = PlotType::waveLength;
+    constant.shape = LineShape::lorentz;
+    constant.halfWidthInKelvin = true;
+    constant.halfWidthK = 50;
+    SpectrumOptions growing = constant;
+    growing.halfWidthK = 7;
+    growing.resolution = WidthPolynomial{0, 0.05, 0};
+    const double x = m.x;
+    const auto a = synthesizeSpectrum({m}, x * 0.9, x * 1.1, 500, constant, {0, 1e99, 0, 1e99});
+    const auto b = synthesizeSpectrum({m}, x * 0.9, x * 1.1, 500, growing, {0, 1e99, 0, 1e99});
+    ASSERT_EQ(a.size(), b.size());
+    for (std::size_t c = 0; c < a.size(); ++c)
+        EXPECT_DOUBLE_EQ(a[c].I[0], b[c].I[0]) << c;
+}

@@ -3,6 +3,7 @@
 #include "controls/my_button.h"
 #include "controls/my_combobox.h"
 #include "controls/my_label.h"
+#include "controls/my_updown.h"
 #include "levels/detail_forms.h"
 #include "levels/poziomy.h"
 #include "resultdata/result_variables.h"
@@ -78,6 +79,7 @@ private slots:
     void axisChoiceHidesTheTransitionsToggle();
     void togglesSwitchTheirCaptions();
     void detailWindowsFollowTheirToggles();
+    void eigenvectorWindowExportsTheTable();
     void changedFileIsReadAgain();
     void wheelAndButtonsScroll();
     void zoomPanelNavigates();
@@ -251,6 +253,43 @@ void PoziomyTest::detailWindowsFollowTheirToggles() {
     p.scattering.resize(5000, 5000); // larger than the screen: back to two thirds
     const QRect screen = p.scattering.screen()->availableGeometry();
     QTRY_COMPARE(p.scattering.height(), (screen.height() / 3) * 2);
+}
+
+void PoziomyTest::eigenvectorWindowExportsTheTable() {
+    test::ResultRecipe recipe = test::ceriumCubic();
+    recipe.levels = {{test::ceriumCubicLevels(),
+                      false,
+                      {" level  1  E= 0 K:  -0.4082|Jz=-5/2> + 0.9129|Jz=3/2>",
+                       " level  3  E= 116 K:  1.0000|Jz=1/2>"},
+                      0}};
+    HostedPage p(recipe);
+    QTest::mouseClick(p.page.eigenvectorsButton(), Qt::LeftButton);
+    QTRY_VERIFY(p.vectors.isVisible());
+    QVERIFY(p.vectors.exportButton()->isVisible());
+    const std::filesystem::path tex = p.root.path() / "table.tex";
+    QCOMPARE(p.vectors.writeTable(QString::fromStdString(tex.string())), QString());
+    const std::string latex = test::readFile(tex);
+    QVERIFY(latex.find("\\begin{tabular}{rrrrrp{4.4cm}}") != std::string::npos);
+    QVERIFY(latex.find("$-0.4082\\,\\vert \\frac{5}{2},-\\frac{5}{2}\\rangle + "
+                       "0.9129\\,\\vert \\frac{5}{2},\\frac{3}{2}\\rangle$") != std::string::npos);
+    // By suffix: Markdown, and CSV for anything else, with the weight field's threshold.
+    const std::filesystem::path md = p.root.path() / "table.md";
+    QCOMPARE(p.vectors.writeTable(QString::fromStdString(md.string())), QString());
+    QVERIFY(test::readFile(md).find("| 3 | 116.000 |") != std::string::npos);
+    p.vectors.weightField()->SetPosition(0.5);
+    const std::filesystem::path csv = p.root.path() / "table.csv";
+    QCOMPARE(p.vectors.writeTable(QString::fromStdString(csv.string())), QString());
+    const std::string rows = test::readFile(csv);
+    QVERIFY(rows.find("\"|5/2,3/2>\",0.9129,0,") != std::string::npos);
+    QVERIFY(rows.find("|5/2,-5/2>") == std::string::npos); // weight 0.17 < 0.5
+    // Free text the table cannot be read from gets a message naming the line; nothing written.
+    HostedPage free(test::ceriumCubic());
+    QTest::mouseClick(free.page.eigenvectorsButton(), Qt::LeftButton);
+    QTRY_VERIFY(free.vectors.isVisible());
+    const std::filesystem::path none = free.root.path() / "none.tex";
+    QVERIFY(free.vectors.writeTable(QString::fromStdString(none.string()))
+                .contains(QStringLiteral("line 2 of the eigenvector section")));
+    QVERIFY(!std::filesystem::exists(none));
 }
 
 void PoziomyTest::changedFileIsReadAgain() {

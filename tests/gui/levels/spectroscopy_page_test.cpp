@@ -9,9 +9,11 @@
 #include "resultdata/result_variables.h"
 #include "support/result_writer.h"
 
+#include <QCheckBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -95,6 +97,7 @@ private slots:
     void transitionDataAndNoTransitions();
     void hiddenPageAndDamagedFilesDrawWithoutCrashing();
     void exportsWriteTheCoreTableAndTheFigure();
+    void voigtResolutionAndAreaFromThePanel();
 };
 
 void SpectroscopyPageTest::showingAResultMakesItsFilesAndSpectrum() {
@@ -389,6 +392,62 @@ void SpectroscopyPageTest::exportsWriteTheCoreTableAndTheFigure() {
     const fs::path png = hosted.root.path() / "spectrum.png";
     QVERIFY(page.writeFigure(QString::fromStdString(png.string())).isEmpty());
     QCOMPARE(QImage(QString::fromStdString(png.string())).size(), page.plot()->size());
+}
+
+void SpectroscopyPageTest::voigtResolutionAndAreaFromThePanel() {
+    Hosted hosted;
+    hosted.add("Result00", test::ceriumCubicWithTransitions());
+    hosted.show();
+    Tgraf_spectroscopy& page = *hosted.page;
+    page.setPlotType(PlotType::meV);
+    QTest::mouseClick(page.convolutionButton(), Qt::LeftButton);
+    QVERIFY(!page.lorentzWidthField()->isVisible());
+    QVERIFY(!page.resolutionBox()->isVisible());
+    // Voigt shows its Lorentz width; the resolution fields wait for their box.
+    page.shapeButton(LineShape::voigt)->click();
+    QCOMPARE(page.options().shape, LineShape::voigt);
+    QVERIFY(page.lorentzWidthField()->isVisible());
+    QVERIFY(page.halfWidthLabel()->text().startsWith(QStringLiteral("Gauss FWHM (meV)")));
+    QVERIFY(page.resolutionBox()->isVisible());
+    QVERIFY(!page.resolutionField(0)->isVisible());
+    page.setHalfWidth(0.5);
+    page.setLorentzWidth(0.3);
+    QCOMPARE(page.options().lorentzWidthUnit, 0.3);
+    QCOMPARE(page.options().lorentzWidthK, fromPlotUnit(PlotType::meV, 0.3));
+    page.resolutionBox()->click();
+    QVERIFY(page.resolutionField(2)->isVisible());
+    page.setResolution(WidthPolynomial{0.2, 0.01, 0.001});
+    page.normaliseAreaBox()->click();
+    QVERIFY(page.options().normaliseArea);
+    QVERIFY(page.refreshButton()->isVisible());
+    page.applyRangeEditor();
+    QCOMPARE(page.options().resolution, std::optional(WidthPolynomial{0.2, 0.01, 0.001}));
+    // The page's columns are the core synthesis for its options, and "Export data…" writes
+    // the table of `vintrel-cli data spectrum` with the same options.
+    const auto& columns = page.columns();
+    QVERIFY(!columns.empty());
+    const auto expected = synthesizeSpectrum(page.merged(), page.plotRange().min,
+                                             page.plotRange().max, static_cast<int>(columns.size()),
+                                             page.options(), spectrumLimits(TResultSettings{}));
+    QCOMPARE(expected.size(), columns.size());
+    for (std::size_t c = 0; c < columns.size(); ++c)
+        QCOMPARE(columns[c].I[0], expected[c].I[0]);
+    SpectrumDataOptions options;
+    options.type = PlotType::meV;
+    options.range = page.plotRange();
+    options.points = static_cast<int>(columns.size());
+    options.shape = LineShape::voigt;
+    options.width = 0.5;
+    options.lorentzWidth = 0.3;
+    options.resolution = WidthPolynomial{0.2, 0.01, 0.001};
+    options.normaliseArea = true;
+    const std::string table =
+        spectrumDataTable(hosted.root.location("Result00"), "Result00", options).toCsv();
+    QCOMPARE(page.exportTable().toCsv(), table);
+    QVERIFY(table.find("\n# normalisation: area") != std::string::npos);
+    // Unticked, the constant width is back.
+    page.resolutionBox()->click();
+    QCOMPARE(page.options().resolution, std::nullopt);
 }
 
 QTEST_MAIN(SpectroscopyPageTest)

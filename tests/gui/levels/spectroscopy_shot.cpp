@@ -1,6 +1,7 @@
 // The spectroscopy page of one result folder, saved as a picture for review:
 //   vintrel-spectroscopy-shot WORKING_ROOT RESULT_FOLDER OUT.png [K|meV|1/cm|nm]
-//       [none|lorentz|gauss WIDTH] [point|line|fill] [T] [panel|labels]
+//       [none|lorentz|gauss WIDTH|voigt GAUSS/LORENTZ[/A,B,C]] [point|line|fill] [T]
+//       [panel|labels]
 // A unit shows the whole range on its scale ("1:1"); "panel" opens the convolution panel;
 // "labels" clicks every line's peak, prints the labels and shows that of the highest peak;
 // T > 0 weights the lines by Boltzmann populations.
@@ -53,9 +54,19 @@ int main(int argc, char** argv) {
     if (argc > 6) {
         const LineShape shape = std::strcmp(argv[5], "lorentz") == 0 ? LineShape::lorentz
                                 : std::strcmp(argv[5], "gauss") == 0 ? LineShape::gauss
+                                : std::strcmp(argv[5], "voigt") == 0 ? LineShape::voigt
                                                                      : LineShape::none;
         page.setLineShape(shape);
         page.setHalfWidth(std::atof(argv[6]));
+        // "G/L" gives the Voigt Lorentz width, "G/L/a,b,c" also a resolution polynomial.
+        if (const char* slash = std::strchr(argv[6], '/')) {
+            page.setLorentzWidth(std::atof(slash + 1));
+            if (const char* second = std::strchr(slash + 1, '/')) {
+                WidthPolynomial p;
+                if (std::sscanf(second + 1, "%lf,%lf,%lf", &p.a, &p.b, &p.c) == 3)
+                    page.setResolution(p);
+            }
+        }
     }
     if (argc > 7)
         page.setPlotStyle(std::strcmp(argv[7], "point") == 0  ? PlotStyle::point
