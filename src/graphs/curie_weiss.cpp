@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
 
 namespace vintrel {
 
@@ -285,6 +286,43 @@ std::vector<double> curieWeissCurve(const CurieWeissFit& fit, const std::vector<
     return values;
 }
 
+std::array<std::optional<CurieWeissFit>, 4> fitDirections(const ChiData& data,
+                                                          const std::vector<double>* powder,
+                                                          std::size_t first, std::size_t last,
+                                                          bool withChi0) {
+    std::array<std::optional<CurieWeissFit>, 4> fits;
+    for (std::size_t d = 0; d < 3; ++d)
+        if (data.has(kDirections[d]))
+            fits[d] = fitCurieWeiss(data.T, data.chi[d], first, last, withChi0);
+    if (powder)
+        fits[3] = fitCurieWeiss(data.T, *powder, first, last, withChi0);
+    return fits;
+}
+
+std::string valueWithError(double value, double error) {
+    char text[96];
+    if (!(error > 0) || !std::isfinite(error)) {
+        std::snprintf(text, sizeof text, "%.6g", value);
+        return text;
+    }
+    const int decimals = std::max(0, 1 - static_cast<int>(std::floor(std::log10(error))));
+    if (decimals <= 9)
+        std::snprintf(text, sizeof text, "%.*f ± %.*f", decimals, value, decimals, error);
+    else
+        std::snprintf(text, sizeof text, "%.6g ± %.2g", value, error);
+    return text;
+}
+
+std::string curieWeissSummary(const CurieWeissFit& fit) {
+    if (!fit.ok())
+        return fit.problem;
+    std::string text = "μ_eff = " + valueWithError(fit.muEff(), fit.dMuEff()) +
+                       " μB, θ = " + valueWithError(fit.theta, fit.dtheta) + " K";
+    if (fit.withChi0)
+        text += ", χ₀ = " + valueWithError(fit.chi0, fit.dchi0) + " μB/T";
+    return text;
+}
+
 DataTable curieWeissDataTable(const ChiData& data, const TVariables& vars,
                               const std::string& resultName, TemperaturePair between,
                               bool withChi0) {
@@ -307,25 +345,20 @@ DataTable curieWeissDataTable(const ChiData& data, const TVariables& vars,
     const auto cell = [](double v) {
         return std::isfinite(v) ? DataTable::Cell(v) : DataTable::Cell(std::string());
     };
+    const auto fits = fitDirections(data, powder ? &*powder : nullptr, a, b, withChi0);
     std::size_t points = 0;
     for (std::size_t d = 0; d < 4; ++d) {
         if (d < 3 && !data.has(kDirections[d]))
             continue;
         const std::string name = directionName(d);
-        if (d == 3 && !powder) {
-            table.comment("powder fit", kPowderAverageUnavailable);
+        if (!fits[d] || !fits[d]->ok()) {
+            table.comment(name + " fit", fits[d] ? fits[d]->problem : kPowderAverageUnavailable);
             table.rows.push_back({name, std::string(), std::string(), std::string(), std::string(),
                                   std::string(), std::string(), std::string(), std::string()});
             continue;
         }
-        const CurieWeissFit fit = fitCurieWeiss(data.T, d < 3 ? chi[d] : *powder, a, b, withChi0);
+        const CurieWeissFit& fit = *fits[d];
         points = std::max(points, fit.points);
-        if (!fit.ok()) {
-            table.comment(name + " fit", fit.problem);
-            table.rows.push_back({name, std::string(), std::string(), std::string(), std::string(),
-                                  std::string(), std::string(), std::string(), std::string()});
-            continue;
-        }
         table.rows.push_back({name, cell(fit.C), cell(fit.dC), cell(fit.theta), cell(fit.dtheta),
                               withChi0 ? cell(fit.chi0) : DataTable::Cell(0.0), cell(fit.dchi0),
                               cell(fit.muEff()), cell(fit.dMuEff())});

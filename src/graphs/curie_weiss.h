@@ -5,6 +5,7 @@
 #include "graphs/graph_tables.h"
 #include "resultdata/input_files.h"
 
+#include <array>
 #include <cmath>
 #include <cstddef>
 #include <optional>
@@ -46,6 +47,22 @@ CurieWeissFit fitCurieWeiss(const std::vector<double>& T, const std::vector<doub
 /// The fitted χ at every temperature (NaN outside `from` … `to` and at the pole).
 std::vector<double> curieWeissCurve(const CurieWeissFit& fit, const std::vector<double>& T,
                                     double from, double to);
+
+/// The fits of x, y and z (those the data hold) and, at index 3, of the powder average
+/// (`powder` null: none), over the rows `first` … `last`.
+std::array<std::optional<CurieWeissFit>, 4> fitDirections(const ChiData& data,
+                                                          const std::vector<double>* powder,
+                                                          std::size_t first, std::size_t last,
+                                                          bool withChi0);
+
+/// A value with its standard error, the error to two significant digits (whole numbers at
+/// least) and the value to the same decimal: "-13.46 ± 0.25"; the value alone in six significant
+/// digits when the error is not a positive number.
+std::string valueWithError(double value, double error);
+
+/// What the page shows of a fit: "μ_eff = 2.254 ± 0.0037 μB, θ = -13.46 ± 0.25 K,
+/// χ₀ = 0.000876 ± 1.2e-05 μB/T" (χ₀ left out when held at 0); the problem when there is none.
+std::string curieWeissSummary(const CurieWeissFit& fit);
 
 /// `vintrel-cli data curie-weiss`: one row per direction the result holds and one for the
 /// powder average: `direction`, `C [muB K/T]`, `dC`, `theta [K]`, `dtheta`, `chi0 [muB/T]`,

@@ -92,6 +92,16 @@ void TGraphPage::buildPanel() {
     left->setContentsMargins(0, 0, 0, 0);
     left->setSpacing(0);
     left->addWidget(FPlot, 1);
+    FAgreement = new QLabel(FPanel);
+    FAgreement->setObjectName(QStringLiteral("agreement"));
+    FAgreement->setFont(viewerFont());
+    FAgreement->setContentsMargins(12, 2, 8, 2);
+    FAgreement->setToolTip(QStringLiteral(
+        "How the curve agrees with the markers. The error values of measured data are kept "
+        "while the result is open; after it is opened again, \"Load measured data\u2026\" reads "
+        "them from the file again."));
+    FAgreement->hide();
+    left->addWidget(FAgreement);
     left->addWidget(PanelBottom);
     auto* row = new QHBoxLayout(FPanel);
     row->setContentsMargins(0, 0, 0, 0);
@@ -202,11 +212,18 @@ void TGraphPage::buildBottomBar() {
         QStringLiteral("Save this graph as a PNG picture, an SVG drawing or a PDF"), 100, false);
     FBottomRow->addWidget(MyButtonDetails);
     FBottomRow->addWidget(MyButtonTempRange);
+    MyButtonLoadMeasured = makeButton(
+        PanelBottom, QStringLiteral("Load measured data\u2026"),
+        QStringLiteral("Read measured points from a text file of columns; they become the "
+                       "graph's markers"),
+        135, false);
     FBottomRow->addStretch(1);
     FBottomRow->addStretch(1);
+    FBottomRow->addWidget(MyButtonLoadMeasured);
     FBottomRow->addWidget(MyButtonExportData);
     FBottomRow->addWidget(MyButtonExportFigure);
     connect(MyButtonExportData, &TMyButton::OnClick, this, &TGraphPage::exportData);
+    connect(MyButtonLoadMeasured, &TMyButton::OnClick, this, &TGraphPage::loadMeasuredData);
     connect(MyButtonExportFigure, &TMyButton::OnClick, this, &TGraphPage::exportFigure);
     connect(MyButtonDetails, &TMyButton::OnClick, this, [this] {
         if (!FDetailsLink)
@@ -222,7 +239,7 @@ void TGraphPage::setBottomPanel(QWidget* panel) {
         FBottomRow->removeWidget(FBottomPanel);
     FBottomPanel = panel;
     panel->setParent(PanelBottom);
-    FBottomRow->insertWidget(FBottomRow->indexOf(MyButtonExportData) - 1, panel);
+    FBottomRow->insertWidget(FBottomRow->indexOf(MyButtonLoadMeasured) - 1, panel);
 }
 
 void TGraphPage::setDetailsLink(TGraphDetailsLink* link) {
@@ -300,6 +317,7 @@ void TGraphPage::refresh(bool force) {
 void TGraphPage::plotChanged() {
     FScene.reset();
     FPlot->update();
+    updateAgreement();
 }
 
 AxisRange TGraphPage::axisRange() const {
@@ -315,6 +333,13 @@ PlotScene TGraphPage::scene(bool forFigure) {
     if (hasData())
         describe(plot, FPlot->width(), FPlot->height());
     plot.note = FNote.toStdString();
+    plot.errorBars = errorBars();
+    if (plot.markerValue)
+        for (ErrorBar& bar : plot.errorBars) {
+            const double drawn = plot.markerValue({bar.x, bar.y});
+            bar.err *= bar.y != 0 ? std::abs(drawn / bar.y) : 0;
+            bar.y = drawn;
+        }
     if (forFigure) {
         const QString name = FLocation.resultFolder.empty()
                                  ? QString()

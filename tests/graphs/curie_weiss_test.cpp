@@ -151,6 +151,37 @@ TEST(CurieWeiss, TooFewOrUnusablePointsSayWhy) {
               "the fit needs points at more than one temperature");
 }
 
+TEST(CurieWeiss, ValuesAreWrittenToTheDecimalOfTheirErrors) {
+    const struct {
+        double value, error;
+        const char* text;
+    } cases[] = {
+        {-13.46231, 0.2504, "-13.46 ± 0.25"},
+        {2.254039, 0.003731, "2.2540 ± 0.0037"},
+        {0.000875605, 1.2116e-05, "0.000876 ± 0.000012"},
+        {1234.5, 17, "1234 ± 17"},
+        {1234.5, 170, "1234 ± 170"},
+        {0.5, 3e-12, "0.5 ± 3e-12"},
+        {0.8, 0, "0.8"},
+        {0.8, NAN, "0.8"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(valueWithError(c.value, c.error), c.text);
+    CurieWeissFit fit;
+    fit.C = 0.8;
+    fit.dC = 0.01;
+    fit.theta = -12.345;
+    fit.dtheta = 0.5;
+    fit.chi0 = 0.002;
+    fit.dchi0 = 0.0001;
+    EXPECT_EQ(curieWeissSummary(fit),
+              "μ_eff = 1.890 ± 0.012 μB, θ = -12.35 ± 0.50 K, χ₀ = 0.00200 ± 0.00010 μB/T");
+    fit.withChi0 = false;
+    EXPECT_EQ(curieWeissSummary(fit), "μ_eff = 1.890 ± 0.012 μB, θ = -12.35 ± 0.50 K");
+    fit.problem = "the fit needs at least 3 points between the two temperatures";
+    EXPECT_EQ(curieWeissSummary(fit), fit.problem);
+}
+
 TEST(CurieWeiss, TableHasARowPerDirectionAndThePowderAverage) {
     const std::vector<double> T = temperatures(20, 300, 10);
     ChiData data;
