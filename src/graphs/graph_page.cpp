@@ -137,10 +137,16 @@ void TGraphPage::buildToolbar() {
     MyButtonMarkers =
         makeButton(Panel_wyswietl, QStringLiteral("set markers (+)"),
                    QStringLiteral("Put markers (experimental data) on the graph"), 100, true);
+    MyButtonLoadMeasured = makeButton(
+        Panel_wyswietl, QStringLiteral("Load measured data\u2026"),
+        QStringLiteral("Read measured points from a text file of columns; they become the "
+                       "graph's markers"),
+        135, false);
     for (QWidget* w :
          {static_cast<QWidget*>(MyButtonExpPlus), static_cast<QWidget*>(MyButtonExpMinus),
           static_cast<QWidget*>(MyButtonZoom), static_cast<QWidget*>(FRangeEditor),
-          static_cast<QWidget*>(MyButtonKlodka), static_cast<QWidget*>(MyButtonMarkers)})
+          static_cast<QWidget*>(MyButtonKlodka), static_cast<QWidget*>(MyButtonMarkers),
+          static_cast<QWidget*>(MyButtonLoadMeasured)})
         FToolbarRow->addWidget(w);
     FToolbarRow->addStretch(1);
 
@@ -153,6 +159,7 @@ void TGraphPage::buildToolbar() {
             [this] { setPadlock(MyButtonKlodka->Down()); });
     connect(MyButtonMarkers, &TMyButton::OnClick, this,
             [this] { showMarkerList(MyButtonMarkers->Down()); });
+    connect(MyButtonLoadMeasured, &TMyButton::OnClick, this, &TGraphPage::loadMeasuredData);
 }
 
 void TGraphPage::addToolbarWidget(QWidget* widget) {
@@ -212,18 +219,11 @@ void TGraphPage::buildBottomBar() {
         QStringLiteral("Save this graph as a PNG picture, an SVG drawing or a PDF"), 100, false);
     FBottomRow->addWidget(MyButtonDetails);
     FBottomRow->addWidget(MyButtonTempRange);
-    MyButtonLoadMeasured = makeButton(
-        PanelBottom, QStringLiteral("Load measured data\u2026"),
-        QStringLiteral("Read measured points from a text file of columns; they become the "
-                       "graph's markers"),
-        135, false);
     FBottomRow->addStretch(1);
     FBottomRow->addStretch(1);
-    FBottomRow->addWidget(MyButtonLoadMeasured);
     FBottomRow->addWidget(MyButtonExportData);
     FBottomRow->addWidget(MyButtonExportFigure);
     connect(MyButtonExportData, &TMyButton::OnClick, this, &TGraphPage::exportData);
-    connect(MyButtonLoadMeasured, &TMyButton::OnClick, this, &TGraphPage::loadMeasuredData);
     connect(MyButtonExportFigure, &TMyButton::OnClick, this, &TGraphPage::exportFigure);
     connect(MyButtonDetails, &TMyButton::OnClick, this, [this] {
         if (!FDetailsLink)
@@ -239,7 +239,7 @@ void TGraphPage::setBottomPanel(QWidget* panel) {
         FBottomRow->removeWidget(FBottomPanel);
     FBottomPanel = panel;
     panel->setParent(PanelBottom);
-    FBottomRow->insertWidget(FBottomRow->indexOf(MyButtonLoadMeasured) - 1, panel);
+    FBottomRow->insertWidget(FBottomRow->indexOf(MyButtonExportData) - 1, panel);
 }
 
 void TGraphPage::setDetailsLink(TGraphDetailsLink* link) {
