@@ -17,7 +17,7 @@ namespace {
 enum class Separator { Semicolon, Comma, Tab, Blanks };
 
 std::string_view trimmed(std::string_view text) {
-    const auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\f'; };
+    const auto isBlank = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
     while (!text.empty() && isBlank(text.front()))
         text.remove_prefix(1);
     while (!text.empty() && isBlank(text.back()))

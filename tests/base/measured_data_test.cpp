@@ -87,6 +87,7 @@ TEST(MeasuredData, AMalformedLineIsNamedWithWhatWasWrong) {
         {"T,chi\n1,1e999\n", "m.txt, line 2: \"1e999\" is not a number (chi)"},
         {"T [K],chi\n", "m.txt: no rows of numbers"},
         {"# only a comment\n\n", "m.txt: no rows of numbers"},
+        {"\v\n \f \t\n", "m.txt: no rows of numbers"}, // white space of every kind
         {"", "m.txt: no rows of numbers"},
     };
     for (const auto& c : cases) {

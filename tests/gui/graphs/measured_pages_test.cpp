@@ -3,6 +3,7 @@
 #include "controls/measured_dialog.h"
 #include "controls/my_button.h"
 #include "graphs/heat_pages.h"
+#include "graphs/mean_field_pages.h"
 #include "graphs/susceptibility_pages.h"
 #include "support/graph_page_host.h"
 #include "support/result_writer.h"
@@ -57,6 +58,7 @@ private slots:
     void aRefusedFileChangesNothing();
     void everyTemperaturePageLoadsThroughItsButton();
     void inversePageFitsCurieWeissBetweenTheThumbs();
+    void meanFieldInversePageStoresReciprocals();
 };
 
 void MeasuredPagesTest::measuredPointsBecomeMarkersWithErrorBars() {
@@ -194,6 +196,26 @@ void MeasuredPagesTest::inversePageFitsCurieWeissBetweenTheThumbs() {
     QTest::mouseClick(page.curieWeissButton(), Qt::LeftButton);
     QVERIFY(!page.curieWeissLabel()->isVisibleTo(&hosted.window));
     QVERIFY(!page.curieWeissFit(2));
+}
+
+void MeasuredPagesTest::meanFieldInversePageStoresReciprocals() {
+    // The mean-field inverse page keeps its markers as (T, χ): measured 1/χ is stored so, and
+    // shown, compared and drawn with its error bars as 1/χ.
+    test::HostedPage<Tgraf_1chiD> hosted;
+    hosted.add("Result00", test::meanFieldResult());
+    hosted.show();
+    Tgraf_1chiD& page = *hosted.page;
+    QVERIFY(page.loadMeasuredButton()->isVisibleTo(&hosted.window));
+    const MeasuredTable table =
+        parseMeasuredData("inv.txt", "T\t1/chi\terr\n20\t5\t0.5\n40\t8\t0.25\n");
+    QCOMPARE(page.loadMeasured(table, 0, 1, 2, QStringLiteral("inv.txt")), QString());
+    QCOMPARE(page.session().markers(), (xy_array{{20, 0.2}, {40, 0.125}}));
+    QCOMPARE(page.errorBars().size(), 2u);
+    QCOMPARE(page.errorBars()[1].y, 8.0);
+    QCOMPARE(page.errorBars()[1].err, 0.25);
+    const QString text = page.agreementLabel()->text();
+    QVERIFY2(text.startsWith(QStringLiteral("measured (inv.txt) against ")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("(2 points)")), qPrintable(text));
 }
 
 QTEST_MAIN(MeasuredPagesTest)
