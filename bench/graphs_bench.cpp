@@ -4,6 +4,7 @@
 // mean-field susceptibility page (x, y, z, the powder average and the Curie curve on the plot
 // component, the ordering temperature and its state labels).
 #include "controls/my_button.h"
+#include "graphs/curie_weiss.h"
 #include "graphs/mean_field_pages.h"
 #include "graphs/susceptibility_pages.h"
 #include "resultdata/result_variables.h"
@@ -176,6 +177,26 @@ void BM_SwitchMeanFieldResult(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SwitchMeanFieldResult)->Unit(benchmark::kMillisecond);
+
+// The Curie–Weiss fits a move of the inverse page's thumbs makes: x, y, z and the powder
+// average over N rows of a noisy law.
+void BM_CurieWeissFits(benchmark::State& state) {
+    const auto rows = static_cast<std::size_t>(state.range(0));
+    ChiData data;
+    for (std::size_t r = 0; r < rows; ++r) {
+        const double T = 2 + 298.0 * static_cast<double>(r) / static_cast<double>(rows);
+        data.T.push_back(T);
+        for (std::size_t d = 0; d < 3; ++d)
+            data.chi[d].push_back(0.8 / (T + 10 + 2.0 * static_cast<double>(d)) + 0.001 +
+                                  1e-5 * std::sin(static_cast<double>(r * (d + 3))));
+    }
+    data.hasY = true;
+    const std::vector<double> powder = data.chi[0];
+    for (auto _ : state)
+        benchmark::DoNotOptimize(fitDirections(data, &powder, 0, rows - 1, true));
+    state.SetLabel("rows=" + std::to_string(rows));
+}
+BENCHMARK(BM_CurieWeissFits)->Arg(200)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -9,7 +9,9 @@
 //           settings file the bytes are read as).
 // A reader may refuse a text with InputError; any other exception, crash, leak, undefined
 // behaviour or a broken promise about the tables it fills is a bug.
+#include "base/measured_data.h"
 #include "graphs/axis_range.h"
+#include "graphs/curie_weiss.h"
 #include "graphs/derived_curves.h"
 #include "graphs/graph_settings.h"
 #include "graphs/graph_tables.h"
@@ -35,6 +37,7 @@
 #include "resultdata/input_files.h"
 #include "resultdata/ion_radii.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -58,6 +61,7 @@ enum class Kind {
     hamiltonian,  ///< "o_ham.dup": matrices, cell texts, the data table
     graphs,       ///< a graph settings file, the susceptibility and specific-heat files
     transitions,  ///< "o_neu.dup" made into a transition list, "o_spectro.dup", "g_spectro.dup"
+    measured,     ///< a measured column file: its columns against a curve, a Curie–Weiss fit
     count
 };
 
@@ -310,7 +314,9 @@ void readFolder(const Request& r) {
     try {
         hamiltonianDataTable(location, "fuzz", TermSet::all()).toCsv();
     } catch (const InputError&) {
-    } catch (const DataRequestError&) { // no "o_ham.dup", or a mean-field result
+    } catch (const FileError& e) { // no "o_ham.dup" (or an empty one): the command's exit 1
+        check(std::string_view(e.what()) == kNoHamiltonianText);
+    } catch (const DataRequestError&) { // a mean-field result
     }
 }
 
@@ -419,6 +425,40 @@ void readMeanFieldFiles(const Request& r, const TVariables& vars,
     }
 }
 
+// A measured file: a refused text is a MeasuredDataError; a read one has full columns, and its
+// columns (chosen by N and the block) go through the comparison and the Curie–Weiss fit.
+void readMeasured(const Request& r) {
+    MeasuredTable table;
+    try {
+        table = parseMeasuredData("m.txt", r.content);
+    } catch (const MeasuredDataError&) {
+        return;
+    }
+    const std::size_t columns = table.columnCount();
+    check(columns >= 1 && table.rowCount() >= 1);
+    check(table.names.size() == columns && table.units.size() == columns);
+    for (const auto& column : table.columns) {
+        check(column.size() == table.rowCount());
+        for (double v : column)
+            check(std::isfinite(v));
+    }
+    check(std::is_sorted(table.lines.begin(), table.lines.end()));
+    const std::size_t x = static_cast<std::size_t>(r.N + 2) % columns;
+    const std::size_t y = static_cast<std::size_t>(r.block + 1) % columns;
+    const MeasuredPoints points = measuredPoints(
+        table, x, y, r.withLs ? std::optional<std::size_t>((y + 1) % columns) : std::nullopt);
+    const std::vector<double> T = {0, 1, 10, 100, 300};
+    const std::vector<double> curve = {5, 2, 0.5, NAN, 0.01};
+    const Agreement a = compareWithCurve(points, T, curve, r.complexHamiltonian);
+    check(a.points.size() == points.size() && a.compared <= points.size());
+    check(a.compared == 0 ? std::isnan(a.rms) : !(a.rms < 0));
+    agreementText(a);
+    const CurieWeissFit fit =
+        fitCurieWeiss(table.columns[x], table.columns[y], 0, table.rowCount() - 1, r.baza == 1);
+    check(fit.ok() ? fit.points >= (fit.withChi0 ? 4u : 3u) : !fit.problem.empty());
+    curieWeissSummary(fit);
+}
+
 void run(const Request& r) {
     switch (r.kind) {
     case Kind::inputE: {
@@ -470,6 +510,9 @@ void run(const Request& r) {
         break;
     case Kind::transitions:
         readTransitionFiles(r);
+        break;
+    case Kind::measured:
+        readMeasured(r);
         break;
     case Kind::count:
         break;

@@ -22,7 +22,8 @@ std::string usage() {
                        "       vintrel-cli pack OUT FOLDER[=NAME]... [--mean-field] [--optional] "
                        "[--description TEXT]\n";
     for (const DataKind& kind : dataKinds()) {
-        text += "       vintrel-cli data " + std::string(kind.name) + " SOURCE [--result NAME]";
+        text += "       vintrel-cli data " + std::string(kind.name) +
+                (kind.takesKind ? " KIND" : "") + " SOURCE [--result NAME]";
         if (*kind.synopsis)
             text += " " + std::string(kind.synopsis);
         text += "\n";

@@ -45,6 +45,7 @@ private:
 
 struct DataRequest {
     const DataKind* kind = nullptr;
+    const DataKind* compared = nullptr;
     fs::path source;
     std::optional<std::string> result;
     std::map<std::string, std::vector<std::string>> options;
@@ -60,14 +61,18 @@ std::string kindNames() {
 // Options that every kind takes, beside its own.
 const DataOption kCommonOptions[] = {{"--result", 1}};
 
-// How many values follow `option` for `kind`; -1 when the kind does not take it.
-int valueCount(const DataKind& kind, const std::string& option) {
+// How many values follow `option` for `kind` (and the kind it compares with); -1 when neither
+// takes it.
+int valueCount(const DataKind& kind, const std::string& option,
+               const DataKind* compared = nullptr) {
     for (const DataOption& known : kCommonOptions)
         if (option == known.name)
             return known.values;
     for (const DataOption& known : kind.options)
         if (option == known.name)
             return known.values;
+    if (compared)
+        return valueCount(*compared, option);
     return -1;
 }
 
@@ -83,19 +88,32 @@ DataRequest parseRequest(const std::vector<std::string>& args) {
             request.kind = &kind;
     if (!request.kind)
         throw UsageError{"unknown kind of data: " + args[0]};
+    std::size_t first = 1;
+    if (request.kind->takesKind) {
+        if (args.size() < 2 || args[1].rfind("--", 0) == 0)
+            throw UsageError{std::string("data ") + request.kind->name +
+                             " needs a kind and a source"};
+        request.compared = dataKindNamed(args[1]);
+        if (!request.compared || request.compared->takesKind)
+            throw UsageError{"unknown kind of data: " + args[1]};
+        first = 2;
+    }
     std::vector<std::string> positional;
-    for (std::size_t i = 1; i < args.size(); ++i) {
+    for (std::size_t i = first; i < args.size(); ++i) {
         const std::string& option = args[i];
         if (option.rfind("--", 0) != 0) {
             positional.push_back(option);
             continue;
         }
-        const int values = valueCount(*request.kind, option);
+        const int values = valueCount(*request.kind, option, request.compared);
         if (values < 0) {
+            const std::string asked =
+                std::string(request.kind->name) +
+                (request.compared ? " " + std::string(request.compared->name) : std::string());
             for (const DataKind& other : dataKinds())
                 if (valueCount(other, option) >= 0)
                     throw UsageError{option + " is an option of data " + other.name +
-                                     ", not of data " + request.kind->name};
+                                     ", not of data " + asked};
             throw UsageError{"unknown option: " + option};
         }
         if (request.options.count(option))
@@ -218,12 +236,13 @@ void withResultCopy(const fs::path& source, const std::optional<std::string>& re
 int dataCommand(const std::vector<std::string>& args, const fs::path& dataFolder,
                 std::ostream& out) {
     const DataRequest request = parseRequest(args);
-    withResultCopy(request.source, request.result, dataFolder,
-                   [&](const ResultLocation& location, const std::string& name) {
-                       const DataArguments arguments{location, name, request.options};
-                       out << (request.kind->text ? request.kind->text(arguments)
-                                                  : request.kind->table(arguments).toCsv());
-                   });
+    withResultCopy(
+        request.source, request.result, dataFolder,
+        [&](const ResultLocation& location, const std::string& name) {
+            const DataArguments arguments{location, name, request.options, request.compared};
+            out << (request.kind->text ? request.kind->text(arguments)
+                                       : request.kind->table(arguments).toCsv());
+        });
     return 0;
 }
 

@@ -1,12 +1,15 @@
 #include "cli/data_kinds.h"
 
+#include "base/measured_data.h"
 #include "base/number_text.h"
+#include "graphs/curie_weiss.h"
 #include "graphs/graph_tables.h"
 #include "hamiltonian/ham_data.h"
 #include "levels/eigenvector_table.h"
 #include "levels/level_data.h"
 #include "levels/level_value_names.h"
 #include "levels/mean_field_levels.h"
+#include "levels/plot_units.h"
 #include "levels/spectro_data.h"
 #include "parameters/parameter_data.h"
 #include "potential/potential_data.h"
@@ -233,7 +236,95 @@ std::string eigenvectorsText(const DataArguments& args) {
     return eigenvectorDataTable(table).toCsv();
 }
 
+DataTable curieWeissTable(const DataArguments& args) {
+    if (!args.has("--between"))
+        throw UsageError{"curie-weiss needs --between T1 T2"};
+    const TemperaturePair between{args.number("--between", "two temperatures in kelvin", 0),
+                                  args.number("--between", "two temperatures in kelvin", 1)};
+    return curieWeissDataTable(args.location, args.resultName, between, !args.has("--no-chi0"));
+}
+
+// The main curve of each kind that measured data can be set against.
+struct ComparedKind {
+    const char* kind;
+    const char* curve;
+    bool spectrum;
+};
+constexpr ComparedKind kComparedKinds[] = {
+    {"susceptibility", "chi_powder", false},
+    {"heat", "c", false},
+    {"meanfield", "m_t", false},
+    {"spectrum", "total", true},
+};
+
+std::size_t measuredColumnOption(const DataArguments& args, const MeasuredTable& measured,
+                                 const std::string& option, std::size_t fallback) {
+    if (!args.has(option)) {
+        if (fallback >= measured.columnCount())
+            throw UsageError{args.text("--measured") + " has no column " +
+                             std::to_string(fallback + 1) + " for " + option};
+        return fallback;
+    }
+    const auto column = measuredColumn(measured, args.text(option));
+    if (!column)
+        throw UsageError{option + " takes a column name or number of " + args.text("--measured") +
+                         ", not " + args.text(option)};
+    return *column;
+}
+
+DataTable compareTable(const DataArguments& args) {
+    const ComparedKind* compared = nullptr;
+    for (const ComparedKind& kind : kComparedKinds)
+        if (args.compared && args.compared->name == std::string(kind.kind))
+            compared = &kind;
+    if (!compared)
+        throw UsageError{"compare takes susceptibility, heat, meanfield or spectrum, not " +
+                         std::string(args.compared ? args.compared->name : "nothing")};
+    if (!args.has("--measured"))
+        throw UsageError{"compare needs --measured FILE"};
+    const MeasuredTable measured = readMeasuredData(args.text("--measured"));
+    const std::size_t x = measuredColumnOption(args, measured, "--x", 0);
+    const std::size_t y = measuredColumnOption(args, measured, "--y", 1);
+    std::optional<std::size_t> err;
+    if (args.has("--err"))
+        err = measuredColumnOption(args, measured, "--err", 2);
+    MeasuredPoints points = measuredPoints(measured, x, y, err);
+
+    const DataTable computed = args.compared->table(args);
+    const std::string curveName = args.has("--curve") ? args.text("--curve") : compared->curve;
+    const auto curve = tableColumnNamed(computed, curveName);
+    if (!curve || *curve == 0)
+        throw UsageError{"--curve takes a column of data " + std::string(compared->kind) +
+                         ", not " + curveName};
+    const std::string scale = columnUnit(computed.columns.front());
+    if (compared->spectrum) {
+        const auto from =
+            points.xUnit.empty() ? plotTypeOfUnit(scale) : plotTypeOfUnit(points.xUnit);
+        const auto to = plotTypeOfUnit(scale);
+        if (!from)
+            throw UsageError{"the x column of " + args.text("--measured") + " is in " +
+                             points.xUnit + "; spectra take K, meV, 1/cm or nm"};
+        points.x = convertPlotUnit(points.x, *from, *to);
+        points.xUnit = scale;
+    } else if (!points.xUnit.empty() && points.xUnit != "K") {
+        throw UsageError{"the x column of " + args.text("--measured") + " is in " + points.xUnit +
+                         "; temperatures are taken in K"};
+    }
+    DataTable table =
+        compareDataTable(computed, *curve, points, compared->spectrum, args.text("--measured"));
+    table.comment("measured columns", "x " + measured.title(x) + ", y " + measured.title(y) +
+                                          (err ? ", err " + measured.title(*err) : ""));
+    return table;
+}
+
 } // namespace
+
+const DataKind* dataKindNamed(const std::string& name) {
+    for (const DataKind& kind : dataKinds())
+        if (name == kind.name)
+            return &kind;
+    return nullptr;
+}
 
 const std::vector<DataKind>& dataKinds() {
     static const std::vector<DataKind> kinds = {
@@ -275,6 +366,16 @@ const std::vector<DataKind>& dataKinds() {
           {"--normalise-area", 0},
           {"--temperature", 1}},
          spectrumTable},
+        {"curie-weiss",
+         "--between T1 T2 [--no-chi0]",
+         {{"--between", 2}, {"--no-chi0", 0}},
+         curieWeissTable},
+        {"compare",
+         "--measured FILE [--x COL --y COL --err COL] [--curve NAME] [options of KIND]",
+         {{"--measured", 1}, {"--x", 1}, {"--y", 1}, {"--err", 1}, {"--curve", 1}},
+         compareTable,
+         {},
+         true},
     };
     return kinds;
 }

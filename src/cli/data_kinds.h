@@ -24,10 +24,13 @@ struct DataOption {
 
 /// What a kind's table is made from: the result (read from a temporary copy), its name, and
 /// the options given on the command line with their values.
+struct DataKind;
 struct DataArguments {
     ResultLocation location;
     std::string resultName;
     std::map<std::string, std::vector<std::string>> options;
+    /// For `data compare KIND`: the kind whose table the measured data are set against.
+    const DataKind* compared = nullptr;
 
     bool has(const std::string& option) const { return options.count(option) != 0; }
     /// Value `index` of an option that was given.
@@ -49,7 +52,13 @@ struct DataKind {
     /// For a kind that can print other forms than CSV (`--format`): the text to print; empty
     /// for the CSV of `table`.
     std::function<std::string(const DataArguments&)> text = {};
+    /// The kind takes another kind before SOURCE (`data compare KIND SOURCE`), whose options it
+    /// takes too.
+    bool takesKind = false;
 };
+
+/// The kind of that name; null when there is none.
+const DataKind* dataKindNamed(const std::string& name);
 
 /// Every kind of `vintrel-cli data`, in the order the usage text lists them.
 const std::vector<DataKind>& dataKinds();

@@ -4,6 +4,7 @@ target_sources(vintrel_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/dialog_frame.cpp
     ${CMAKE_CURRENT_LIST_DIR}/flood_fill.cpp
     ${CMAKE_CURRENT_LIST_DIR}/fonts.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/measured_dialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/messages.cpp
     ${CMAKE_CURRENT_LIST_DIR}/my_button.cpp
     ${CMAKE_CURRENT_LIST_DIR}/my_combobox.cpp

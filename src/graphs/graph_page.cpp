@@ -85,6 +85,16 @@ void TGraphPage::buildPanel() {
     left->setContentsMargins(0, 0, 0, 0);
     left->setSpacing(0);
     left->addWidget(FPlot, 1);
+    FAgreement = new QLabel(FPanel);
+    FAgreement->setObjectName(QStringLiteral("agreement"));
+    FAgreement->setFont(viewerFont());
+    FAgreement->setContentsMargins(12, 2, 8, 2);
+    FAgreement->setToolTip(QStringLiteral(
+        "How the curve agrees with the markers. The error values of measured data are kept "
+        "while the result is open; after it is opened again, \"Load measured data\u2026\" reads "
+        "them from the file again."));
+    FAgreement->hide();
+    left->addWidget(FAgreement);
     left->addWidget(PanelBottom);
     auto* row = new QHBoxLayout(FPanel);
     row->setContentsMargins(0, 0, 0, 0);
@@ -120,10 +130,16 @@ void TGraphPage::buildToolbar() {
     MyButtonMarkers =
         makeButton(Panel_wyswietl, QStringLiteral("set markers (+)"),
                    QStringLiteral("Put markers (experimental data) on the graph"), 100, true);
+    MyButtonLoadMeasured = makeButton(
+        Panel_wyswietl, QStringLiteral("Load measured data\u2026"),
+        QStringLiteral("Read measured points from a text file of columns; they become the "
+                       "graph's markers"),
+        135, false);
     for (QWidget* w :
          {static_cast<QWidget*>(MyButtonExpPlus), static_cast<QWidget*>(MyButtonExpMinus),
           static_cast<QWidget*>(MyButtonZoom), static_cast<QWidget*>(FRangeEditor),
-          static_cast<QWidget*>(MyButtonKlodka), static_cast<QWidget*>(MyButtonMarkers)})
+          static_cast<QWidget*>(MyButtonKlodka), static_cast<QWidget*>(MyButtonMarkers),
+          static_cast<QWidget*>(MyButtonLoadMeasured)})
         FToolbarRow->addWidget(w);
     FToolbarRow->addStretch(1);
 
@@ -136,6 +152,7 @@ void TGraphPage::buildToolbar() {
             [this] { setPadlock(MyButtonKlodka->Down()); });
     connect(MyButtonMarkers, &TMyButton::OnClick, this,
             [this] { showMarkerList(MyButtonMarkers->Down()); });
+    connect(MyButtonLoadMeasured, &TMyButton::OnClick, this, &TGraphPage::loadMeasuredData);
 }
 
 void TGraphPage::addToolbarWidget(QWidget* widget) {
@@ -293,6 +310,7 @@ void TGraphPage::refresh(bool force) {
 void TGraphPage::plotChanged() {
     FScene.reset();
     FPlot->update();
+    updateAgreement();
 }
 
 AxisRange TGraphPage::axisRange() const {
@@ -308,6 +326,13 @@ PlotScene TGraphPage::scene(bool forFigure) {
     if (hasData())
         describe(plot, FPlot->width(), FPlot->height());
     plot.note = FNote.toStdString();
+    plot.errorBars = errorBars();
+    if (plot.markerValue)
+        for (ErrorBar& bar : plot.errorBars) {
+            const double drawn = plot.markerValue({bar.x, bar.y});
+            bar.err *= bar.y != 0 ? std::abs(drawn / bar.y) : 0;
+            bar.y = drawn;
+        }
     if (forFigure) {
         const QString name = FLocation.resultFolder.empty()
                                  ? QString()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/data_table.h"
+#include "base/measured_data.h"
 #include "graphs/axis_range.h"
 #include "graphs/graph_session.h"
 #include "graphs/plot_painter.h"
@@ -14,6 +15,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -145,6 +147,20 @@ public:
     TMyButton* detailsButton() const { return MyButtonDetails; }
     TMyButton* exportDataButton() const { return MyButtonExportData; }
     TMyButton* exportFigureButton() const { return MyButtonExportFigure; }
+    TMyButton* loadMeasuredButton() const { return MyButtonLoadMeasured; }
+    /// The line below the plot: how the page's curve agrees with the markers.
+    QLabel* agreementLabel() const { return FAgreement; }
+
+    /// "Load measured data…": the file and columns chosen in the dialogs are loaded.
+    void loadMeasuredData();
+    /// The chosen columns of a measured file (x in K) become the page's markers, stored in the
+    /// settings file as markers are (points whose y is 0 or not finite are left out); their
+    /// errors are kept for the result while it is open and drawn as error bars. Returns why
+    /// nothing was loaded, empty on success.
+    QString loadMeasured(const MeasuredTable& table, std::size_t x, std::size_t y,
+                         std::optional<std::size_t> err, const QString& file);
+    /// The error bars of the current result's markers.
+    std::vector<ErrorBar> errorBars() const;
     QTableWidget* markerList() const { return ValueListEditor1; }
 
     /// Shares the details window with another page (the pair of pages that open one window).
@@ -192,6 +208,9 @@ protected:
     virtual void plotResized() {}
     /// Fills the details window for this page (the details button was pressed).
     virtual void fillDetails() {}
+    /// The curve the markers are compared with, over temperatures(), and its name; by default
+    /// the first curve the page draws. Null when none is drawn.
+    virtual const std::vector<double>* comparedCurve(QString& name) const;
 
     // What a page uses.
     void addToolbarWidget(QWidget* widget);
@@ -228,6 +247,7 @@ private:
     bool plotMouse(QEvent* event);
     void setMiniParamHover(bool inside);
     std::vector<std::filesystem::path> watchedFiles() const;
+    void updateAgreement();
     /// The result's tab name and the page's caption, the name of exported files.
     QString figureName() const;
 
@@ -261,7 +281,16 @@ private:
     TMyButton* MyButtonTempRange = nullptr;
     TMyButton* MyButtonExportData = nullptr;
     TMyButton* MyButtonExportFigure = nullptr;
+    TMyButton* MyButtonLoadMeasured = nullptr;
+    QLabel* FAgreement = nullptr;
     TGraphDetailsLink* FDetailsLink = nullptr;
+    /// The errors of loaded measured points (as shown), by result folder, while it is open.
+    struct MeasuredErrors {
+        QString file;
+        xy_array points;
+        std::vector<double> err;
+    };
+    std::map<std::filesystem::path, MeasuredErrors> FMeasured;
     bool FFillingList = false;
     bool inMiniParam = false;
     bool view_mouseDn = false;

@@ -4,6 +4,7 @@
 #include "base/binary_file.h"
 #include "base/number_text.h"
 #include "controls/data_export.h"
+#include "controls/measured_dialog.h"
 #include "controls/messages.h"
 #include "controls/my_button.h"
 #include "controls/my_label.h"
@@ -13,12 +14,24 @@
 #include "tabs/reader_panel.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
+
+#include <algorithm>
+#include <cmath>
 
 namespace vintrel {
 
 namespace {
+
+bool samePoint(const xy_pts& a, const xy_pts& b) {
+    const auto near = [](double u, double v) {
+        return std::abs(u - v) <= 1e-9 * std::max(std::abs(u), std::abs(v));
+    };
+    return near(a.x, b.x) && near(a.y, b.y);
+}
 
 QString exponentCaption(int exponent) {
     QString caption = QStringLiteral("^.10");
@@ -231,6 +244,133 @@ void TGraphPage::exportFigure() {
         tell(problem);
     else
         rememberExportFolder(target);
+}
+
+void TGraphPage::loadMeasuredData() {
+    if (FFolder.empty())
+        return;
+    const auto choice = chooseMeasuredData(FHost.mainWindow ? FHost.mainWindow : FPanel,
+                                           QStringLiteral("Load measured data"));
+    if (!choice)
+        return;
+    const QString problem =
+        loadMeasured(choice->table, choice->x, choice->y, choice->err, choice->file);
+    if (!problem.isEmpty())
+        tell(problem);
+}
+
+QString TGraphPage::loadMeasured(const MeasuredTable& table, std::size_t x, std::size_t y,
+                                 std::optional<std::size_t> err, const QString& file) {
+    if (FFolder.empty())
+        return QStringLiteral("No result is open.");
+    if (x >= table.columnCount() || y >= table.columnCount() ||
+        (err && *err >= table.columnCount()))
+        return QStringLiteral("%1 has no such column.").arg(file);
+    if (!table.units[x].empty() && table.units[x] != "K")
+        return QStringLiteral("The x column of %1 is in %2; the temperature is taken in K.")
+            .arg(file, QString::fromStdString(table.units[x]));
+    const MeasuredPoints points = measuredPoints(table, x, y, err);
+    MeasuredErrors loaded{file, {}, {}};
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        if (points.y[i] == 0 || !std::isfinite(points.y[i]))
+            continue;
+        loaded.points.push_back({points.x[i], points.y[i]});
+        loaded.err.push_back(points.hasErrors() ? std::abs(points.err[i]) : 0.0);
+    }
+    if (loaded.points.empty())
+        return QStringLiteral("%1 holds no point whose value is not 0.").arg(file);
+    refresh();
+    try {
+        FSession.setMarkers(storedMarkers(loaded.points));
+    } catch (const std::exception& error) {
+        return QString::fromStdString(error.what());
+    }
+    FMeasured[FFolder] = std::move(loaded);
+    FStamps = FileStamps::of(watchedFiles());
+    fillMarkerList();
+    plotChanged();
+    return {};
+}
+
+std::vector<ErrorBar> TGraphPage::errorBars() const {
+    std::vector<ErrorBar> bars;
+    const auto found = FMeasured.find(FFolder);
+    if (found == FMeasured.end())
+        return bars;
+    const xy_array markers = shownMarkers(FSession.markers());
+    const MeasuredErrors& measured = found->second;
+    for (std::size_t i = 0; i < measured.points.size(); ++i) {
+        if (!(measured.err[i] > 0))
+            continue;
+        for (const xy_pts& m : markers)
+            if (samePoint(m, measured.points[i])) {
+                bars.push_back({m.x, m.y, measured.err[i]});
+                break;
+            }
+    }
+    return bars;
+}
+
+const std::vector<double>* TGraphPage::comparedCurve(QString& name) const {
+    if (!hasData())
+        return nullptr;
+    TemperaturePlot plot;
+    plot.margins = FConfig.margins;
+    plot.range = axisRange();
+    plot.T = &temperatures();
+    describe(plot, FPlot->width(), FPlot->height());
+    for (const CurveDescription& curve : plot.curves)
+        if (curve.values) {
+            name = QStringLiteral("the curve");
+            return curve.values;
+        }
+    return nullptr;
+}
+
+void TGraphPage::updateAgreement() {
+    const xy_array markers = shownMarkers(FSession.markers());
+    QString name;
+    const std::vector<double>* curve = markers.empty() ? nullptr : comparedCurve(name);
+    if (!curve) {
+        FAgreement->hide();
+        return;
+    }
+    // The drawn values of the markers (c/T on the heat page's c/T view) against the curve.
+    TemperaturePlot plot;
+    plot.margins = FConfig.margins;
+    plot.range = axisRange();
+    plot.T = &temperatures();
+    describe(plot, FPlot->width(), FPlot->height());
+    MeasuredPoints points;
+    const auto found = FMeasured.find(FFolder);
+    bool withErrors = found != FMeasured.end();
+    for (const xy_pts& m : markers) {
+        if (m.y == 0)
+            continue;
+        const double drawn = plot.markerValue ? plot.markerValue(m) : m.y;
+        double err = NAN;
+        if (found != FMeasured.end())
+            for (std::size_t i = 0; i < found->second.points.size(); ++i)
+                if (samePoint(m, found->second.points[i]))
+                    err = found->second.err[i] * std::abs(drawn / m.y);
+        withErrors = withErrors && err > 0;
+        points.x.push_back(m.x);
+        points.y.push_back(drawn);
+        points.err.push_back(err);
+    }
+    const Agreement agreement = compareWithCurve(points, temperatures(), *curve, false);
+    QString text =
+        (found != FMeasured.end()
+             ? QStringLiteral("measured (%1)").arg(QFileInfo(found->second.file).fileName())
+             : QStringLiteral("markers")) +
+        QStringLiteral(" against ") + name + QStringLiteral(": ") +
+        QString::fromStdString(agreementText(agreement));
+    if (found == FMeasured.end())
+        text += QStringLiteral("   (error bars: load the measured data again)");
+    else
+        text += QStringLiteral("   (error values kept while the result is open)");
+    FAgreement->setText(text);
+    FAgreement->show();
 }
 
 } // namespace vintrel

@@ -204,6 +204,24 @@ void TSusceptibilityPage::addDirectionCurves(TemperaturePlot& plot, bool inverse
     }
 }
 
+const std::vector<double>* TSusceptibilityPage::comparedCurve(QString& name) const {
+    const bool inverse = !FWithAverage;
+    if (FWithAverage && shown(ChiCurve::average)) {
+        name = QStringLiteral("chi_powder");
+        return &*FAverage;
+    }
+    for (ChiCurve curve : {ChiCurve::z, ChiCurve::x, ChiCurve::y}) {
+        if (!shown(curve))
+            continue;
+        const std::size_t i = curveIndex(curve);
+        name = QStringLiteral("%1chi_%2")
+                   .arg(inverse ? QStringLiteral("1/") : QString())
+                   .arg(directionLetter(static_cast<Direction>(i)));
+        return inverse ? &FData.inverse[i] : &FData.chi[i];
+    }
+    return nullptr;
+}
+
 DataTable TSusceptibilityPage::exportTable(const ResultLocation& location,
                                            const std::string& name) const {
     return susceptibilityDataTable(location, name);
@@ -356,6 +374,90 @@ Tgraf_1chi::Tgraf_1chi(GraphPageHost host, QWidget* parent)
     both->addSpacing(10);
     both->addWidget(moments);
     setBottomPanel(bottom);
+
+    MyButtonCurieWeiss = makeButton(
+        nullptr, QStringLiteral("Curie\u2013Weiss fit"),
+        QStringLiteral("Fit chi = C/(T - theta) + chi0 between the two thumbs of the temperature "
+                       "selector"),
+        105, true);
+    MyButtonNoChi0 = makeButton(nullptr, QStringLiteral("\u03c7\u2080 = 0"),
+                                QStringLiteral("Fit with chi0 held at 0"), 55, true);
+    MyButtonNoChi0->hide();
+    addToolbarWidget(MyButtonCurieWeiss);
+    addToolbarWidget(MyButtonNoChi0);
+    connect(MyButtonCurieWeiss, &TMyButton::OnClick, this,
+            [this] { showCurieWeiss(MyButtonCurieWeiss->Down()); });
+    connect(MyButtonNoChi0, &TMyButton::OnClick, this,
+            [this] { holdChi0(MyButtonNoChi0->Down()); });
+    FFitLabel = new QLabel(plot());
+    FFitLabel->setObjectName(QStringLiteral("curieWeiss"));
+    FFitLabel->setFont(viewerFont());
+    FFitLabel->setAutoFillBackground(true);
+    QPalette palette = FFitLabel->palette();
+    palette.setColor(QPalette::Window, QColor(255, 255, 255, 235));
+    FFitLabel->setPalette(palette);
+    FFitLabel->setFrameShape(QFrame::Box);
+    FFitLabel->setContentsMargins(6, 4, 6, 4);
+    FFitLabel->hide();
+}
+
+void Tgraf_1chi::showCurieWeiss(bool shown) {
+    MyButtonCurieWeiss->SetDown(shown);
+    MyButtonNoChi0->setVisible(shown);
+    fitCurieWeiss();
+    plotChanged();
+}
+
+void Tgraf_1chi::holdChi0(bool held) {
+    MyButtonNoChi0->SetDown(held);
+    fitCurieWeiss();
+    plotChanged();
+}
+
+void Tgraf_1chi::fitCurieWeiss() {
+    FFits = {};
+    for (auto& curve : FFitInverse)
+        curve.clear();
+    if (!MyButtonCurieWeiss->Down() || !hasData()) {
+        FFitLabel->hide();
+        return;
+    }
+    const std::size_t a = std::min(firstRow(), secondRow());
+    const std::size_t b = std::max(firstRow(), secondRow());
+    const bool withChi0 = !MyButtonNoChi0->Down();
+    FFits = fitDirections(FData, FAverage ? &*FAverage : nullptr, a, b, withChi0);
+    QString text = QStringLiteral("Curie\u2013Weiss fit, %1 \u2013 %2 K, \u03c7 = C/(T \u2212 "
+                                  "\u03b8)%3:")
+                       .arg(QString::fromStdString(formatFloatDot("0.##", FData.T[a])),
+                            QString::fromStdString(formatFloatDot("0.##", FData.T[b])),
+                            withChi0 ? QStringLiteral(" + \u03c7\u2080") : QString());
+    for (std::size_t d : {std::size_t{2}, std::size_t{0}, std::size_t{1}, std::size_t{3}}) {
+        if (!FFits[d])
+            continue;
+        text += QStringLiteral("\n") +
+                (d < 3 ? QStringLiteral("%1: ").arg(directionLetter(kDirections[d]))
+                       : QStringLiteral("powder: ")) +
+                QString::fromStdString(curieWeissSummary(*FFits[d]));
+        if (d < 3 && FFits[d]->ok())
+            FFitInverse[d] =
+                reciprocals(curieWeissCurve(*FFits[d], FData.T, FData.T[a], FData.T[b]));
+    }
+    FFitLabel->setText(text);
+    FFitLabel->adjustSize();
+    placeFitLabel();
+    FFitLabel->show();
+    FFitLabel->raise();
+}
+
+void Tgraf_1chi::placeFitLabel() {
+    if (!FFitLabel)
+        return;
+    TemperaturePlot description;
+    description.margins = config().margins;
+    description.T = &FData.T;
+    const PixelRect area = temperaturePlotArea(description, plot()->width(), plot()->height());
+    FFitLabel->move(std::max(area.left + 4, area.right() - FFitLabel->width() - 8),
+                    area.top + area.height - FFitLabel->height() - 8);
 }
 
 std::size_t Tgraf_1chi::firstRow() const {
@@ -418,6 +520,7 @@ void Tgraf_1chi::MyTrackbarChange() {
         field->setText(p.value ? QString::fromStdString(formatFloatDot("0.00000", *p.value))
                                : QString::fromStdString(p.note));
     }
+    fitCurieWeiss();
     plotChanged();
 }
 
@@ -441,6 +544,7 @@ void Tgraf_1chi::plotResized() {
         }
     }
     MyTrackBar->setGeometry(left, t.area.top - kSelectorGap - 24, width, 24);
+    placeFitLabel();
 }
 
 AxisRange Tgraf_1chi::defaultRange() const {
@@ -466,6 +570,10 @@ void Tgraf_1chi::describe(TemperaturePlot& plot, int width, int height) const {
             secants.push_back(&FData.inverse[directionIndex(d)]);
     plot.overlays = temperatureSelection(temperatureTransform(plot, width, height), FData.T,
                                          firstRow(), secondRow(), secants);
+    for (Direction d : kDirections)
+        if (shown(static_cast<ChiCurve>(d)) && !FFitInverse[directionIndex(d)].empty())
+            plot.curves.push_back(
+                {&FFitInverse[directionIndex(d)], kCurieColour, false, LineStyle::Dashed});
 }
 
 } // namespace vintrel

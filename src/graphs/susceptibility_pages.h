@@ -1,5 +1,6 @@
 #pragma once
 
+#include "graphs/curie_weiss.h"
 #include "graphs/graph_data.h"
 #include "graphs/graph_page.h"
 #include "graphs/page_looks.h"
@@ -42,6 +43,8 @@ protected:
     DataTable exportTable(const ResultLocation& location, const std::string& name) const override;
     void fillDetails() override;
     void dataChanged() override;
+    /// The powder average when it is on show, else the first shown of z, x and y.
+    const std::vector<double>* comparedCurve(QString& name) const override;
 
     /// The curves of the shown directions (and average), of χ or of 1/χ.
     void addDirectionCurves(TemperaturePlot& plot, bool inverse) const;
@@ -115,6 +118,19 @@ public:
     /// Sets the thumbs (rows counted from 1, as the selector shows them).
     void selectRows(int left, int right);
 
+    /// "Curie–Weiss fit": the fit of χ = C/(T − θ) + χ₀ between the thumbs, per direction and
+    /// for the powder average, listed over the plot and drawn as dashed lines of 1/χ.
+    TMyButton* curieWeissButton() const { return MyButtonCurieWeiss; }
+    /// "χ₀ = 0": the fit holds χ₀ at 0.
+    TMyButton* noChi0Button() const { return MyButtonNoChi0; }
+    QLabel* curieWeissLabel() const { return FFitLabel; }
+    void showCurieWeiss(bool shown);
+    void holdChi0(bool held);
+    /// The fit of x, y, z (by Direction) or the powder average (3); empty when not made.
+    const std::optional<CurieWeissFit>& curieWeissFit(std::size_t index) const {
+        return FFits.at(index);
+    }
+
 protected:
     AxisRange defaultRange() const override;
     AxisRange fittedRange() const override;
@@ -127,7 +143,15 @@ protected:
 private:
     void MyTrackbarChange();
 
+    void fitCurieWeiss();
+    void placeFitLabel();
+
     TMyTrackBar* MyTrackBar = nullptr;
+    TMyButton* MyButtonCurieWeiss = nullptr;
+    TMyButton* MyButtonNoChi0 = nullptr;
+    QLabel* FFitLabel = nullptr;
+    std::array<std::optional<CurieWeissFit>, 4> FFits;
+    std::array<std::vector<double>, 3> FFitInverse;
     std::array<QLineEdit*, 3> edit_pff{};
     std::array<QWidget*, 3> FMomentPanels{};
     int FRowCount = 0;

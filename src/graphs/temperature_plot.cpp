@@ -102,6 +102,28 @@ std::vector<PlotPixel> markerPoints(const TemperaturePlot& plot, const PlotTrans
     return points;
 }
 
+void addErrorBars(PlotScene& scene, const TemperaturePlot& plot, const PlotTransform& t) {
+    constexpr int kCapHalf = 3;
+    for (const ErrorBar& bar : plot.errorBars) {
+        if (!(bar.err > 0))
+            continue;
+        const auto column = t.column(bar.x);
+        const auto low = t.row(bar.y - bar.err);
+        const auto high = t.row(bar.y + bar.err);
+        if (!column || !low || !high || *column < t.area.left || *column > t.area.right())
+            continue;
+        const int top = std::max(std::min(*low, *high), t.area.top);
+        const int bottom = std::min(std::max(*low, *high), t.area.bottom());
+        if (top > bottom)
+            continue;
+        scene.add(SceneLine{{*column, top}, {*column, bottom}, plot.markerColour});
+        for (const int end : {std::min(*low, *high), std::max(*low, *high)})
+            if (end >= t.area.top && end <= t.area.bottom())
+                scene.add(SceneLine{
+                    {*column - kCapHalf, end}, {*column + kCapHalf, end}, plot.markerColour});
+    }
+}
+
 void addCurve(PlotScene& scene, const TemperaturePlot& plot, const PlotTransform& t,
               const CurveDescription& curve) {
     if (!curve.values || !plot.T)
@@ -208,6 +230,7 @@ PlotScene buildTemperatureScene(const TemperaturePlot& plot, int width, int heig
         addGuides();
     for (const SceneItem& item : plot.overlays)
         scene.items.push_back(item);
+    addErrorBars(scene, plot, t);
     for (const PlotPixel& m : markers) {
         scene.add(SceneLine{{m.x - kCrossHalf, m.y}, {m.x + kCrossHalf, m.y}, plot.markerColour});
         scene.add(SceneLine{{m.x, m.y - kCrossHalf}, {m.x, m.y + kCrossHalf}, plot.markerColour});

@@ -51,6 +51,13 @@ struct ReferenceLine {
     int labelDepth = 0;
 };
 
+/// The error bar of a measured point: y ± err at temperature x, in the drawn values.
+struct ErrorBar {
+    double x = 0;
+    double y = 0;
+    double err = 0;
+};
+
 /// What a temperature page shows: the description the one painter draws.
 struct TemperaturePlot {
     /// Where the data area lies (its top is 96 below the inverse page's temperature selector;
@@ -85,6 +92,9 @@ struct TemperaturePlot {
     xy_array markers;
     std::function<double(const xy_pts&)> markerValue;
     Rgb markerColour{0, 0, 128};
+    /// Error bars of measured points, drawn in the marker colour under the crosses: a vertical
+    /// line from y − err to y + err (cut at the data area) with caps at its ends.
+    std::vector<ErrorBar> errorBars;
     /// A short note in the middle of the data area (a file that could not be read).
     std::string note;
     /// A title above the plot: the result and page, for exported figures.

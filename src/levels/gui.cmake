@@ -13,4 +13,5 @@ target_sources(vintrel_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/poziomy_d_actions.cpp
     ${CMAKE_CURRENT_LIST_DIR}/spectroscopy_page.cpp
     ${CMAKE_CURRENT_LIST_DIR}/spectroscopy_page_actions.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/spectroscopy_page_measured.cpp
 )

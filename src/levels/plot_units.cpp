@@ -61,4 +61,12 @@ std::optional<PlotType> plotTypeOfUnit(std::string_view unit) {
     return std::nullopt;
 }
 
+std::vector<double> convertPlotUnit(const std::vector<double>& values, PlotType from, PlotType to) {
+    std::vector<double> converted;
+    converted.reserve(values.size());
+    for (double v : values)
+        converted.push_back(from == to ? v : toPlotUnit(to, fromPlotUnit(from, v)));
+    return converted;
+}
+
 } // namespace vintrel

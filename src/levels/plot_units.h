@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vintrel {
 
@@ -20,6 +21,9 @@ inline constexpr double kZeroWaveLength = 1e12;
 double toPlotUnit(PlotType type, double kelvin);
 /// A value on the scale of a plot type in K (the inverse of toPlotUnit).
 double fromPlotUnit(PlotType type, double value);
+
+/// Values on the scale of `from` on the scale of `to` (measured positions on the page's scale).
+std::vector<double> convertPlotUnit(const std::vector<double>& values, PlotType from, PlotType to);
 
 /// What the page shows of a plot type.
 struct PlotTypeLook {

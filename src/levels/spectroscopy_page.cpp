@@ -92,6 +92,17 @@ void Tgraf_spectroscopy::buildPanel() {
     column->setSpacing(0);
     column->addWidget(Panel_wyswietl);
     column->addWidget(FPlot, 1);
+    FAgreementLabel = new QLabel(FPanel);
+    FAgreementLabel->setObjectName(QStringLiteral("agreement"));
+    FAgreementLabel->setFont(viewerFont());
+    FAgreementLabel->setContentsMargins(12, 2, 8, 2);
+    FAgreementLabel->setToolTip(
+        QStringLiteral("How the synthesised spectrum agrees with the measured one, after the "
+                       "measured intensities are scaled by the least-squares factor. The "
+                       "measured spectrum is kept while the result is open; after it is opened "
+                       "again, \"Load measured data\u2026\" reads it from the file again."));
+    FAgreementLabel->hide();
+    column->addWidget(FAgreementLabel);
     column->addWidget(PanelBottom);
     FPanel->resize(900, 600);
 }
@@ -196,8 +207,15 @@ void Tgraf_spectroscopy::buildBottomBar() {
     MyButtonExportFigure = button(
         PanelBottom, QStringLiteral("Export figure\u2026"),
         QStringLiteral("Save this graph as a PNG picture, an SVG drawing or a PDF"), 100, false);
+    MyButtonLoadMeasured =
+        button(PanelBottom, QStringLiteral("Load measured data\u2026"),
+               QStringLiteral("Read a measured spectrum from a text file of columns and draw it "
+                              "over the synthesised one"),
+               135, false);
+    row->addWidget(MyButtonLoadMeasured);
     row->addWidget(MyButtonExportData);
     row->addWidget(MyButtonExportFigure);
+    connect(MyButtonLoadMeasured, &TMyButton::OnClick, this, &Tgraf_spectroscopy::loadMeasuredData);
     connect(MyButtonExportData, &TMyButton::OnClick, this, &Tgraf_spectroscopy::exportData);
     connect(MyButtonExportFigure, &TMyButton::OnClick, this, &Tgraf_spectroscopy::exportFigure);
     applyResultLook();

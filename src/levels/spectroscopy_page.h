@@ -3,12 +3,14 @@
 #include "graphs/graph_page.h"
 #include "graphs/graph_session.h"
 #include "levels/spectro_data.h"
+#include "levels/spectrum_measured.h"
 #include "levels/spectrum_plot.h"
 #include "tabs/result_page.h"
 
 #include <QWidget>
 
 #include <array>
+#include <map>
 #include <optional>
 
 class QCheckBox;
@@ -98,6 +100,19 @@ public:
     /// the page's settings and columns.
     DataTable exportTable() const;
 
+    /// "Load measured data…": a measured spectrum from a text file of columns, its positions
+    /// in the unit its header or the dialog names (K, meV, 1/cm, nm; converted to the page's
+    /// scale), kept while the result is open and drawn as points with error bars over the
+    /// synthesised spectrum, its intensities scaled to it by the least-squares factor.
+    void loadMeasuredData();
+    /// Loads the chosen columns; returns why nothing was loaded, empty on success.
+    QString loadMeasured(const MeasuredTable& table, std::size_t x, std::size_t y,
+                         std::optional<std::size_t> err, PlotType unit, const QString& file);
+    /// How the synthesised spectrum agrees with the measured one (none loaded: empty).
+    const std::optional<Agreement>& measuredAgreement() const { return FMeasuredAgreement; }
+    TMyButton* loadMeasuredButton() const { return MyButtonLoadMeasured; }
+    QLabel* agreementLabel() const { return FAgreementLabel; }
+
     // State, for the tests and the screenshots.
     const std::vector<MergedTransition>& merged() const { return FMerged; }
     const std::vector<SpectrumColumn>& columns() const { return FColumns; }
@@ -171,6 +186,8 @@ private:
     void tell(const QString& text);
     SpectrumFrame frame() const;
     int baza() const;
+    /// Compares the measured spectrum of the result (if any) and adds its points to the scene.
+    void addMeasured();
 
     GraphPageHost FHost;
     ResultLocation FLocation;
@@ -220,6 +237,11 @@ private:
     std::array<TMyButton*, kIntensityTypes> FLegend{};
     TMyButton* MyButtonExportData = nullptr;
     TMyButton* MyButtonExportFigure = nullptr;
+    TMyButton* MyButtonLoadMeasured = nullptr;
+    QLabel* FAgreementLabel = nullptr;
+    /// The measured spectra by result folder, while the result is open.
+    std::map<std::filesystem::path, MeasuredSpectrum> FMeasured;
+    std::optional<Agreement> FMeasuredAgreement;
 
     TGraphSidePanel* FConvolution = nullptr;
     std::array<QRadioButton*, 3> FStyleButtons{};

@@ -200,6 +200,7 @@ void Tgraf_spectroscopy::rebuildScene() {
                              .anchor = TextAnchor::TopCentre,
                              .pointSize = 9,
                              .colour = {0xC0, 0x00, 0x00}});
+    addMeasured();
 }
 
 PlotScene Tgraf_spectroscopy::scene() const {

@@ -115,6 +115,32 @@ TEST(TemperaturePlot, MarkersWithTheirValueRule) {
     EXPECT_EQ(crosses, 4); // y = 0 is no marker; beyond 200 K it lies outside the area
 }
 
+TEST(TemperaturePlot, ErrorBarsOfMeasuredPointsAreCutAtTheArea) {
+    Fixture f;
+    const PlotTransform t = f.transform();
+    const auto linesInColour = [&](const PlotScene& scene) {
+        std::vector<SceneLine> lines;
+        for (const SceneLine& line : itemsOf<SceneLine>(scene))
+            if (line.colour == f.plot.markerColour)
+                lines.push_back(line);
+        return lines;
+    };
+    f.plot.errorBars = {{100, 0.02, 0.005},  // inside: a bar and two caps
+                        {150, 0.039, 0.002}, // its top cut at the top edge, one cap left
+                        {50, 0.01, 0},       // no error: nothing
+                        {400, 0.01, 0.001}}; // beyond the temperature axis: nothing
+    const auto lines = linesInColour(f.scene());
+    ASSERT_EQ(lines.size(), 5u);
+    const int column = *t.column(100);
+    EXPECT_EQ(lines[0].a, (PlotPixel{column, *t.row(0.025)}));
+    EXPECT_EQ(lines[0].b, (PlotPixel{column, *t.row(0.015)}));
+    EXPECT_EQ(lines[1].a, (PlotPixel{column - 3, *t.row(0.025)}));
+    EXPECT_EQ(lines[2].b, (PlotPixel{column + 3, *t.row(0.015)}));
+    EXPECT_EQ(lines[3].a.y, t.area.top);
+    EXPECT_EQ(lines[3].b.y, *t.row(0.037));
+    EXPECT_EQ(lines[4].a.y, *t.row(0.037));
+}
+
 TEST(TemperaturePlot, StatisticalEntropyLinesBelowTheTop) {
     Fixture f;
     f.plot.range = {0, 12, 0};

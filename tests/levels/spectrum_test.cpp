@@ -65,6 +65,13 @@ TEST(PlotUnits, ConvertBothWaysWithZeroOnTheWaveLengthScale) {
     EXPECT_EQ(plotTypeOfUnit("cm"), std::nullopt);
     EXPECT_STREQ(plotTypeLook(PlotType::waveLength).halfWidth, "300");
     EXPECT_DOUBLE_EQ(plotTypeLook(PlotType::meV).halfWidthStep, 0.01);
+    // Measured positions on another scale: 116.0451911 K is 10 meV, 6.95 1/cm, 123984 nm.
+    const auto meV = convertPlotUnit({116.0451911, 0}, PlotType::kelvin, PlotType::meV);
+    EXPECT_NEAR(meV[0], 10, 1e-12);
+    EXPECT_EQ(meV[1], 0);
+    EXPECT_NEAR(convertPlotUnit({10}, PlotType::meV, PlotType::waveNumber)[0], 80.651408, 1e-5);
+    EXPECT_NEAR(convertPlotUnit({10}, PlotType::meV, PlotType::waveLength)[0], 123984.19, 0.01);
+    EXPECT_EQ(convertPlotUnit({3.25}, PlotType::meV, PlotType::meV)[0], 3.25);
 }
 
 TEST(Populations, IgnoreBoltzmannAndTheGroundAtZero) {

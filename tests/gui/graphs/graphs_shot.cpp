@@ -1,11 +1,12 @@
 // The temperature pages of one result folder in their states, saved as pictures for review:
-//   vintrel-graphs-shot WORKING_ROOT RESULT_FOLDER OUT_FOLDER
+//   vintrel-graphs-shot WORKING_ROOT RESULT_FOLDER OUT_FOLDER [MEASURED_FILE]
 // writes for an ordinary result chi.png, chi-curie.png, chi-markers.png, inverse.png, heat.png,
 // heat-debye.png, heat-ct.png, entropy.png, entropy-lines.png, entropy-steps.png, the figures
 // chi.svg and chi.pdf and chi-svg.png (the SVG drawn back); for a mean-field result moment.png,
 // moment-markers.png, chi-mf.png, chi-mf-curie.png, inverse-mf.png, inverse-mf-markers.png,
 // aniso.png, aniso-zoom.png, heat-mf.png, heat-mf-debye.png, heat-mf-ct.png, entropy-mf.png,
-// entropy-mf-lines.png and the figure moment.svg.
+// entropy-mf-lines.png and the figure moment.svg. An ordinary result also gives
+// inverse-curie-weiss.png, and with MEASURED_FILE (columns T, chi, error) chi-measured.png.
 #include "controls/fonts.h"
 #include "controls/messages.h"
 #include "controls/my_button.h"
@@ -157,6 +158,28 @@ int main(int argc, char** argv) {
     Tgraf_1chi inverse(host);
     ok &= shoot(inverse, location, out, QStringLiteral("inverse"),
                 [&] { inverse.selectRows(100, 199); });
+    ok &= shoot(inverse, location, out, QStringLiteral("inverse-curie-weiss"), [&] {
+        inverse.selectRows(100, 199);
+        inverse.showCurieWeiss(true);
+    });
+    if (argc >= 5) {
+        ok &= shoot(chi, location, out, QStringLiteral("chi-measured"), [&] {
+            chi.showMarkerList(false);
+            chi.setShown(ChiCurve::average, true);
+            try {
+                const MeasuredTable table = readMeasuredData(argv[4]);
+                const QString problem = chi.loadMeasured(
+                    table, 0, 1,
+                    table.columnCount() > 2 ? std::optional<std::size_t>(2) : std::nullopt,
+                    QString::fromLocal8Bit(argv[4]));
+                if (!problem.isEmpty())
+                    std::fprintf(stderr, "%s\n", qPrintable(problem));
+            } catch (const std::exception& error) {
+                std::fprintf(stderr, "%s\n", error.what());
+            }
+            chi.zoomToData();
+        });
+    }
 
     Tgraf_spech heat(host);
     ok &= shoot(heat, location, out, QStringLiteral("heat"));

@@ -4,14 +4,18 @@
 //       [panel|labels]
 // A unit shows the whole range on its scale ("1:1"); "panel" opens the convolution panel;
 // "labels" clicks every line's peak, prints the labels and shows that of the highest peak;
-// T > 0 weights the lines by Boltzmann populations.
+// T > 0 weights the lines by Boltzmann populations. With VINTREL_SHOT_MEASURED=FILE in the
+// environment, FILE (x in the unit of its header, or K; intensities; an optional error
+// column) is loaded as a measured spectrum.
 #include "controls/fonts.h"
 #include "controls/messages.h"
 #include "levels/spectroscopy_page.h"
 #include "resultdata/input_files.h"
 
 #include <QApplication>
+
 #include <QVBoxLayout>
+#include <cstdlib>
 
 #include <algorithm>
 #include <cstdio>
@@ -106,6 +110,19 @@ int main(int argc, char** argv) {
         std::printf("%zu peak labels\n", labels.size());
         for (const PeakLabel& label : labels)
             std::printf("  %s at %d\n", label.text.c_str(), label.at.x);
+    }
+    if (const char* measured = std::getenv("VINTREL_SHOT_MEASURED")) {
+        try {
+            const MeasuredTable table = readMeasuredData(measured);
+            const auto unit = plotTypeOfUnit(table.units[0]);
+            const QString problem = page.loadMeasured(
+                table, 0, 1, table.columnCount() > 2 ? std::optional<std::size_t>(2) : std::nullopt,
+                unit ? *unit : PlotType::kelvin, QString::fromLocal8Bit(measured));
+            if (!problem.isEmpty())
+                std::fprintf(stderr, "%s\n", qPrintable(problem));
+        } catch (const std::exception& error) {
+            std::fprintf(stderr, "%s\n", error.what());
+        }
     }
     for (int i = 0; i < 5; ++i)
         QApplication::processEvents();
