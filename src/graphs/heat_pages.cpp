@@ -9,6 +9,7 @@
 #include "graphs/derived_curves.h"
 #include "graphs/graph_details.h"
 #include "graphs/graph_tables.h"
+#include "graphs/page_parts.h"
 #include "graphs/side_panel.h"
 
 #include <QHBoxLayout>
@@ -21,12 +22,6 @@
 namespace vintrel {
 
 namespace {
-
-QLabel* plainLabel(QWidget* parent, const QString& text, bool bold = false) {
-    auto* label = new QLabel(text, parent);
-    label->setFont(viewerFont(QStringLiteral("Tahoma"), 8, bold));
-    return label;
-}
 
 QColor colourOf(const Rgb& rgb) {
     return QColor(rgb.r, rgb.g, rgb.b);

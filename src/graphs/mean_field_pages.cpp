@@ -30,12 +30,6 @@ QColor colourOf(const Rgb& rgb) {
     return QColor(rgb.r, rgb.g, rgb.b);
 }
 
-QLabel* plainLabel(QWidget* parent, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    label->setFont(viewerFont(QStringLiteral("Tahoma"), 8));
-    return label;
-}
-
 GraphPageConfig meanFieldConfig(const QString& caption, GraphSettingsKind kind,
                                 const QString& padlockHint, const QString& markerUnit) {
     GraphPageConfig config;
@@ -62,8 +56,6 @@ std::vector<MeanFieldCurve> directionCurves(bool withAverage) {
     }
     return curves;
 }
-
-constexpr int kSelectorHeight = 24;
 
 } // namespace
 
@@ -352,37 +344,11 @@ Tgraf_1chiD::Tgraf_1chiD(GraphPageHost host, QWidget* parent)
               config.margins = {85, 105, 55, 65, false};
               return config;
           }(),
-          directionCurves(false), MeanFieldFit::Top, 10) {
+          directionCurves(false), MeanFieldFit::Top, 10),
+      FSelector(plot(), [this] { MyTrackbarChange(); }) {
     setParent(parent);
     FGraph.setGraphMargins(80, 100, 50, 60);
-    MyTrackBar = new TMyTrackBar(plot());
-    MyTrackBar->setObjectName(QStringLiteral("MyTrackBar"));
-    MyTrackBar->SetMin(1);
-    connect(MyTrackBar, &TMyTrackBar::OnChange, this, &Tgraf_1chiD::MyTrackbarChange);
-    auto* moments = new QWidget;
-    auto* row = new QHBoxLayout(moments);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(2);
-    row->addWidget(plainLabel(moments, QStringLiteral("effective magnetic moment:")));
-    for (Direction d : kDirections) {
-        auto* cell = new QWidget(moments);
-        auto* cellRow = new QHBoxLayout(cell);
-        cellRow->setContentsMargins(4, 0, 0, 0);
-        cellRow->setSpacing(2);
-        cellRow->addWidget(
-            new TMyLabel(cell, QStringLiteral("p_e_f_f_(_%1_) =").arg(directionLetter(d))));
-        auto* field = new QLineEdit(cell);
-        field->setReadOnly(true);
-        field->setFixedWidth(62);
-        field->setFont(viewerFont());
-        field->setObjectName(QStringLiteral("edit_pff_%1").arg(directionLetter(d)));
-        cellRow->addWidget(field);
-        row->addWidget(cell);
-        edit_pff[directionIndex(d)] = field;
-        FMomentCells[directionIndex(d)] = cell;
-    }
-    row->addWidget(new TMyLabel(moments, QStringLiteral("!m_B")));
-    addBottomWidget(moments);
+    addBottomWidget(FSelector.row());
 }
 
 void Tgraf_1chiD::readPageData(const std::filesystem::path& folder, const TVariables& vars) {
@@ -393,49 +359,19 @@ void Tgraf_1chiD::readPageData(const std::filesystem::path& folder, const TVaria
         {{0, FData.inverse[0]}, {1, FData.hasY ? FData.inverse[1] : none}, {2, FData.inverse[2]}});
     // Every reading starts the selector anew: right thumb on the last row, left on 90 %.
     const int rows = static_cast<int>(FData.rowCount());
-    MyTrackBar->SetMax(std::max(1, rows));
+    FSelector.setRowCount(rows);
     const auto [left, right] = selectorStartRows(rows);
     selectRows(left, right);
 }
 
-std::size_t Tgraf_1chiD::firstRow() const {
-    return static_cast<std::size_t>(std::max(0, MyTrackBar->PositionLeft() - 1));
-}
-
-std::size_t Tgraf_1chiD::secondRow() const {
-    return static_cast<std::size_t>(std::max(0, MyTrackBar->PositionRight() - 1));
-}
-
-void Tgraf_1chiD::selectRows(int left, int right) {
-    if (left <= MyTrackBar->PositionRight()) {
-        MyTrackBar->SetPositionLeft(left);
-        MyTrackBar->SetPositionRight(right);
-    } else {
-        MyTrackBar->SetPositionRight(right);
-        MyTrackBar->SetPositionLeft(left);
-    }
-}
-
 QString Tgraf_1chiD::effectiveMomentText(Direction d) const {
-    return edit_pff[directionIndex(d)]->text();
+    return FSelector.field(d)->text();
 }
 
 void Tgraf_1chiD::MyTrackbarChange() {
-    const std::size_t a = firstRow();
-    const std::size_t b = secondRow();
-    for (Direction d : kDirections) {
-        QLineEdit* field = edit_pff[directionIndex(d)];
-        FMomentCells[directionIndex(d)]->setVisible(FData.has(d));
-        const auto& inverse = FData.inverse[directionIndex(d)];
-        if (!FData.has(d) || a >= inverse.size() || b >= inverse.size()) {
-            field->setText(QStringLiteral(" not set"));
-            continue;
-        }
-        const EffectiveMoment p =
-            effectiveMoment(FData.T[a], inverse[a], FData.T[b], inverse[b], a == b);
-        field->setText(p.value ? QString::fromStdString(formatFloatDot("0.00000", *p.value))
-                               : QString::fromStdString(p.note));
-    }
+    for (Direction d : kDirections)
+        FSelector.cell(d)->setVisible(FData.has(d));
+    FSelector.showMoments(FData);
     plotChanged();
 }
 
@@ -445,10 +381,7 @@ void Tgraf_1chiD::dataChanged() {
 }
 
 void Tgraf_1chiD::plotResized() {
-    if (!MyTrackBar)
-        return;
-    // The thumbs stand over the temperatures of their rows: the bar runs from the first
-    // temperature to the last, 5 pixels wider on each side for the thumbs.
+    // The thumbs stand over the temperatures of their rows.
     const int width = plot()->width();
     const int height = plot()->height();
     const PixelRect area = FGraph.transform(width, height).area;
@@ -462,8 +395,7 @@ void Tgraf_1chiD::plotResized() {
             last = *b;
         }
     }
-    MyTrackBar->setGeometry(first - 5, area.top - kSelectorHeight - 6, last - first + 11,
-                            kSelectorHeight);
+    FSelector.place(first, last, area.top, 6);
 }
 
 AxisRange Tgraf_1chiD::defaultRange() const {

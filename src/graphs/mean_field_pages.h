@@ -3,6 +3,7 @@
 #include "graphs/graph_data.h"
 #include "graphs/graph_page.h"
 #include "graphs/mean_field_plots.h"
+#include "graphs/page_parts.h"
 #include "graphs/plot_component.h"
 
 #include <optional>
@@ -174,13 +175,13 @@ class Tgraf_1chiD : public TMeanFieldChiPage {
     Q_OBJECT
 public:
     explicit Tgraf_1chiD(GraphPageHost host, QWidget* parent = nullptr);
-    TMyTrackBar* trackBar() const { return MyTrackBar; }
+    TMyTrackBar* trackBar() const { return FSelector.trackBar(); }
     QString effectiveMomentText(Direction d) const;
     /// The selected rows (from 0): left and right thumb.
-    std::size_t firstRow() const;
-    std::size_t secondRow() const;
+    std::size_t firstRow() const { return FSelector.firstRow(); }
+    std::size_t secondRow() const { return FSelector.secondRow(); }
     /// Sets the thumbs (rows counted from 1).
-    void selectRows(int left, int right);
+    void selectRows(int left, int right) { FSelector.selectRows(left, right); }
 
 protected:
     void readPageData(const std::filesystem::path& folder, const TVariables& vars) override;
@@ -197,9 +198,7 @@ protected:
 private:
     void MyTrackbarChange();
 
-    TMyTrackBar* MyTrackBar = nullptr;
-    std::array<QLineEdit*, 3> edit_pff{};
-    std::array<QWidget*, 3> FMomentCells{};
+    TEffectiveMomentSelector FSelector;
 };
 
 /// "anisotropy (MF)": K1, K2, K2', K3 and K3' versus T, the range set by both ends.

@@ -31,12 +31,6 @@ QColor colourOf(const Rgb& rgb) {
     return QColor(rgb.r, rgb.g, rgb.b);
 }
 
-QLabel* plainLabel(QWidget* parent, const QString& text, bool bold = false) {
-    auto* label = new QLabel(text, parent);
-    label->setFont(viewerFont(QStringLiteral("Tahoma"), 8, bold));
-    return label;
-}
-
 GraphPageConfig chiConfig() {
     GraphPageConfig config;
     config.caption = QStringLiteral("magnetic susceptibility");
@@ -337,36 +331,11 @@ void Tgraf_chi::describe(TemperaturePlot& plot, int, int) const {
 // ---- 1/χ ----
 
 Tgraf_1chi::Tgraf_1chi(GraphPageHost host, QWidget* parent)
-    : TSusceptibilityPage(std::move(host), inverseConfig(), false) {
+    : TSusceptibilityPage(std::move(host), inverseConfig(), false),
+      FSelector(plot(), [this] { MyTrackbarChange(); }) {
     setParent(parent);
-    MyTrackBar = new TMyTrackBar(plot());
-    MyTrackBar->setObjectName(QStringLiteral("MyTrackBar"));
-    MyTrackBar->SetMin(1);
-    connect(MyTrackBar, &TMyTrackBar::OnChange, this, &Tgraf_1chi::MyTrackbarChange);
     // The effective moments beside the direction buttons.
-    auto* moments = new QWidget;
-    auto* row = new QHBoxLayout(moments);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(3);
-    row->addWidget(plainLabel(moments, QStringLiteral("effective magnetic moment:")));
-    for (Direction d : kDirections) {
-        auto* panel = new QWidget(moments);
-        auto* cell = new QHBoxLayout(panel);
-        cell->setContentsMargins(4, 0, 0, 0);
-        cell->setSpacing(2);
-        cell->addWidget(
-            new TMyLabel(panel, QStringLiteral("p_e_f_f_(_%1_) =").arg(directionLetter(d))));
-        auto* field = new QLineEdit(panel);
-        field->setReadOnly(true);
-        field->setFixedWidth(62);
-        field->setFont(viewerFont());
-        field->setObjectName(QStringLiteral("edit_pff_%1").arg(directionLetter(d)));
-        cell->addWidget(field);
-        cell->addWidget(new TMyLabel(panel, QStringLiteral("!m_B")));
-        row->addWidget(panel);
-        edit_pff[directionIndex(d)] = field;
-        FMomentPanels[directionIndex(d)] = panel;
-    }
+    QWidget* moments = FSelector.row();
     auto* bottom = new QWidget;
     auto* both = new QHBoxLayout(bottom);
     both->setContentsMargins(0, 0, 0, 0);
@@ -460,31 +429,8 @@ void Tgraf_1chi::placeFitLabel() {
                     area.top + area.height - FFitLabel->height() - 8);
 }
 
-std::size_t Tgraf_1chi::firstRow() const {
-    return static_cast<std::size_t>(std::max(0, MyTrackBar->PositionLeft() - 1));
-}
-
-std::size_t Tgraf_1chi::secondRow() const {
-    return static_cast<std::size_t>(std::max(0, MyTrackBar->PositionRight() - 1));
-}
-
-void Tgraf_1chi::selectRows(int left, int right) {
-    // A thumb set past the other exchanges the two: move the one that makes room first.
-    if (left <= MyTrackBar->PositionRight()) {
-        MyTrackBar->SetPositionLeft(left);
-        MyTrackBar->SetPositionRight(right);
-    } else {
-        MyTrackBar->SetPositionRight(right);
-        MyTrackBar->SetPositionLeft(left);
-    }
-}
-
-QLineEdit* Tgraf_1chi::effectiveMomentField(Direction d) const {
-    return edit_pff[directionIndex(d)];
-}
-
 QString Tgraf_1chi::effectiveMomentText(Direction d) const {
-    return edit_pff[directionIndex(d)]->text();
+    return FSelector.field(d)->text();
 }
 
 void Tgraf_1chi::dataChanged() {
@@ -493,7 +439,7 @@ void Tgraf_1chi::dataChanged() {
     if (rows != FRowCount) {
         // A result with other rows starts from its two highest temperatures.
         FRowCount = rows;
-        MyTrackBar->SetMax(std::max(1, rows));
+        FSelector.setRowCount(rows);
         selectRows(std::max(1, rows - 1), std::max(1, rows));
     }
     plotResized();
@@ -502,48 +448,33 @@ void Tgraf_1chi::dataChanged() {
 
 void Tgraf_1chi::directionsChanged() {
     for (Direction d : kDirections)
-        FMomentPanels[directionIndex(d)]->setVisible(shown(static_cast<ChiCurve>(d)));
+        FSelector.cell(d)->setVisible(shown(static_cast<ChiCurve>(d)));
 }
 
 void Tgraf_1chi::MyTrackbarChange() {
-    const std::size_t a = firstRow();
-    const std::size_t b = secondRow();
-    for (Direction d : kDirections) {
-        QLineEdit* field = edit_pff[directionIndex(d)];
-        const auto& inverse = FData.inverse[directionIndex(d)];
-        if (!FData.has(d) || a >= inverse.size() || b >= inverse.size()) {
-            field->setText(QStringLiteral(" not set"));
-            continue;
-        }
-        const EffectiveMoment p =
-            effectiveMoment(FData.T[a], inverse[a], FData.T[b], inverse[b], a == b);
-        field->setText(p.value ? QString::fromStdString(formatFloatDot("0.00000", *p.value))
-                               : QString::fromStdString(p.note));
-    }
+    FSelector.showMoments(FData);
     fitCurieWeiss();
     plotChanged();
 }
 
 void Tgraf_1chi::plotResized() {
-    if (!MyTrackBar)
-        return;
     TemperaturePlot plot;
     plot.margins = config().margins;
     plot.T = &FData.T;
     const PlotTransform t =
         temperatureTransform(plot, this->plot()->width(), this->plot()->height());
     const int rows = static_cast<int>(FData.rowCount());
-    int left = t.area.left - 5;
-    int width = t.area.width + 11;
+    int first = t.area.left;
+    int last = t.area.left + t.area.width;
     if (rows >= 2) {
-        const auto first = t.column(FData.T.front());
-        const auto last = t.column(FData.T.back());
-        if (first && last && *last > *first) {
-            left = *first - 5;
-            width = *last - *first + 11;
+        const auto a = t.column(FData.T.front());
+        const auto b = t.column(FData.T.back());
+        if (a && b && *b > *a) {
+            first = *a;
+            last = *b;
         }
     }
-    MyTrackBar->setGeometry(left, t.area.top - kSelectorGap - 24, width, 24);
+    FSelector.place(first, last, t.area.top, kSelectorGap);
     placeFitLabel();
 }
 

@@ -4,6 +4,7 @@
 #include "graphs/graph_data.h"
 #include "graphs/graph_page.h"
 #include "graphs/page_looks.h"
+#include "graphs/page_parts.h"
 
 #include <array>
 #include <optional>
@@ -108,15 +109,15 @@ class Tgraf_1chi : public TSusceptibilityPage {
 public:
     explicit Tgraf_1chi(GraphPageHost host, QWidget* parent = nullptr);
 
-    TMyTrackBar* trackBar() const { return MyTrackBar; }
+    TMyTrackBar* trackBar() const { return FSelector.trackBar(); }
     /// The text of a direction's effective-moment field.
     QString effectiveMomentText(Direction d) const;
-    QLineEdit* effectiveMomentField(Direction d) const;
+    QLineEdit* effectiveMomentField(Direction d) const { return FSelector.field(d); }
     /// The selected rows (from 0): left and right thumb.
-    std::size_t firstRow() const;
-    std::size_t secondRow() const;
+    std::size_t firstRow() const { return FSelector.firstRow(); }
+    std::size_t secondRow() const { return FSelector.secondRow(); }
     /// Sets the thumbs (rows counted from 1, as the selector shows them).
-    void selectRows(int left, int right);
+    void selectRows(int left, int right) { FSelector.selectRows(left, right); }
 
     /// "Curie–Weiss fit": the fit of χ = C/(T − θ) + χ₀ between the thumbs, per direction and
     /// for the powder average, listed over the plot and drawn as dashed lines of 1/χ.
@@ -146,14 +147,12 @@ private:
     void fitCurieWeiss();
     void placeFitLabel();
 
-    TMyTrackBar* MyTrackBar = nullptr;
+    TEffectiveMomentSelector FSelector;
     TMyButton* MyButtonCurieWeiss = nullptr;
     TMyButton* MyButtonNoChi0 = nullptr;
     QLabel* FFitLabel = nullptr;
     std::array<std::optional<CurieWeissFit>, 4> FFits;
     std::array<std::vector<double>, 3> FFitInverse;
-    std::array<QLineEdit*, 3> edit_pff{};
-    std::array<QWidget*, 3> FMomentPanels{};
     int FRowCount = 0;
 };
 
