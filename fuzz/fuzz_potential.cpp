@@ -56,7 +56,7 @@ void readMoments(std::string_view content, int steps) {
         return;
     }
     check(table.size() <= kMaxMomentRows);
-    const TemperatureSlider slider = temperatureSliderFor(table);
+    const MomentSlider slider = temperatureSliderFor(table);
     check(slider.enabled == !table.empty());
     check(!slider.enabled || slider.maximum == static_cast<int>(table.size()) - 1);
     for (int k : {0, slider.maximum / 2, slider.maximum, slider.maximum + 3}) {
