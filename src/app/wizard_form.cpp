@@ -42,10 +42,7 @@ QUrl helpPageUrl(const QString& programFolder, int language, const QString& page
 }
 
 TMyPanel4::TMyPanel4(QWidget* parent) : QWidget(parent) {
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, theme::kPageBackground);
-    setPalette(palette);
+    theme::fillBackground(this);
     Content = new TContent(this, theme::kPageBackground);
     Zakladki = new TSuperTabs(Content);
     Zakladki->setFixedHeight(TWizardForm::kStripHeight);
@@ -71,10 +68,7 @@ TWizardForm::TWizardForm(const QString& programFolder, QWidget* parent)
     : QDialog(parent), programFolder_(programFolder) {
     setWindowTitle(QStringLiteral("ZoVa Wizard"));
     setFixedSize(kWidth, kHeight);
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, theme::kPageBackground);
-    setPalette(palette);
+    theme::fillBackground(this);
 
     MyPanel4 = new TMyPanel4(this);
     MyPanel4->setGeometry(0, 0, kWidth, kHeight - kBarHeight);

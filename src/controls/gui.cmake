@@ -17,5 +17,7 @@ target_sources(vintrel_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/pictures.cpp
     ${CMAKE_CURRENT_LIST_DIR}/qt_markup_surface.cpp
     ${CMAKE_CURRENT_LIST_DIR}/select_all_box.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/theme.cpp
     ${CMAKE_CURRENT_LIST_DIR}/theme.h
+    ${CMAKE_CURRENT_LIST_DIR}/tool_window.cpp
 )

@@ -2,6 +2,8 @@
 
 #include <QColor>
 
+class QWidget;
+
 /// The colours of the viewer's look, shared by the controls and the pages.
 namespace vintrel::theme {
 
@@ -20,5 +22,9 @@ inline const QColor kShadow(150, 147, 162);
 inline const QColor kAccent(98, 157, 254);
 /// Text on light backgrounds.
 inline const QColor kText(40, 40, 48);
+
+/// Makes `widget` paint its whole area in `colour` before its children (auto-filled window
+/// background).
+void fillBackground(QWidget* widget, const QColor& colour = kPageBackground);
 
 } // namespace vintrel::theme

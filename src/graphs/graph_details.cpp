@@ -7,25 +7,18 @@
 #include "controls/theme.h"
 #include "resultdata/dup_reader.h"
 
-#include <QApplication>
-#include <QCloseEvent>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace vintrel {
 
 TGraphDetailsForm::TGraphDetailsForm(const QString& caption, const QString& heading,
                                      QWidget* parent)
-    : QWidget(parent, Qt::Window) {
+    : TToolWindow(parent) {
     setWindowTitle(caption);
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, theme::kPageBackground);
-    setPalette(palette);
+    theme::fillBackground(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 4);
     layout->setSpacing(4);
@@ -61,31 +54,6 @@ void TGraphDetailsForm::showFile(const std::filesystem::path& file) {
 
 QString TGraphDetailsForm::memoText() const {
     return FMemo->toPlainText();
-}
-
-void TGraphDetailsForm::showCentredOn(QWidget* mainWindow) {
-    const QRect area = mainWindow ? mainWindow->frameGeometry()
-                                  : QGuiApplication::primaryScreen()->availableGeometry();
-    move(area.center() - QPoint(width() / 2, height() / 2));
-    show();
-    raise();
-    activateWindow();
-}
-
-void TGraphDetailsForm::closeQuietly() {
-    FClosingByProgram = true;
-    close();
-    FClosingByProgram = false;
-}
-
-void TGraphDetailsForm::closeEvent(QCloseEvent* event) {
-    hide();
-    event->accept();
-    if (FClosingByProgram)
-        return;
-    emit closed();
-    if (QWidget* front = QApplication::activeWindow())
-        front->raise();
 }
 
 TSusceptibilityForm::TSusceptibilityForm(QWidget* parent)

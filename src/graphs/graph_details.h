@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/tool_window.h"
 #include "graphs/graph_data.h"
 
 #include <QPointer>
@@ -18,7 +19,7 @@ class TMyLabel;
 
 /// The details window of the graph pages: a heading over a memo that shows a data file of the
 /// current result as plain text. Closing it hides it and tells the pages that opened it.
-class TGraphDetailsForm : public QWidget {
+class TGraphDetailsForm : public TToolWindow {
     Q_OBJECT
 public:
     /// Shows the whole text of a file of the folder; a file that cannot be read shows its
@@ -26,25 +27,15 @@ public:
     void showFile(const std::filesystem::path& file);
     QPlainTextEdit* memo() const { return FMemo; }
     QString memoText() const;
-    /// Shows the window centred on `mainWindow` and brings it to the front.
-    void showCentredOn(QWidget* mainWindow);
-    /// Hides the window without telling the pages (their button was released).
-    void closeQuietly();
-
-signals:
-    /// The user closed the window.
-    void closed();
 
 protected:
     TGraphDetailsForm(const QString& caption, const QString& heading, QWidget* parent);
-    void closeEvent(QCloseEvent* event) override;
     /// Room between the heading and the memo for a page's own controls.
     QWidget* controlRow() const { return FControls; }
 
 private:
     QPlainTextEdit* FMemo = nullptr;
     QWidget* FControls = nullptr;
-    bool FClosingByProgram = false;
 };
 
 /// "details of magnetic susceptibility": one of the three susceptibility files, chosen with

@@ -45,11 +45,6 @@ public:
     }
 };
 
-QPalette pagePalette(QPalette palette) {
-    palette.setColor(QPalette::Window, theme::kPageBackground);
-    return palette;
-}
-
 } // namespace
 
 TMyButton* TGraphPage::makeButton(QWidget* parent, const QString& caption, const QString& hint,
@@ -69,8 +64,7 @@ TGraphPage::~TGraphPage() = default;
 void TGraphPage::buildPanel() {
     FPanel = new QWidget(this);
     FPanel->setObjectName(QStringLiteral("p0"));
-    FPanel->setAutoFillBackground(true);
-    FPanel->setPalette(pagePalette(FPanel->palette()));
+    theme::fillBackground(FPanel);
     FPlot = new QWidget(FPanel);
     FPlot->setObjectName(QStringLiteral("PaintBox1"));
     FPlot->setAttribute(Qt::WA_OpaquePaintEvent);

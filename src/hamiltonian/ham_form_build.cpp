@@ -20,13 +20,6 @@ namespace {
 constexpr int kSideWidth = 200;
 constexpr int kValueX = 96;
 
-void paintBackground(QWidget* widget, const QColor& colour) {
-    QPalette look = widget->palette();
-    look.setColor(QPalette::Window, colour);
-    widget->setPalette(look);
-    widget->setAutoFillBackground(true);
-}
-
 TMyLabel* caption(QWidget* parent, const QString& text, int x, int y,
                   const QColor& colour = theme::kText) {
     auto* label = new TMyLabel(parent, text);
@@ -50,7 +43,7 @@ TMyButton* imageButton(QWidget* parent, const QString& text, int width) {
 void THamForm::buildGrid() {
     Panel1 = new QWidget(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    paintBackground(Panel1, theme::kPageBackground);
+    theme::fillBackground(Panel1);
     Panel1->resize(800, 560);
     auto* layout = new QHBoxLayout(Panel1);
     layout->setContentsMargins(8, 8, 8, 8);
@@ -70,7 +63,7 @@ void THamForm::buildGrid() {
     PanelNoData->setWordWrap(true);
     PanelNoData->setFont(viewerFont(QStringLiteral("Tahoma"), 10, true));
     PanelNoData->setFrameShape(QFrame::StyledPanel);
-    paintBackground(PanelNoData, theme::kPageBackground);
+    theme::fillBackground(PanelNoData);
     PanelNoData->resize(260, 60);
     PanelNoData->hide();
 

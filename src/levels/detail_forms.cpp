@@ -9,8 +9,6 @@
 #include "levels/detail_texts.h"
 #include "levels/eigenvector_table.h"
 
-#include <QApplication>
-#include <QCloseEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -25,7 +23,7 @@ namespace vintrel {
 
 TDetailForm::TDetailForm(const QString& caption, QSize clientSize, QSize minimumSize,
                          bool centreVertically, QWidget* parent)
-    : QWidget(parent, Qt::Window), FCentreVertically(centreVertically) {
+    : TToolWindow(parent), FCentreVertically(centreVertically) {
     setWindowTitle(caption);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -69,32 +67,6 @@ void TDetailForm::showFromStart() {
     // Appending leaves the memo at the end of its last line; it is read from the top left.
     FMemo->moveCursor(QTextCursor::Start);
     FMemo->ensureCursorVisible();
-}
-
-void TDetailForm::showCentredOn(QWidget* mainWindow) {
-    const QRect area = mainWindow ? mainWindow->frameGeometry()
-                                  : QGuiApplication::primaryScreen()->availableGeometry();
-    move(area.center() - QPoint(width() / 2, height() / 2));
-    show();
-    raise();
-    activateWindow();
-    keepOnScreen();
-}
-
-void TDetailForm::closeQuietly() {
-    FClosingByProgram = true;
-    close();
-    FClosingByProgram = false;
-}
-
-void TDetailForm::closeEvent(QCloseEvent* event) {
-    hide();
-    event->accept();
-    if (FClosingByProgram)
-        return;
-    emit closed();
-    if (QWidget* front = QApplication::activeWindow())
-        front->raise();
 }
 
 void TDetailForm::resizeEvent(QResizeEvent* event) {

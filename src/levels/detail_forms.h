@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/tool_window.h"
 #include "resultdata/input_files.h"
 
 #include <QPlainTextEdit>
@@ -20,7 +21,7 @@ class TMyUpDown;
 /// What the detail windows share: a heading (markup label) over a fixed-pitch memo, a close
 /// box that hides the window and tells its opener, and the rule that keeps the window on the
 /// screen whenever it is resized. Each window exists once and is refilled when opened.
-class TDetailForm : public QWidget {
+class TDetailForm : public TToolWindow {
     Q_OBJECT
 public:
     /// The heading's markup caption.
@@ -32,20 +33,12 @@ public:
     QPlainTextEdit* memo() const { return FMemo; }
     /// The memo's text, lines joined by "\n".
     QString memoText() const { return FMemo->toPlainText(); }
-    /// Shows the window centred on `mainWindow` (the screen when null) and brings it to front.
-    void showCentredOn(QWidget* mainWindow);
-    /// Hides the window without telling the opener (its toggle was released).
-    void closeQuietly();
-
-signals:
-    /// The user closed the window with its close box.
-    void closed();
 
 protected:
     TDetailForm(const QString& caption, QSize clientSize, QSize minimumSize, bool centreVertically,
                 QWidget* parent);
-    void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void placed() override { keepOnScreen(); }
 
 private:
     void keepOnScreen();
@@ -54,7 +47,6 @@ private:
     TMyLabel* FHeading = nullptr;
     QPlainTextEdit* FMemo = nullptr;
     bool FCentreVertically = false;
-    bool FClosingByProgram = false;
 };
 
 /// " details of eigenstates": the level sections of "o_E.dup".

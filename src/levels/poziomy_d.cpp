@@ -30,10 +30,7 @@ TpoziomyD::TpoziomyD(QWidget* parent) : QWidget(parent) {
     FPanel = new QWidget(this);
     FErrors = TDeferredMessage(FPanel);
     FPanel->setObjectName(QStringLiteral("p0"));
-    FPanel->setAutoFillBackground(true);
-    QPalette palette = FPanel->palette();
-    palette.setColor(QPalette::Window, theme::kPageBackground);
-    FPanel->setPalette(palette);
+    theme::fillBackground(FPanel);
     buildDiagram();
     buildTopBar();
     buildHeader();

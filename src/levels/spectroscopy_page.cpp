@@ -74,10 +74,7 @@ Tgraf_spectroscopy::~Tgraf_spectroscopy() {
 void Tgraf_spectroscopy::buildPanel() {
     FPanel = new QWidget(this);
     FPanel->setObjectName(QStringLiteral("p0"));
-    FPanel->setAutoFillBackground(true);
-    QPalette palette = FPanel->palette();
-    palette.setColor(QPalette::Window, theme::kPageBackground);
-    FPanel->setPalette(palette);
+    theme::fillBackground(FPanel);
     FPlot = new QWidget(FPanel);
     FPlot->setObjectName(QStringLiteral("PaintBox1"));
     FPlot->setAttribute(Qt::WA_OpaquePaintEvent);

@@ -4,6 +4,7 @@
 #include "controls/my_button.h"
 #include "controls/my_label.h"
 #include "controls/pictures.h"
+#include "controls/theme.h"
 #include "parameters/parameter_captions.h"
 
 #include <QGroupBox>
@@ -54,10 +55,7 @@ QRadioButton* choice(QGroupBox* box, const QString& caption, const QString& hint
 } // namespace
 
 void TElemPanelResultForm::buildTile() {
-    QPalette look = Panel1->palette();
-    look.setColor(QPalette::Window, kPage);
-    Panel1->setPalette(look);
-    Panel1->setAutoFillBackground(true);
+    theme::fillBackground(Panel1, kPage);
     PanelTop = new QWidget(Panel1);
     PanelTop->setGeometry(0, 0, 194, 228);
     ImageBack = new QLabel(PanelTop);

@@ -2,6 +2,7 @@
 
 #include "controls/fonts.h"
 #include "controls/my_label.h"
+#include "controls/theme.h"
 #include "parameters/element_panel_model.h"
 #include "parameters/parameter_captions.h"
 #include "resultdata/element_table.h"
@@ -24,10 +25,7 @@ TMiniParamForm::TMiniParamForm(QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint | Qt::Tool) {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFixedSize(80, 90);
-    QPalette look = palette();
-    look.setColor(QPalette::Window, kInactiveCaptionGradient);
-    setPalette(look);
-    setAutoFillBackground(true);
+    theme::fillBackground(this, kInactiveCaptionGradient);
     const QString tahoma = QStringLiteral("Tahoma");
     const QString calibri = QStringLiteral("Calibri");
     auto plain = [this](const QFont& font, int x, int y, const QString& text = {}) {

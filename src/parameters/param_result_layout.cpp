@@ -6,6 +6,7 @@
 #include "controls/my_combobox.h"
 #include "controls/my_label.h"
 #include "controls/pictures.h"
+#include "controls/theme.h"
 #include "parameters/coefficient_rows.h"
 #include "parameters/parameter_captions.h"
 #include "parameters/value_edit.h"
@@ -24,13 +25,6 @@ const QColor kZeroM(150, 235, 231);
 const QColor kAlphaBlue(0, 147, 221);
 const QColor kBetaGreen(0, 146, 63);
 const QColor kOrange(231, 120, 23);
-
-void paintBackground(QWidget* widget, const QColor& colour) {
-    QPalette look = widget->palette();
-    look.setColor(QPalette::Window, colour);
-    widget->setPalette(look);
-    widget->setAutoFillBackground(true);
-}
 
 TMyLabel* caption(QWidget* parent, const QString& text, int x, int y,
                   const QColor& colour = QColor(40, 40, 48)) {
@@ -67,7 +61,7 @@ TValueEdit* valueLine(QWidget* panel, int y, const QString& symbol, const QStrin
 void TParamResultForm::buildColumns() {
     PanelAAA = new QWidget(this);
     PanelAAA->setObjectName(QStringLiteral("PanelAAA"));
-    paintBackground(PanelAAA, kPage);
+    theme::fillBackground(PanelAAA, kPage);
     PanelAAA->resize(930, 640);
     PanelAAA->setFocusPolicy(Qt::ClickFocus);
 
@@ -101,7 +95,7 @@ void TParamResultForm::buildCefGroup() {
     ScrollBox1->setFrameShape(QFrame::NoFrame);
     ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* content = new QWidget;
-    paintBackground(content, kPage);
+    theme::fillBackground(content, kPage);
     content->resize(392, 27 * kRowHeight + 2);
     PanelB = new QWidget(content);
     PanelB->setGeometry(0, 0, 185, 27 * kRowHeight + 2);
@@ -116,7 +110,7 @@ void TParamResultForm::buildCefGroup() {
     PanelNoData->setWordWrap(true);
     PanelNoData->setAlignment(Qt::AlignCenter);
     PanelNoData->setFont(viewerFont(QStringLiteral("Tahoma"), 9, true));
-    paintBackground(PanelNoData, kPage);
+    theme::fillBackground(PanelNoData, kPage);
     PanelNoData->setFrameShape(QFrame::StyledPanel);
     PanelNoData->hide();
 
@@ -151,7 +145,7 @@ void TParamResultForm::buildRows() {
         for (bool aRow : {false, true}) {
             auto* row = new QWidget(aRow ? PanelA : PanelB);
             row->setGeometry(0, slot * kRowHeight, aRow ? 200 : 185, kRowHeight);
-            paintBackground(row, colour);
+            theme::fillBackground(row, colour);
             auto* symbol = new TFormulaCaption(
                 row, {{aRow ? QStringLiteral("A") : QStringLiteral("B"), m, n}});
             symbol->setFont(pixelFont(QStringLiteral("Tahoma"), 12));

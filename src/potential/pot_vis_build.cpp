@@ -37,11 +37,6 @@ constexpr int kLeftWidth = 195;
 constexpr int kRightWidth = 150;
 constexpr int kRowPitch = 20;
 
-QPalette withBackground(QPalette palette, const QColor& colour) {
-    palette.setColor(QPalette::Window, colour);
-    return palette;
-}
-
 QLabel* caption(QWidget* parent, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setFont(viewerFont());
@@ -56,8 +51,7 @@ TMyButton* button(QWidget* parent, const QString& text, const QString& hint, int
 QWidget* framedPanel(QWidget* parent) {
     auto* panel = new QFrame(parent);
     panel->setFrameShape(QFrame::StyledPanel);
-    panel->setAutoFillBackground(true);
-    panel->setPalette(withBackground(panel->palette(), theme::kPageBackground));
+    theme::fillBackground(panel);
     return panel;
 }
 
@@ -90,8 +84,7 @@ TPotVisForm::~TPotVisForm() = default;
 void TPotVisForm::buildPanel() {
     Panel1 = new QWidget(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setAutoFillBackground(true);
-    Panel1->setPalette(withBackground(Panel1->palette(), theme::kPageBackground));
+    theme::fillBackground(Panel1);
     auto* row = new QHBoxLayout(Panel1);
     row->setContentsMargins(4, 4, 4, 4);
     row->setSpacing(6);
@@ -326,8 +319,7 @@ QWidget* TPotVisForm::buildRightColumn(QWidget* parent) {
 
 QWidget* TPotVisForm::buildCentre(QWidget* parent) {
     FCentre = new QWidget(parent);
-    FCentre->setAutoFillBackground(true);
-    FCentre->setPalette(withBackground(FCentre->palette(), theme::kButtonFace));
+    theme::fillBackground(FCentre, theme::kButtonFace);
     FCentre->installEventFilter(this);
     if (openGLAvailable()) {
         viewPanelX = new TGLPanel(FCentre);

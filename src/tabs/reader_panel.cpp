@@ -36,10 +36,7 @@ enum FramePiece {
 } // namespace
 
 TContentPage::TContentPage(QWidget* parent, const QColor& colour) : QWidget(parent) {
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, colour);
-    setPalette(palette);
+    theme::fillBackground(this, colour);
 }
 
 namespace {

@@ -12,6 +12,8 @@
 using namespace vintrel;
 using vintrel::test::cli;
 using vintrel::test::CliRun;
+using vintrel::test::csvComment;
+using vintrel::test::csvRows;
 using vintrel::test::TempDir;
 
 namespace {
@@ -19,40 +21,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string kCerium = (fs::path(VINTREL_SOURCE_DIR) / "examples" / "Ce-cubic.zrvn").string();
-
-std::vector<std::vector<std::string>> csvRows(const std::string& csv) {
-    std::vector<std::vector<std::string>> rows;
-    std::istringstream in(csv);
-    std::string line;
-    bool header = true;
-    while (std::getline(in, line)) {
-        if (line.rfind("# ", 0) == 0)
-            continue;
-        if (header) {
-            header = false;
-            continue;
-        }
-        std::vector<std::string> cells;
-        std::istringstream fields(line);
-        std::string cell;
-        while (std::getline(fields, cell, ','))
-            cells.push_back(cell);
-        if (!line.empty() && line.back() == ',')
-            cells.emplace_back();
-        rows.push_back(cells);
-    }
-    return rows;
-}
-
-std::string commentOf(const std::string& csv, const std::string& key) {
-    const std::string start = "# " + key + ": ";
-    std::istringstream in(csv);
-    std::string line;
-    while (std::getline(in, line))
-        if (line.rfind(start, 0) == 0)
-            return line.substr(start.size());
-    return "(none)";
-}
 
 std::string headerOf(const std::string& csv) {
     std::istringstream in(csv);
@@ -90,10 +58,10 @@ TEST(CliCompare, SusceptibilityAgainstMeasuredPoints) {
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(headerOf(run.out),
               "x [K],y measured [muB/T],err [muB/T],y computed [muB/T],deviation [muB/T]");
-    EXPECT_EQ(commentOf(run.out, "result"), "Ce3+ cubic Gamma8 ground");
-    EXPECT_EQ(commentOf(run.out, "curve"), "chi_powder [muB/T]");
-    EXPECT_EQ(commentOf(run.out, "points compared"), "3 of 4");
-    EXPECT_EQ(commentOf(run.out, "measured columns"), "x T [K], y chi [muB/T], err sigma");
+    EXPECT_EQ(csvComment(run.out, "result"), "Ce3+ cubic Gamma8 ground");
+    EXPECT_EQ(csvComment(run.out, "curve"), "chi_powder [muB/T]");
+    EXPECT_EQ(csvComment(run.out, "points compared"), "3 of 4");
+    EXPECT_EQ(csvComment(run.out, "measured columns"), "x T [K], y chi [muB/T], err sigma");
     const auto rows = csvRows(run.out);
     ASSERT_EQ(rows.size(), 4u);
     EXPECT_DOUBLE_EQ(std::stod(rows[0][3]), powder.at("50"));
@@ -108,15 +76,15 @@ TEST(CliCompare, SusceptibilityAgainstMeasuredPoints) {
         EXPECT_NEAR(std::stod(rows[r][4]), 0.02 * y, 1e-12);
         squares += 0.02 * y * 0.02 * y;
     }
-    EXPECT_NEAR(std::stod(commentOf(run.out, "rms")), std::sqrt(squares / 3), 1e-12);
-    EXPECT_NEAR(std::stod(commentOf(run.out, "chi2/N")), 4 / (1.02 * 1.02), 1e-9);
+    EXPECT_NEAR(std::stod(csvComment(run.out, "rms")), std::sqrt(squares / 3), 1e-12);
+    EXPECT_NEAR(std::stod(csvComment(run.out, "chi2/N")), 4 / (1.02 * 1.02), 1e-9);
 
     // Another curve of the same table; the index columns by default (x 1, y 2).
     const CliRun x = cli({"data", "compare", "susceptibility", kCerium, "--measured",
                           (dir / "chi.txt").string(), "--curve", "chi_x"});
     ASSERT_EQ(x.status, 0) << x.err;
-    EXPECT_EQ(commentOf(x.out, "curve"), "chi_x [muB/T]");
-    EXPECT_EQ(commentOf(x.out, "chi2/N"), "not formed: no error column");
+    EXPECT_EQ(csvComment(x.out, "curve"), "chi_x [muB/T]");
+    EXPECT_EQ(csvComment(x.out, "chi2/N"), "not formed: no error column");
     EXPECT_EQ(csvRows(x.out)[0][1], csvRows(run.out)[0][2]); // y is the sigma column now
 }
 
@@ -142,9 +110,9 @@ TEST(CliCompare, MeasuredSpectrumIsConvertedAndScaled) {
     args.push_back((dir / "spectrum.csv").string());
     const CliRun run = cli(args);
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(commentOf(run.out, "curve"), "total");
-    EXPECT_NEAR(std::stod(commentOf(run.out, "scale factor")), 0.4, 1e-6);
-    EXPECT_LT(std::stod(commentOf(run.out, "rms")), 1e-6 * std::stod(rows[50][4]));
+    EXPECT_EQ(csvComment(run.out, "curve"), "total");
+    EXPECT_NEAR(std::stod(csvComment(run.out, "scale factor")), 0.4, 1e-6);
+    EXPECT_LT(std::stod(csvComment(run.out, "rms")), 1e-6 * std::stod(rows[50][4]));
     EXPECT_EQ(headerOf(run.out), "x [meV],y measured,err,y computed,deviation");
     EXPECT_NEAR(std::stod(csvRows(run.out)[0][0]), std::stod(rows[10][0]), 1e-9);
 }
@@ -203,8 +171,8 @@ TEST(CliCurieWeiss, CeriumAboveTheCrystalFieldSplitting) {
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(headerOf(run.out), "direction,C [muB K/T],dC,theta [K],dtheta,chi0 [muB/T],dchi0,"
                                  "mu_eff [muB],dmu_eff");
-    EXPECT_EQ(commentOf(run.out, "between [K]"), "100 200");
-    EXPECT_EQ(commentOf(run.out, "points"), "101");
+    EXPECT_EQ(csvComment(run.out, "between [K]"), "100 200");
+    EXPECT_EQ(csvComment(run.out, "points"), "101");
     const auto rows = csvRows(run.out);
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0][0], "x");
@@ -222,7 +190,7 @@ TEST(CliCurieWeiss, CeriumAboveTheCrystalFieldSplitting) {
     const CliRun noChi0 =
         cli({"data", "curie-weiss", kCerium, "--between", "200", "100", "--no-chi0"});
     ASSERT_EQ(noChi0.status, 0) << noChi0.err;
-    EXPECT_EQ(commentOf(noChi0.out, "law"), "chi = C/(T - theta), least squares");
+    EXPECT_EQ(csvComment(noChi0.out, "law"), "chi = C/(T - theta), least squares");
     EXPECT_EQ(csvRows(noChi0.out)[0][5], "0");
     EXPECT_EQ(csvRows(noChi0.out)[0][6], "");
 }

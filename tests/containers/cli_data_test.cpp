@@ -23,6 +23,7 @@ using vintrel::test::TempDir;
 
 using vintrel::test::cli;
 using vintrel::test::CliRun;
+using vintrel::test::csvRows;
 
 namespace {
 
@@ -30,29 +31,6 @@ namespace fs = std::filesystem;
 
 const fs::path kSourceDir = VINTREL_SOURCE_DIR;
 const std::string kCerium = (kSourceDir / "examples" / "Ce-cubic.zrvn").string();
-
-// The rows of a CSV text without its comment lines and header, split at the commas.
-std::vector<std::vector<std::string>> csvRows(const std::string& csv) {
-    std::vector<std::vector<std::string>> rows;
-    std::istringstream in(csv);
-    std::string line;
-    bool header = true;
-    while (std::getline(in, line)) {
-        if (line.rfind("# ", 0) == 0)
-            continue;
-        if (header) {
-            header = false;
-            continue;
-        }
-        std::vector<std::string> cells;
-        std::istringstream fields(line);
-        std::string cell;
-        while (std::getline(fields, cell, ','))
-            cells.push_back(cell);
-        rows.push_back(cells);
-    }
-    return rows;
-}
 
 std::vector<std::string> column(const std::string& csv, std::size_t index) {
     std::vector<std::string> cells;

@@ -15,6 +15,7 @@
 
 using namespace vintrel;
 using vintrel::test::cli;
+using vintrel::test::csvRows;
 using vintrel::test::TempDir;
 
 namespace {
@@ -22,26 +23,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kExamples = fs::path(VINTREL_SOURCE_DIR) / "examples";
-
-// The rows of a CSV text below its comments and header, split at the commas.
-std::vector<std::vector<std::string>> csvRows(const std::string& csv) {
-    std::vector<std::vector<std::string>> rows;
-    std::istringstream in(csv);
-    std::string line;
-    bool header = true;
-    while (std::getline(in, line)) {
-        if (line.rfind("# ", 0) == 0)
-            continue;
-        if (std::exchange(header, false))
-            continue;
-        std::vector<std::string> cells;
-        std::istringstream fields(line);
-        for (std::string cell; std::getline(fields, cell, ',');)
-            cells.push_back(cell);
-        rows.push_back(cells);
-    }
-    return rows;
-}
 
 // The energies (number 1) of the z section of block 0 of "o_E.dup".
 std::vector<double> levelEnergies(const fs::path& folder, int N) {

@@ -18,21 +18,6 @@ using namespace palette;
 constexpr int kWidth = 24;
 constexpr int kHeight = 23;
 
-struct Ink {
-    QColor line;
-    QColor accent;
-    QColor paper;
-};
-
-const Ink kNormalInk{kInk, kAccent, kSurface};
-const Ink kDisabledInk{kInkDisabled, QColor(200, 199, 208), QColor(240, 239, 243)};
-
-using Symbol = void (*)(QPainter&, const Ink&);
-
-QPen pen(const QColor& colour, double width = 1.2) {
-    return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
-
 /// A sheet of paper with a folded corner, its top left at (x, y).
 void sheet(QPainter& p, const Ink& ink, double x, double y, double w, double h) {
     QPainterPath page;
@@ -42,10 +27,10 @@ void sheet(QPainter& p, const Ink& ink, double x, double y, double w, double h) 
     page.lineTo(x + w, y + h);
     page.lineTo(x, y + h);
     page.closeSubpath();
-    p.setPen(pen(ink.line));
+    p.setPen(symbolPen(ink.line));
     p.setBrush(ink.paper);
     p.drawPath(page);
-    p.setPen(pen(ink.accent, 1.0));
+    p.setPen(symbolPen(ink.accent, 1.0));
     for (double line = y + 4; line < y + h - 1.5; line += 2.5)
         p.drawLine(QPointF(x + 2, line), QPointF(x + w - 2.5, line));
 }
@@ -58,7 +43,7 @@ void save(QPainter& p, const Ink& ink) {
     body.lineTo(18.5, 18.5);
     body.lineTo(5.5, 18.5);
     body.closeSubpath();
-    p.setPen(pen(ink.line));
+    p.setPen(symbolPen(ink.line));
     p.setBrush(ink.accent);
     p.drawPath(body);
     p.setBrush(ink.paper);
@@ -79,7 +64,7 @@ void bentArrow(QPainter& p, const Ink& ink, bool back) {
     arc.lineTo(13, 9.5);
     arc.cubicTo(19.5, 9.5, 19.5, 18, 13, 18);
     arc.lineTo(9, 18);
-    p.setPen(pen(ink.line, 1.8));
+    p.setPen(symbolPen(ink.line, 1.8));
     p.setBrush(Qt::NoBrush);
     p.drawPath(arc);
     QPainterPath head;
@@ -87,7 +72,7 @@ void bentArrow(QPainter& p, const Ink& ink, bool back) {
     head.lineTo(8.5, 5.5);
     head.lineTo(8.5, 13.5);
     head.closeSubpath();
-    p.setPen(pen(ink.accent == kDisabledInk.accent ? ink.line : kAccentDark, 1.0));
+    p.setPen(symbolPen(ink.accent == kDisabledInk.accent ? ink.line : kAccentDark, 1.0));
     p.setBrush(ink.accent);
     p.drawPath(head);
     p.restore();
@@ -103,20 +88,20 @@ void redo(QPainter& p, const Ink& ink) {
 
 void discard(QPainter& p, const Ink& ink) {
     sheet(p, ink, 7.5, 3.5, 11, 14);
-    p.setPen(pen(ink.paper, 3.5));
+    p.setPen(symbolPen(ink.paper, 3.5));
     p.drawLine(QPointF(4.5, 14), QPointF(11.5, 21));
     p.drawLine(QPointF(11.5, 14), QPointF(4.5, 21));
-    p.setPen(pen(ink.accent == kDisabledInk.accent ? ink.line : kAccentDark, 1.8));
+    p.setPen(symbolPen(ink.accent == kDisabledInk.accent ? ink.line : kAccentDark, 1.8));
     p.drawLine(QPointF(4.5, 14), QPointF(11.5, 21));
     p.drawLine(QPointF(11.5, 14), QPointF(4.5, 21));
 }
 
 void cut(QPainter& p, const Ink& ink) {
-    p.setPen(pen(ink.line, 1.3));
+    p.setPen(symbolPen(ink.line, 1.3));
     p.drawLine(QPointF(8.5, 3.5), QPointF(14.5, 14));
     p.drawLine(QPointF(15.5, 3.5), QPointF(9.5, 14));
     p.setBrush(ink.paper);
-    p.setPen(pen(ink.accent == kDisabledInk.accent ? ink.line : kAccentDark, 1.5));
+    p.setPen(symbolPen(ink.accent == kDisabledInk.accent ? ink.line : kAccentDark, 1.5));
     p.drawEllipse(QPointF(8, 16.5), 3, 3);
     p.drawEllipse(QPointF(16, 16.5), 3, 3);
 }
@@ -127,7 +112,7 @@ void copy(QPainter& p, const Ink& ink) {
 }
 
 void paste(QPainter& p, const Ink& ink) {
-    p.setPen(pen(ink.line));
+    p.setPen(symbolPen(ink.line));
     p.setBrush(ink.accent == kDisabledInk.accent ? ink.paper : kBorderLight);
     p.drawRoundedRect(QRectF(4.5, 4.5, 12, 15), 1.5, 1.5);
     p.setBrush(ink.accent);
@@ -157,7 +142,7 @@ void italic(QPainter& p, const Ink& ink) {
 
 void underline(QPainter& p, const Ink& ink) {
     letter(p, ink, QStringLiteral("U"), false, false, 13, QRectF(0, -1.5, kWidth, kHeight));
-    p.setPen(pen(ink.accent == kDisabledInk.accent ? ink.line : kAccentDark, 1.4));
+    p.setPen(symbolPen(ink.accent == kDisabledInk.accent ? ink.line : kAccentDark, 1.4));
     p.drawLine(QPointF(7, 18), QPointF(17, 18));
 }
 
@@ -188,41 +173,6 @@ void subscript(QPainter& p, const Ink& ink) {
     script(p, ink, -1);
 }
 
-/// The face behind the symbol while hovered or pressed.
-void face(QPainter& p, int state) {
-    if (state == 0 || state == 4)
-        return;
-    const QPainterPath shape = roundedBox(QRectF(0, 0, kWidth, kHeight), 3.5);
-    const bool pressed = state >= 2;
-    fillOutlined(p, shape, pressed ? kAccentPressed : kSurface,
-                 pressed ? kAccentPressedHover : kAccentHover, pressed ? kAccentDark : kAccent);
-}
-
-/// Draws antialiased over the page colour, then keys everything the drawing did not touch to
-/// magenta, so the tool bar strip shows between the strokes.
-void paintGlyph(QImage& image, Symbol symbol, int state) {
-    QImage layer(image.size(), QImage::Format_ARGB32_Premultiplied);
-    layer.fill(Qt::transparent);
-    {
-        QPainter p(&layer);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setRenderHint(QPainter::TextAntialiasing);
-        face(p, state);
-        if (state >= 2)
-            p.translate(0.5, 1);
-        symbol(p, state == 4 ? kDisabledInk : kNormalInk);
-    }
-    image.fill(kPage);
-    {
-        QPainter p(&image);
-        p.drawImage(0, 0, layer);
-    }
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qAlpha(layer.pixel(x, y)) < 40)
-                image.setPixelColor(x, y, kTransparent);
-}
-
 std::vector<Asset> descriptionPictures() {
     const struct {
         const char* name;
@@ -247,7 +197,7 @@ std::vector<Asset> descriptionPictures() {
             assets.push_back({QStringLiteral("descr_%1%2.bmp")
                                   .arg(QLatin1String(button.name), QLatin1String(states[state])),
                               kWidth, kHeight, [symbol = button.symbol, state](QImage& image) {
-                                  paintGlyph(image, symbol, state);
+                                  paintButtonGlyph(image, symbol, state, 3.5);
                               }});
     return assets;
 }

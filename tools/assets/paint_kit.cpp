@@ -63,4 +63,44 @@ void triangle(QImage& image, int cx, int tipY, int half, int height, bool up,
     }
 }
 
+QPen symbolPen(const QColor& colour, double width) {
+    return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+namespace {
+
+void buttonFace(QPainter& p, const QSize& size, int state, double cornerRadius) {
+    using namespace palette;
+    if (state == 0 || state == 4)
+        return;
+    const QPainterPath shape = roundedBox(QRectF(QPointF(0, 0), QSizeF(size)), cornerRadius);
+    const bool pressed = state >= 2;
+    fillOutlined(p, shape, pressed ? kAccentPressed : kSurface,
+                 pressed ? kAccentPressedHover : kAccentHover, pressed ? kAccentDark : kAccent);
+}
+
+} // namespace
+
+void paintButtonGlyph(QImage& image, Symbol symbol, int state, double cornerRadius) {
+    QImage layer(image.size(), QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    {
+        QPainter p(&layer);
+        p.setRenderHint(QPainter::Antialiasing);
+        buttonFace(p, image.size(), state, cornerRadius);
+        if (state >= 2)
+            p.translate(0.5, 1);
+        symbol(p, state == 4 ? kDisabledInk : kNormalInk);
+    }
+    image.fill(palette::kPage);
+    {
+        QPainter p(&image);
+        p.drawImage(0, 0, layer);
+    }
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(layer.pixel(x, y)) < 40)
+                image.setPixelColor(x, y, palette::kTransparent);
+}
+
 } // namespace vintrel::assets

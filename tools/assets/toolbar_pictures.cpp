@@ -21,22 +21,6 @@ using namespace palette;
 constexpr int kWidth = 30;
 constexpr int kHeight = 27;
 
-/// The colours a symbol is drawn with.
-struct Ink {
-    QColor line;
-    QColor accent;
-    QColor paper;
-};
-
-const Ink kNormalInk{kInk, kAccent, kSurface};
-const Ink kDisabledInk{kInkDisabled, QColor(200, 199, 208), QColor(240, 239, 243)};
-
-using Symbol = void (*)(QPainter&, const Ink&);
-
-QPen pen(const QColor& colour, double width = 1.2) {
-    return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
-
 void folder(QPainter& p, const Ink& ink) {
     QPainterPath back;
     back.moveTo(6.5, 8.5);
@@ -46,7 +30,7 @@ void folder(QPainter& p, const Ink& ink) {
     back.lineTo(22.5, 20.5);
     back.lineTo(6.5, 20.5);
     back.closeSubpath();
-    p.setPen(pen(ink.line));
+    p.setPen(symbolPen(ink.line));
     p.setBrush(ink.paper);
     p.drawPath(back);
     QPainterPath front;
@@ -67,7 +51,7 @@ void floppy(QPainter& p, const Ink& ink, double x, double y) {
     body.lineTo(x + 13, y + 13);
     body.lineTo(x, y + 13);
     body.closeSubpath();
-    p.setPen(pen(ink.line));
+    p.setPen(symbolPen(ink.line));
     p.setBrush(ink.accent);
     p.drawPath(body);
     p.setBrush(ink.paper);
@@ -86,14 +70,14 @@ void saveAll(QPainter& p, const Ink& ink) {
 }
 
 void print(QPainter& p, const Ink& ink) {
-    p.setPen(pen(ink.line));
+    p.setPen(symbolPen(ink.line));
     p.setBrush(ink.paper);
     p.drawRect(QRectF(10.5, 5.5, 9, 6));
     p.setBrush(QColor(ink.line).lighter(170));
     p.drawRoundedRect(QRectF(6.5, 10.5, 17, 7), 1.5, 1.5);
     p.setBrush(ink.paper);
     p.drawRect(QRectF(10.5, 15.5, 9, 6));
-    p.setPen(pen(ink.accent, 1.5));
+    p.setPen(symbolPen(ink.accent, 1.5));
     p.drawPoint(QPointF(20.5, 13));
 }
 
@@ -116,7 +100,7 @@ void gear(QPainter& p, const Ink& ink) {
     outline.closeSubpath();
     QPainterPath hole;
     hole.addEllipse(centre, 2.5, 2.5);
-    p.setPen(pen(ink.line));
+    p.setPen(symbolPen(ink.line));
     p.setBrush(QColor(ink.line).lighter(170));
     p.drawPath(outline.subtracted(hole));
 }
@@ -127,7 +111,7 @@ void tabShape(QPainter& p, const Ink& ink, double x, const QColor& fill) {
     tab.lineTo(x + 1.5, 7.5);
     tab.lineTo(x + 6.5, 7.5);
     tab.lineTo(x + 8, 11.5);
-    p.setPen(pen(ink.line));
+    p.setPen(symbolPen(ink.line));
     p.setBrush(fill);
     p.drawPath(tab);
 }
@@ -136,7 +120,7 @@ void tabs(QPainter& p, const Ink& ink) {
     tabShape(p, ink, 5.5, ink.paper);
     tabShape(p, ink, 16.5, ink.paper);
     tabShape(p, ink, 11, ink.accent);
-    p.setPen(pen(ink.line));
+    p.setPen(symbolPen(ink.line));
     p.setBrush(ink.paper);
     p.drawRect(QRectF(5.5, 11.5, 19, 9));
 }
@@ -144,16 +128,16 @@ void tabs(QPainter& p, const Ink& ink) {
 void closeAll(QPainter& p, const Ink& ink) {
     tabShape(p, ink, 5.5, ink.paper);
     tabShape(p, ink, 12.5, ink.paper);
-    p.setPen(pen(ink.line));
+    p.setPen(symbolPen(ink.line));
     p.setBrush(ink.paper);
     p.drawRect(QRectF(5.5, 11.5, 15, 9));
-    p.setPen(pen(ink.accent, 2.0));
+    p.setPen(symbolPen(ink.accent, 2.0));
     p.drawLine(QPointF(18, 14), QPointF(24.5, 20.5));
     p.drawLine(QPointF(24.5, 14), QPointF(18, 20.5));
 }
 
 void help(QPainter& p, const Ink& ink) {
-    p.setPen(pen(ink.accent == kDisabledInk.accent ? ink.line : kAccentDark));
+    p.setPen(symbolPen(ink.accent == kDisabledInk.accent ? ink.line : kAccentDark));
     p.setBrush(ink.accent);
     p.drawEllipse(QPointF(15, 13.5), 8, 8);
     QFont font(QStringLiteral("DejaVu Sans"));
@@ -162,40 +146,6 @@ void help(QPainter& p, const Ink& ink) {
     p.setFont(font);
     p.setPen(ink.paper);
     p.drawText(QRectF(7, 5.5, 16, 16), Qt::AlignCenter, QStringLiteral("?"));
-}
-
-/// The face behind the symbol while hovered or pressed.
-void face(QPainter& p, int state) {
-    if (state == 0 || state == 4)
-        return;
-    const QPainterPath shape = roundedBox(QRectF(0, 0, kWidth, kHeight), 4);
-    const bool pressed = state >= 2;
-    fillOutlined(p, shape, pressed ? kAccentPressed : kSurface,
-                 pressed ? kAccentPressedHover : kAccentHover, pressed ? kAccentDark : kAccent);
-}
-
-/// Draws antialiased over the page colour, then keys everything the drawing did not touch to
-/// magenta, so the toolbar strip shows between the strokes.
-void paintGlyph(QImage& image, Symbol symbol, int state) {
-    QImage layer(image.size(), QImage::Format_ARGB32_Premultiplied);
-    layer.fill(Qt::transparent);
-    {
-        QPainter p(&layer);
-        p.setRenderHint(QPainter::Antialiasing);
-        face(p, state);
-        if (state >= 2)
-            p.translate(0.5, 1);
-        symbol(p, state == 4 ? kDisabledInk : kNormalInk);
-    }
-    image.fill(kPage);
-    {
-        QPainter p(&image);
-        p.drawImage(0, 0, layer);
-    }
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qAlpha(layer.pixel(x, y)) < 40)
-                image.setPixelColor(x, y, kTransparent);
 }
 
 void background(QImage& image) {
@@ -222,7 +172,7 @@ std::vector<Asset> toolbarPictures() {
             assets.push_back({QStringLiteral("toolbar_%1%2.bmp")
                                   .arg(QLatin1String(button.name), QLatin1String(states[state])),
                               kWidth, kHeight, [symbol = button.symbol, state](QImage& image) {
-                                  paintGlyph(image, symbol, state);
+                                  paintButtonGlyph(image, symbol, state, 4);
                               }});
     return assets;
 }

@@ -16,6 +16,7 @@
 #include "graphs/susceptibility_pages.h"
 #include "resultdata/input_files.h"
 #include "resultdata/result_variables.h"
+#include "support/page_shot.h"
 
 #include <QApplication>
 #include <QDir>
@@ -33,23 +34,10 @@ namespace {
 
 bool shoot(TGraphPage& page, const ResultLocation& location, const QDir& out, const QString& name,
            const std::function<void()>& state = {}) {
-    QWidget window;
-    auto* layout = new QVBoxLayout(&window);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(page.p0());
-    window.resize(1150, 720);
-    window.show();
-    page.wczytajDane({});
-    for (int i = 0; i < 3; ++i)
-        QApplication::processEvents();
-    if (state)
-        state();
-    for (int i = 0; i < 5; ++i)
-        QApplication::processEvents();
-    const bool ok = window.grab().toImage().save(out.filePath(name + QStringLiteral(".png")));
-    page.p0()->setParent(&page);
     (void)location;
-    return ok;
+    return test::shootPanel(
+        page.p0(), &page, QSize(1150, 720), out.filePath(name + QStringLiteral(".png")),
+        [&] { page.wczytajDane({}); }, state);
 }
 
 bool shootMeanField(const GraphPageHost& host, const ResultLocation& location, const QDir& out) {

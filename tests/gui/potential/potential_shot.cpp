@@ -11,6 +11,7 @@
 #include "potential/gl_panel.h"
 #include "potential/pot_vis_form.h"
 #include "resultdata/input_files.h"
+#include "support/page_shot.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -34,22 +35,9 @@ struct Shooter {
                const std::function<void()>& state = {}) {
         current = location;
         loadResultInputs(location);
-        QWidget window;
-        auto* layout = new QVBoxLayout(&window);
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->addWidget(page.p0());
-        window.resize(1280, 820);
-        window.show();
-        page.wczytajDane({});
-        for (int i = 0; i < 3; ++i)
-            QApplication::processEvents();
-        if (state)
-            state();
-        for (int i = 0; i < 5; ++i)
-            QApplication::processEvents();
-        const bool ok = window.grab().toImage().save(out.filePath(name + QStringLiteral(".png")));
-        page.p0()->setParent(&page);
-        return ok;
+        return test::shootPanel(
+            page.p0(), &page, QSize(1280, 820), out.filePath(name + QStringLiteral(".png")),
+            [&] { page.wczytajDane({}); }, state);
     }
 };
 
