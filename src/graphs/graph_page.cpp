@@ -31,6 +31,10 @@ namespace {
 constexpr int kToolbarTop = 14;
 constexpr int kToolbarHeight = 27;
 constexpr int kMarkerColumnWidth = 200;
+constexpr int kBottomRowHeight = 32;
+constexpr int kBottomMargin = 8;
+constexpr int kBottomSpacing = 6;
+constexpr int kBottomRowGap = 2;
 
 /// The marker list's cells take only the keys of a number.
 class NumericCellDelegate : public QStyledItemDelegate {
@@ -187,10 +191,18 @@ void TGraphPage::buildMarkerColumn() {
 void TGraphPage::buildBottomBar() {
     PanelBottom = new QWidget(FPanel);
     PanelBottom->setObjectName(QStringLiteral("PanelBottom"));
-    PanelBottom->setFixedHeight(32);
-    FBottomRow = new QHBoxLayout(PanelBottom);
-    FBottomRow->setContentsMargins(8, 3, 8, 3);
-    FBottomRow->setSpacing(6);
+    PanelBottom->setFixedHeight(kBottomRowHeight);
+    PanelBottom->installEventFilter(this);
+    auto* rows = new QVBoxLayout(PanelBottom);
+    rows->setContentsMargins(kBottomMargin, 3, kBottomMargin, 3);
+    rows->setSpacing(kBottomRowGap);
+    FBottomRow = new QHBoxLayout;
+    FBottomRow->setSpacing(kBottomSpacing);
+    FBottomRow2 = new QHBoxLayout;
+    FBottomRow2->setSpacing(kBottomSpacing);
+    FBottomRow2->addStretch(1);
+    rows->addLayout(FBottomRow);
+    rows->addLayout(FBottomRow2);
     MyButtonDetails = makeButton(
         PanelBottom, QStringLiteral("detailed information"),
         QStringLiteral("Show details (spin, orbital, directional components) of magnetic moment"),
@@ -222,11 +234,55 @@ void TGraphPage::buildBottomBar() {
 }
 
 void TGraphPage::setBottomPanel(QWidget* panel) {
-    if (FBottomPanel)
+    if (FBottomPanel) {
         FBottomRow->removeWidget(FBottomPanel);
+        FBottomRow2->removeWidget(FBottomPanel);
+    }
     FBottomPanel = panel;
     panel->setParent(PanelBottom);
+    FBottomTwoRows = false;
     FBottomRow->insertWidget(FBottomRow->indexOf(MyButtonExportData) - 1, panel);
+    arrangeBottomBar();
+}
+
+int TGraphPage::bottomRowWidth() const {
+    int width = 2 * kBottomMargin;
+    int items = 0;
+    for (QWidget* item :
+         {static_cast<QWidget*>(MyButtonDetails), static_cast<QWidget*>(MyButtonTempRange),
+          FBottomPanel, static_cast<QWidget*>(MyButtonExportData),
+          static_cast<QWidget*>(MyButtonExportFigure)}) {
+        if (!item || item->isHidden())
+            continue;
+        // The buttons have a fixed width and no size hint.
+        width += std::max(item->sizeHint().width(), item->minimumWidth());
+        ++items;
+    }
+    // Some air between the page's own panel and the buttons on either side.
+    return width + kBottomSpacing * std::max(0, items - 1) + 2 * kBottomSpacing;
+}
+
+void TGraphPage::arrangeBottomBar() {
+    if (!FBottomPanel)
+        return;
+    // A window too narrow for one row gives the page's own panel a row of its own, so that
+    // no caption or field is squeezed.
+    const bool twoRows = bottomRowWidth() > PanelBottom->width();
+    if (twoRows == FBottomTwoRows)
+        return;
+    FBottomTwoRows = twoRows;
+    FBottomRow->removeWidget(FBottomPanel);
+    FBottomRow2->removeWidget(FBottomPanel);
+    if (twoRows)
+        FBottomRow2->insertWidget(0, FBottomPanel);
+    else
+        FBottomRow->insertWidget(FBottomRow->indexOf(MyButtonExportData) - 1, FBottomPanel);
+    PanelBottom->setFixedHeight(twoRows ? 2 * kBottomRowHeight - 6 + kBottomRowGap
+                                        : kBottomRowHeight);
+}
+
+bool TGraphPage::bottomBarInTwoRows() const {
+    return FBottomTwoRows;
 }
 
 void TGraphPage::setDetailsLink(TGraphDetailsLink* link) {
@@ -349,6 +405,11 @@ void TGraphPage::paintPlot() {
 }
 
 bool TGraphPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == PanelBottom) {
+        if (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest)
+            arrangeBottomBar();
+        return QWidget::eventFilter(watched, event);
+    }
     if (watched == FPlot) {
         switch (event->type()) {
         case QEvent::Paint:

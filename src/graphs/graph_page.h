@@ -147,6 +147,9 @@ public:
     TMyButton* detailsButton() const { return MyButtonDetails; }
     TMyButton* exportDataButton() const { return MyButtonExportData; }
     TMyButton* exportFigureButton() const { return MyButtonExportFigure; }
+    /// The bottom bar gives the page's own panel a second row when the window is too narrow
+    /// for one.
+    bool bottomBarInTwoRows() const;
     TMyButton* loadMeasuredButton() const { return MyButtonLoadMeasured; }
     /// The line below the plot: how the page's curve agrees with the markers.
     QLabel* agreementLabel() const { return FAgreement; }
@@ -238,6 +241,9 @@ private:
     void buildToolbar();
     void buildMarkerColumn();
     void buildBottomBar();
+    /// The width the bottom bar needs for everything in one row.
+    int bottomRowWidth() const;
+    void arrangeBottomBar();
     void layoutOverlays();
     void loadResult(const ResultLocation& location);
     void fillMarkerList();
@@ -266,7 +272,9 @@ private:
     QHBoxLayout* FToolbarRow = nullptr;
     QWidget* PanelBottom = nullptr;
     QHBoxLayout* FBottomRow = nullptr;
+    QHBoxLayout* FBottomRow2 = nullptr;
     QWidget* FBottomPanel = nullptr;
+    bool FBottomTwoRows = false;
     QWidget* Panel_ValuelLabelEditor = nullptr;
     QTableWidget* ValueListEditor1 = nullptr;
     TMyButton* MyButton_clear = nullptr;

@@ -6,6 +6,7 @@
 #include "controls/my_label.h"
 #include "controls/my_trackbar.h"
 #include "controls/my_updown.h"
+#include "controls/theme.h"
 #include "graphs/derived_curves.h"
 #include "graphs/graph_details.h"
 #include "graphs/graph_tables.h"
@@ -361,10 +362,7 @@ Tgraf_1chi::Tgraf_1chi(GraphPageHost host, QWidget* parent)
     FFitLabel = new QLabel(plot());
     FFitLabel->setObjectName(QStringLiteral("curieWeiss"));
     FFitLabel->setFont(viewerFont());
-    FFitLabel->setAutoFillBackground(true);
-    QPalette palette = FFitLabel->palette();
-    palette.setColor(QPalette::Window, QColor(255, 255, 255, 235));
-    FFitLabel->setPalette(palette);
+    theme::fillBackground(FFitLabel, QColor(255, 255, 255, 235));
     FFitLabel->setFrameShape(QFrame::Box);
     FFitLabel->setContentsMargins(6, 4, 6, 4);
     FFitLabel->hide();

@@ -71,6 +71,7 @@ private slots:
     void padlockWritesEveryResult();
     void rangeEditorAndZoomLimits();
     void inversePageGivesTheEffectiveMoment();
+    void narrowWindowGivesTheBottomPanelItsOwnRow();
     void exportsWriteTheCoreTableAndTheFigure();
     void detailsWindowIsSharedByThePair();
     void specificHeatDebyeAndModes();
@@ -284,6 +285,49 @@ void GraphPagesTest::inversePageGivesTheEffectiveMoment() {
                                       "g_invchi.dup", "a\r\nb\r\n   35.0000      1\r\nm\r\n"));
     page.pageShown({});
     QVERIFY(hasText(page.scene(), "350.0"));
+}
+
+void GraphPagesTest::narrowWindowGivesTheBottomPanelItsOwnRow() {
+    Hosted<Tgraf_1chi> hosted;
+    test::ResultRecipe recipe = test::ceriumCubic();
+    recipe.withFile("o_chi_x.dup", test::chiFileText({50, 100, 200}, {0.05, 0.03, 0.014}));
+    recipe.withFile("o_chi_z.dup", test::chiFileText({50, 100, 200}, {0.02, 0.02, 0.03}));
+    hosted.add("Result00", recipe);
+    hosted.show();
+    Tgraf_1chi& page = *hosted.page;
+    QWidget* bar = page.exportDataButton()->parentWidget();
+    // The directions and the effective moments: the child of the bar that holds a moment field.
+    QWidget* own = page.effectiveMomentField(Direction::x);
+    while (own && own->parentWidget() != bar)
+        own = own->parentWidget();
+    QVERIFY(own);
+    const auto unsqueezed = [&] {
+        QCoreApplication::processEvents();
+        for (QWidget* w : bar->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (!w->isVisible())
+                continue;
+            if (!bar->rect().contains(w->geometry()))
+                return false;
+            if (w->width() < std::max(w->sizeHint().width(), w->minimumWidth()))
+                return false;
+        }
+        return true;
+    };
+    // 990 px: the page in the main window at its smallest size.
+    for (const int width : {1600, 990, 1600}) {
+        hosted.window.resize(width, 700);
+        QCoreApplication::processEvents();
+        const bool narrow = width < 1200;
+        QCOMPARE(page.bottomBarInTwoRows(), narrow);
+        QCOMPARE(bar->height(), narrow ? 60 : 32);
+        QVERIFY2(unsqueezed(), qPrintable(QStringLiteral("at %1 px").arg(width)));
+        // Two rows: the page's panel under the buttons, on the left.
+        if (narrow)
+            QVERIFY(own->geometry().top() > page.exportDataButton()->geometry().bottom());
+        else
+            QCOMPARE(own->geometry().center().y(),
+                     page.exportDataButton()->geometry().center().y());
+    }
 }
 
 void GraphPagesTest::exportsWriteTheCoreTableAndTheFigure() {
