@@ -143,7 +143,15 @@ QWidget* TPotVisForm::buildRows(QWidget* parent) {
                 edit->setText(QStringLiteral("0"));
                 return;
             }
+            // "-" on the way to "-12" keeps the picture until the number is complete.
+            if (isUnfinishedNumber(text.toStdString()))
+                return;
             readAndVis();
+        });
+        // Left unfinished, the text is wrong after all: say so.
+        connect(edit, &QLineEdit::editingFinished, this, [this, edit] {
+            if (!FLoading && isUnfinishedNumber(edit->text().toStdString()))
+                readAndVis();
         });
     }
     box->setFixedHeight(26 + 27 * kRowPitch);

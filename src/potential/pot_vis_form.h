@@ -101,6 +101,8 @@ public:
     QLabel* viewNote() const { return FViewNote; }
     QWidget* p0() const { return Panel1; }
     QLineEdit* rowEdit(int i) const { return inputs[static_cast<std::size_t>(i - 1)]; }
+    /// The coefficients the picture shows now (K a0^-n), in row order.
+    const CoefficientList& shownCoefficients() const { return FShown; }
     TPaletteStrip* paletteStrip() const { return FStrip; }
     QComboBox* paletteBox() const { return ComboBoxPalette; }
     QComboBox* shapeBox() const { return ComboBoxShape; }

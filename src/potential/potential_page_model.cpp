@@ -107,6 +107,35 @@ CoefficientList coefficientsFromTexts(const std::array<std::string, 27>& texts) 
     return c;
 }
 
+bool isUnfinishedNumber(std::string_view text) {
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+        ++i;
+    const auto digits = [&] {
+        const std::size_t start = i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+            ++i;
+        return i > start;
+    };
+    bool mantissa = digits();
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        mantissa = digits() || mantissa;
+    }
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        if (!mantissa)
+            return false;
+        ++i;
+        if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+            ++i;
+        // With digits after the exponent mark the text is a number (or plainly wrong).
+        if (digits())
+            return false;
+        return i == text.size();
+    }
+    return i == text.size() && !mantissa && !text.empty();
+}
+
 std::string coefficientText(double value) {
     // A stored −0 is shown as the 0 it means.
     return value == 0 ? std::string("0") : roundTripText(value);

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vintrel {
@@ -104,6 +105,11 @@ inline constexpr std::array<double, 4> kTrailLengthFactors = {0.25, 0.5, 0.75, 1
 /// The row texts as numbers: each must be a number with "."; throws ConversionError
 /// ("'x' is not a valid floating point value") for the first that is not.
 CoefficientList coefficientsFromTexts(const std::array<std::string, 27>& texts);
+
+/// A row text on its way to a number, that is not one yet: a lone sign or point, or an
+/// exponent without its digits ("-", ".", "-.", "2e", "2e-"). The page waits for the next key
+/// instead of calling it wrong; "1.2.3" or "x" are wrong at once.
+bool isUnfinishedNumber(std::string_view text);
 
 /// The text of a row value: the shortest that reads back to the same number; "0" for ±0.
 std::string coefficientText(double value);

@@ -157,5 +157,17 @@ TEST(PotentialPageModel, CoefficientRows) {
     EXPECT_THROW(coefficientsFromTexts(texts), ConversionError);
 }
 
+TEST(PotentialPageModel, UnfinishedNumbersAreTheBeginningsOfNumbersOnly) {
+    for (const char* unfinished : {"-", "+", ".", "-.", "+.", "2e", "2E", "2e-", "-1.5e+", ".5e"})
+        EXPECT_TRUE(isUnfinishedNumber(unfinished)) << unfinished;
+    // Numbers, and texts that no further key makes a number, are not.
+    for (const char* other : {"", "0", "-2", "2.", ".5", "-1.5E2", "2e5", "1.2.3", "e", "-e", "e5",
+                              "2e--", "x", "--", "2 ", " -", "2e5e", "1,5"})
+        EXPECT_FALSE(isUnfinishedNumber(other)) << other;
+    // Every unfinished text is one that the conversion refuses.
+    for (const char* unfinished : {"-", ".", "2e", "2e-"})
+        EXPECT_THROW(strToFloatDot(unfinished), ConversionError);
+}
+
 } // namespace
 } // namespace vintrel

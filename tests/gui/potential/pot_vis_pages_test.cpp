@@ -222,7 +222,7 @@ private slots:
         QVERIFY(view.page->stepRepeating());
         QCOMPARE(view.page->rowEdit(3)->text(), QStringLiteral("0.1"));
         QTRY_COMPARE_WITH_TIMEOUT(view.page->rowEdit(3)->text(), QStringLiteral("0.2"), 2000);
-        view.page->rowEdit(3)->setText(QStringLiteral("-"));
+        view.page->rowEdit(3)->setText(QStringLiteral("1.2.3"));
         QTRY_VERIFY_WITH_TIMEOUT(!view.page->stepRepeating(), 2000);
 
         view.page->rowEdit(3)->setText(QStringLiteral("1"));
@@ -249,6 +249,36 @@ private slots:
         QCOMPARE(view.page->rowEdit(3)->text(), stored);
         QVERIFY(!view.page->warningPanel()->isVisible());
         QVERIFY(!view.page->rowEdit(3)->isEnabled());
+    }
+
+    // Typing a negative number passes through "-": the picture waits for the number instead of
+    // calling the text wrong; a row left at "-" is wrong after all and says so once.
+    void freeModeWaitsForAnUnfinishedNumber() {
+        Examples ex;
+        setMessagesToStandardError(false);
+        test::MessageCatcher messages;
+        Hosted<TPotVisResultForm> view;
+        view.load(ex.ceGamma8);
+        view.page->setFreeMode(true);
+        QLineEdit* row = view.page->rowEdit(3);
+        row->setFocus();
+        row->selectAll();
+        QTest::keyClicks(row, QStringLiteral("-2e"));
+        QVERIFY(messages.texts().isEmpty());
+        QTest::keyClicks(row, QStringLiteral("1"));
+        QVERIFY(messages.texts().isEmpty());
+        QCOMPARE(view.page->shownCoefficients()[2], -20.0);
+
+        row->selectAll();
+        QTest::keyClicks(row, QStringLiteral("-"));
+        QVERIFY(messages.texts().isEmpty());
+        QTest::keyClick(row, Qt::Key_Return);
+        QCOMPARE(messages.texts().size(), 1);
+        QVERIFY(messages.texts().front().contains(QStringLiteral("'-'")));
+        // The picture still shows the last complete number.
+        QCOMPARE(view.page->shownCoefficients()[2], -20.0);
+        view.page->setFreeMode(false);
+        setMessagesToStandardError(true);
     }
 
     // The indicators stop 5 pixels above and 8 pixels below each other; the release sets the
