@@ -367,6 +367,25 @@ AxisRange TGraphPage::axisRange() const {
     return shownRange(FSession.range());
 }
 
+TemperaturePlot TGraphPage::describedCurves() const {
+    TemperaturePlot plot;
+    plot.margins = FConfig.margins;
+    plot.range = axisRange();
+    plot.T = &temperatures();
+    describe(plot, FPlot->width(), FPlot->height());
+    return plot;
+}
+
+std::vector<CurveDescription> TGraphPage::legendEntries() const {
+    std::vector<CurveDescription> entries;
+    if (!hasData())
+        return entries;
+    for (const CurveDescription& curve : describedCurves().curves)
+        if (!curve.name.empty())
+            entries.push_back(curve);
+    return entries;
+}
+
 PlotScene TGraphPage::scene(bool forFigure) {
     TemperaturePlot plot;
     plot.margins = FConfig.margins;

@@ -112,6 +112,8 @@ public:
 
     /// The plot as it is drawn now, at the plot's size (also the figures' content).
     PlotScene scene(bool forFigure = false);
+    /// The curves the plot shows now that have a name, for a legend (a report's figure).
+    std::vector<CurveDescription> legendEntries() const;
     /// The range and markers of the current result.
     const GraphSettingsSession& session() const { return FSession; }
     /// The note shown in the plot ("" when all files were read).
@@ -241,6 +243,9 @@ private:
     void buildToolbar();
     void buildMarkerColumn();
     void buildBottomBar();
+    /// The page's curves as its description gives them now (without markers or notes); only
+    /// with data.
+    TemperaturePlot describedCurves() const;
     /// The width the bottom bar needs for everything in one row.
     int bottomRowWidth() const;
     void arrangeBottomBar();

@@ -314,11 +314,7 @@ std::vector<ErrorBar> TGraphPage::errorBars() const {
 const std::vector<double>* TGraphPage::comparedCurve(QString& name) const {
     if (!hasData())
         return nullptr;
-    TemperaturePlot plot;
-    plot.margins = FConfig.margins;
-    plot.range = axisRange();
-    plot.T = &temperatures();
-    describe(plot, FPlot->width(), FPlot->height());
+    const TemperaturePlot plot = describedCurves();
     for (const CurveDescription& curve : plot.curves)
         if (curve.values) {
             name = QStringLiteral("the curve");

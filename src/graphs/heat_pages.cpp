@@ -23,6 +23,10 @@ namespace vintrel {
 
 namespace {
 
+/// The captions of the three curves' toggles, in the order of HeatCurve.
+constexpr std::array<const char*, 3> kHeatCurveNames = {"Schottky spec. heat (B)",
+                                                        "Debye contribution (A)", "sum  (A+B)"};
+
 QColor colourOf(const Rgb& rgb) {
     return QColor(rgb.r, rgb.g, rgb.b);
 }
@@ -149,16 +153,13 @@ void Tgraf_spech::buildDebyePanel() {
     Edit2->setFixedSize(60, 18);
     column->addWidget(Edit2);
     column->addWidget(plainLabel(box, QStringLiteral("Show curves"), true));
-    const QString captions[3] = {QStringLiteral("Schottky spec. heat (B)"),
-                                 QStringLiteral("Debye contribution (A)"),
-                                 QStringLiteral("sum  (A+B)")};
     for (HeatCurve curve : {HeatCurve::debye, HeatCurve::schottky, HeatCurve::sum}) {
         const auto i = static_cast<std::size_t>(curve);
         auto* row = new QHBoxLayout;
         auto* button = makeButton(box, QString(), QString(), 24, true, QStringLiteral("swatch"));
         button->SetColor(colourOf(kHeatLooks[i].normal));
         button->SetDown(curve == HeatCurve::schottky);
-        auto* label = new TMyLabel(box, captions[i]);
+        auto* label = new TMyLabel(box, QString::fromLatin1(kHeatCurveNames[i]));
         label->SetFontColor(colourOf(kHeatLooks[i].normal));
         row->addWidget(button);
         row->addWidget(label);
@@ -301,7 +302,7 @@ void Tgraf_spech::describe(TemperaturePlot& plot, int, int) const {
         const auto i = static_cast<std::size_t>(curve);
         plot.curves.push_back({&FCurves[i],
                                FHighlighted[i] ? kHeatLooks[i].highlighted : kHeatLooks[i].normal,
-                               FHighlighted[i]});
+                               FHighlighted[i], LineStyle::Solid, kHeatCurveNames[i]});
     }
 }
 

@@ -197,6 +197,10 @@ void TMeanFieldPage::describe(TemperaturePlot& plot, int width, int height) cons
     FGraph.setYaxisExp(plot.range.exponent);
     FGraph.addMarkers(plot.markers);
     FGraph.describe(plot);
+    for (CurveDescription& described : plot.curves)
+        for (const MeanFieldCurve& curve : FCurves)
+            if (described.values == &FGraph.getYaxisData(curve.slot))
+                described.name = curve.caption.toStdString();
     FMarks = vintrel::transitionMarks(FGraph, width, height, FTc, FChiTmax, FStateWidths);
     // The line lies on the grid under the curves; the labels stand over everything, as the
     // labels on a plot do.

@@ -21,6 +21,7 @@
 #include <QPolygon>
 #include <QSvgGenerator>
 
+#include <algorithm>
 #include <string_view>
 
 namespace vintrel {
@@ -192,6 +193,40 @@ QSize sceneTextSize(const SceneText& text) {
     drawMarkup(surface, QtMarkupSurface::markupFont(font), utf16(caption), false, 0, 0, height,
                width);
     return {width, height};
+}
+
+PlotScene legendScene(const std::vector<CurveDescription>& curves, int width) {
+    constexpr int kSample = 24;
+    constexpr int kGap = 5;
+    constexpr int kBetween = 18;
+    constexpr int kRow = 16;
+    PlotScene legend;
+    const auto named = std::count_if(curves.begin(), curves.end(),
+                                     [](const CurveDescription& c) { return !c.name.empty(); });
+    if (named < 2)
+        return legend;
+    int x = 0;
+    int y = 0;
+    for (const CurveDescription& curve : curves) {
+        if (curve.name.empty())
+            continue;
+        SceneText text{curve.name, {0, 0}, TextAnchor::LeftCentre, 9, {0, 0, 0}};
+        text.markup = true;
+        const int entry = kSample + kGap + sceneTextSize(text).width();
+        if (x > 0 && x + entry > width) {
+            x = 0;
+            y += kRow;
+        }
+        const int middle = y + kRow / 2;
+        legend.items.push_back(
+            SceneLine{{x, middle}, {x + kSample, middle}, curve.colour, curve.style});
+        text.at = {x + kSample + kGap, middle};
+        legend.items.push_back(text);
+        legend.width = std::max(legend.width, x + entry);
+        x += entry + kBetween;
+    }
+    legend.height = y + kRow;
+    return legend;
 }
 
 QColor qtColour(const Rgb& colour) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "graphs/plot_scene.h"
+#include "graphs/temperature_plot.h"
 
 #include <QColor>
 #include <QRect>
@@ -8,6 +9,7 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 class QPainter;
 class QWidget;
@@ -29,6 +31,11 @@ QSize sceneTextSize(const SceneText& text);
 /// left out without one.
 void paintPlotScene(QPainter& painter, const PlotScene& scene,
                     const MiniParamDrawer& miniParam = {});
+
+/// A legend of the named curves in rows across `width`: per curve a short line in its colour
+/// and style, then its name (caption markup). Empty when fewer than two curves have a name
+/// (one curve is named by the axis title).
+PlotScene legendScene(const std::vector<CurveDescription>& curves, int width);
 
 /// Writes a scene as a figure: PNG at the scene's size, SVG or PDF (vector lines and text) by
 /// the path's suffix, on the page background, with `title` as the document's title. The file

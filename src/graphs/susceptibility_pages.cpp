@@ -28,6 +28,13 @@ std::size_t curveIndex(ChiCurve curve) {
     return static_cast<std::size_t>(curve);
 }
 
+/// The caption of a curve's toggle: "average", or the field direction ("B_e_x_t||x").
+std::string curveName(ChiCurve curve) {
+    if (curve == ChiCurve::average)
+        return "average";
+    return std::string("B_e_x_t||") + directionLetter(static_cast<Direction>(curve));
+}
+
 QColor colourOf(const Rgb& rgb) {
     return QColor(rgb.r, rgb.g, rgb.b);
 }
@@ -86,8 +93,7 @@ QWidget* TSusceptibilityPage::buildDirectionPanel(bool withAverage) {
                     : QStringLiteral("external magnetic field - parallel to local %1 axis")
                           .arg(letter));
         button->SetDown(!average);
-        auto* label = new TMyLabel(panel, average ? QStringLiteral("average")
-                                                  : QStringLiteral("B_e_x_t||%1").arg(letter));
+        auto* label = new TMyLabel(panel, QString::fromStdString(curveName(curve)));
         FButtons[i] = button;
         FLabels[i] = label;
         paintLook(curve);
@@ -194,8 +200,8 @@ void TSusceptibilityPage::addDirectionCurves(TemperaturePlot& plot, bool inverse
                                             : inverse                  ? &FData.inverse[i]
                                                                        : &FData.chi[i];
         const CurveLook& look = kChiLooks[i];
-        plot.curves.push_back(
-            {values, FHighlighted[i] ? look.highlighted : look.normal, FHighlighted[i]});
+        plot.curves.push_back({values, FHighlighted[i] ? look.highlighted : look.normal,
+                               FHighlighted[i], LineStyle::Solid, curveName(curve)});
     }
 }
 
@@ -326,7 +332,7 @@ void Tgraf_chi::describe(TemperaturePlot& plot, int, int) const {
     plot.yTitle = susceptibilityTitle(shownDirections(), plot.range.exponent, false);
     addDirectionCurves(plot, false);
     if (MyButtonCurie->Down() && PanelCurie->isVisible())
-        plot.curves.push_back({&FCurie, kCurieColour, false, LineStyle::Dashed});
+        plot.curves.push_back({&FCurie, kCurieColour, false, LineStyle::Dashed, "Curie's law"});
 }
 
 // ---- 1/χ ----
@@ -501,8 +507,9 @@ void Tgraf_1chi::describe(TemperaturePlot& plot, int width, int height) const {
                                          firstRow(), secondRow(), secants);
     for (Direction d : kDirections)
         if (shown(static_cast<ChiCurve>(d)) && !FFitInverse[directionIndex(d)].empty())
-            plot.curves.push_back(
-                {&FFitInverse[directionIndex(d)], kCurieColour, false, LineStyle::Dashed});
+            plot.curves.push_back({&FFitInverse[directionIndex(d)], kCurieColour, false,
+                                   LineStyle::Dashed,
+                                   "Curie\u2013Weiss fit, " + curveName(static_cast<ChiCurve>(d))});
 }
 
 } // namespace vintrel

@@ -34,6 +34,9 @@ struct CurveDescription {
     /// Drawn after the others (the mouse is over its button).
     bool highlighted = false;
     LineStyle style = LineStyle::Solid;
+    /// What the curve is, in the caption markup, for a legend (the page's caption of its
+    /// toggle); empty for a curve a legend leaves out.
+    std::string name{};
 };
 
 /// A horizontal line across the data area at a value, with a label above its left end

@@ -100,6 +100,18 @@ void GraphPagesTest::susceptibilityLoadsItsResultAndMakesTheSettingsFile() {
     page.setHighlighted(ChiCurve::z, true);
     const auto curves = itemsOf<ScenePolyline>(page.scene());
     QCOMPARE(curves.back().colour, kChiLooks[2].highlighted);
+    page.setHighlighted(ChiCurve::z, false);
+    // The legend names the shown curves by their toggles' captions, the Curie curve too.
+    const auto names = [&page] {
+        QStringList list;
+        for (const CurveDescription& entry : page.legendEntries())
+            list << QString::fromStdString(entry.name);
+        return list;
+    };
+    QCOMPARE(names(), (QStringList{"B_e_x_t||x", "B_e_x_t||z"}));
+    page.showCuriePanel(true);
+    QCOMPARE(names(), (QStringList{"B_e_x_t||x", "B_e_x_t||z", "Curie's law"}));
+    QVERIFY(page.legendEntries().back().style == LineStyle::Dashed);
 }
 
 void GraphPagesTest::powderAverageNeedsTheYDirectionOrAUniaxialResult() {

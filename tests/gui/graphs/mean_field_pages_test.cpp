@@ -102,6 +102,14 @@ void MeanFieldPagesTest::momentPageShowsTheOrderedMomentAndTc() {
     QCOMPARE(itemsOf<ScenePolyline>(page.scene()).back().colour, kMomentColours[0]);
     emit page.curveButton(0)->OnMouseOut();
     QCOMPARE(itemsOf<ScenePolyline>(page.scene()).back().colour, kMomentColours[3]);
+    // The legend names each shown curve by its toggle's caption, in its colour.
+    QStringList legend;
+    for (const CurveDescription& entry : page.legendEntries()) {
+        legend << QString::fromStdString(entry.name);
+        QVERIFY(entry.colour == kMomentColours[0] || entry.colour == kMomentColours[2] ||
+                entry.colour == kMomentColours[3]);
+    }
+    QCOMPARE(legend, (QStringList{"m_x", "m_z", "m_t"}));
 
     // A complex Hamiltonian shows the y toggle again, pressed.
     hosted.add("Result01", test::meanFieldResult(12.5, 80, 2));
