@@ -349,14 +349,31 @@ Tgraf_1chiD::Tgraf_1chiD(GraphPageHost host, QWidget* parent)
               return config;
           }(),
           directionCurves(false), MeanFieldFit::Top, 10),
-      FSelector(plot(), [this] { MyTrackbarChange(); }) {
+      FSelector(plot(), [this] { MyTrackbarChange(); }), FFitter(plot(), [this] {
+          fitCurieWeiss();
+          plotChanged();
+      }) {
     setParent(parent);
     FGraph.setGraphMargins(80, 100, 50, 60);
     addBottomWidget(FSelector.row());
+    addToolbarWidget(FFitter.button());
+    addToolbarWidget(FFitter.noChi0Button());
+}
+
+void Tgraf_1chiD::clearPageData() {
+    TMeanFieldChiPage::clearPageData();
+    FAverage.reset();
+    fitCurieWeiss();
+}
+
+void Tgraf_1chiD::fitCurieWeiss() {
+    FFitter.refit(FData, FAverage ? &*FAverage : nullptr, firstRow(), secondRow());
 }
 
 void Tgraf_1chiD::readPageData(const std::filesystem::path& folder, const TVariables& vars) {
     readChi(folder, vars);
+    const auto& chi = FData.chi;
+    FAverage = powderAverage(chi[0], FData.hasY ? &chi[1] : nullptr, chi[2], isUniaxial(vars));
     const TAxisData none(FData.rowCount(), std::nan(""));
     setCurves(
         FData.T,
@@ -376,6 +393,7 @@ void Tgraf_1chiD::MyTrackbarChange() {
     for (Direction d : kDirections)
         FSelector.cell(d)->setVisible(FData.has(d));
     FSelector.showMoments(FData);
+    fitCurieWeiss();
     plotChanged();
 }
 
@@ -400,6 +418,7 @@ void Tgraf_1chiD::plotResized() {
         }
     }
     FSelector.place(first, last, area.top, 6);
+    FFitter.place(area);
 }
 
 AxisRange Tgraf_1chiD::defaultRange() const {
@@ -434,6 +453,7 @@ void Tgraf_1chiD::addPageOverlays(TemperaturePlot& plot, int width, int height) 
     for (SceneItem& item :
          meanFieldSelection(FGraph, width, height, firstRow(), secondRow(), curves))
         plot.underlays.push_back(std::move(item));
+    FFitter.addCurves(plot, [this](Direction d) { return curveShown(int(directionIndex(d))); });
 }
 
 // ---- anisotropy ----

@@ -182,6 +182,9 @@ public:
     std::size_t secondRow() const { return FSelector.secondRow(); }
     /// Sets the thumbs (rows counted from 1).
     void selectRows(int left, int right) { FSelector.selectRows(left, right); }
+    /// "Curie–Weiss fit" between the thumbs, as on the ordinary page: per direction and for the
+    /// powder average, listed over the plot and drawn as dashed lines of 1/χ.
+    TCurieWeissFitter& curieWeiss() { return FFitter; }
 
 protected:
     void readPageData(const std::filesystem::path& folder, const TVariables& vars) override;
@@ -194,11 +197,16 @@ protected:
     void addPageOverlays(TemperaturePlot& plot, int width, int height) const override;
     void dataChanged() override;
     void plotResized() override;
+    /// No data, no fit: the previous result's box goes too.
+    void clearPageData() override;
 
 private:
     void MyTrackbarChange();
+    void fitCurieWeiss();
 
     TEffectiveMomentSelector FSelector;
+    TCurieWeissFitter FFitter;
+    std::optional<std::vector<double>> FAverage;
 };
 
 /// "anisotropy (MF)": K1, K2, K2', K3 and K3' versus T, the range set by both ends.

@@ -2,9 +2,12 @@
 
 #include "base/number_pattern.h"
 #include "controls/fonts.h"
+#include "controls/my_button.h"
 #include "controls/my_label.h"
 #include "controls/my_trackbar.h"
+#include "controls/theme.h"
 #include "graphs/derived_curves.h"
+#include "graphs/page_looks.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -92,6 +95,94 @@ void TEffectiveMomentSelector::showMoments(const ChiData& data) {
             effectiveMoment(data.T[a], inverse[a], data.T[b], inverse[b], a == b);
         field->setText(p.value ? QString::fromStdString(formatFloatDot("0.00000", *p.value))
                                : QString::fromStdString(p.note));
+    }
+}
+
+TCurieWeissFitter::TCurieWeissFitter(QWidget* plot, std::function<void()> changed)
+    : FChanged(std::move(changed)) {
+    FButton = makeToolButton(
+        nullptr, QStringLiteral("Curie\u2013Weiss fit"),
+        QStringLiteral("Fit chi = C/(T - theta) + chi0 between the two thumbs of the temperature "
+                       "selector"),
+        105, true);
+    FNoChi0 = makeToolButton(nullptr, QStringLiteral("\u03c7\u2080 = 0"),
+                             QStringLiteral("Fit with chi0 held at 0"), 55, true);
+    FNoChi0->hide();
+    QObject::connect(FButton, &TMyButton::OnClick, FButton, [this] { setShown(FButton->Down()); });
+    QObject::connect(FNoChi0, &TMyButton::OnClick, FNoChi0, [this] { holdChi0(FNoChi0->Down()); });
+    FLabel = new QLabel(plot);
+    FLabel->setObjectName(QStringLiteral("curieWeiss"));
+    FLabel->setFont(viewerFont());
+    theme::fillBackground(FLabel, QColor(255, 255, 255, 235));
+    FLabel->setFrameShape(QFrame::Box);
+    FLabel->setContentsMargins(6, 4, 6, 4);
+    FLabel->hide();
+}
+
+bool TCurieWeissFitter::shown() const {
+    return FButton->Down();
+}
+
+void TCurieWeissFitter::setShown(bool shown) {
+    FButton->SetDown(shown);
+    FNoChi0->setVisible(shown);
+    FChanged();
+}
+
+void TCurieWeissFitter::holdChi0(bool held) {
+    FNoChi0->SetDown(held);
+    FChanged();
+}
+
+void TCurieWeissFitter::refit(const ChiData& data, const std::vector<double>* powder,
+                              std::size_t first, std::size_t last) {
+    FFits = {};
+    for (auto& curve : FInverse)
+        curve.clear();
+    if (!shown() || data.rowCount() == 0) {
+        FLabel->hide();
+        return;
+    }
+    const std::size_t a = std::min({first, last, data.rowCount() - 1});
+    const std::size_t b = std::min(std::max(first, last), data.rowCount() - 1);
+    const bool withChi0 = !FNoChi0->Down();
+    FFits = fitDirections(data, powder, a, b, withChi0);
+    QString text = QStringLiteral("Curie\u2013Weiss fit, %1 \u2013 %2 K, \u03c7 = C/(T \u2212 "
+                                  "\u03b8)%3:")
+                       .arg(QString::fromStdString(formatFloatDot("0.##", data.T[a])),
+                            QString::fromStdString(formatFloatDot("0.##", data.T[b])),
+                            withChi0 ? QStringLiteral(" + \u03c7\u2080") : QString());
+    for (std::size_t d : {std::size_t{2}, std::size_t{0}, std::size_t{1}, std::size_t{3}}) {
+        if (!FFits[d])
+            continue;
+        text += QStringLiteral("\n") +
+                (d < 3 ? QStringLiteral("%1: ").arg(directionLetter(kDirections[d]))
+                       : QStringLiteral("powder: ")) +
+                QString::fromStdString(curieWeissSummary(*FFits[d]));
+        if (d < 3 && FFits[d]->ok())
+            FInverse[d] = reciprocals(curieWeissCurve(*FFits[d], data.T, data.T[a], data.T[b]));
+    }
+    FLabel->setText(text);
+    FLabel->adjustSize();
+    place(FArea);
+    FLabel->show();
+    FLabel->raise();
+}
+
+void TCurieWeissFitter::place(const PixelRect& area) {
+    FArea = area;
+    FLabel->move(std::max(area.left + 4, area.right() - FLabel->width() - 8),
+                 area.top + area.height - FLabel->height() - 8);
+}
+
+void TCurieWeissFitter::addCurves(TemperaturePlot& plot,
+                                  const std::function<bool(Direction)>& shown) const {
+    for (Direction d : kDirections) {
+        const std::vector<double>& curve = FInverse[directionIndex(d)];
+        if (shown(d) && !curve.empty())
+            plot.curves.push_back(
+                {&curve, kCurieColour, false, LineStyle::Dashed,
+                 std::string("Curie\u2013Weiss fit, B_e_x_t||") + directionLetter(d)});
     }
 }
 

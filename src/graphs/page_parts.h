@@ -1,12 +1,16 @@
 #pragma once
 
+#include "graphs/curie_weiss.h"
 #include "graphs/graph_data.h"
+#include "graphs/temperature_plot.h"
 
 #include <QString>
 
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <optional>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -14,6 +18,7 @@ class QWidget;
 
 namespace vintrel {
 
+class TMyButton;
 class TMyTrackBar;
 
 /// A plain text of the graph pages in their font (Tahoma 8, or bold).
@@ -55,6 +60,45 @@ private:
     QWidget* FRow = nullptr;
     std::array<QLineEdit*, 3> FFields{};
     std::array<QWidget*, 3> FCells{};
+};
+
+/// The Curie–Weiss fit of the inverse-susceptibility pages: "Curie–Weiss fit" and "χ₀ = 0" for
+/// the tool bar, the fit of χ = C/(T − θ) + χ₀ between two rows per direction and for the powder
+/// average, listed in a box at the lower right of the data area, and the fitted lines as 1/χ,
+/// dashed, for the plot.
+class TCurieWeissFitter {
+public:
+    /// The box is made on `plot`; `changed` runs when a button changes the fit (the page fits
+    /// anew with `refit` and redraws).
+    TCurieWeissFitter(QWidget* plot, std::function<void()> changed);
+
+    TMyButton* button() const { return FButton; }
+    TMyButton* noChi0Button() const { return FNoChi0; }
+    QLabel* label() const { return FLabel; }
+    bool shown() const;
+    /// Presses or releases a button, as its click does.
+    void setShown(bool shown);
+    void holdChi0(bool held);
+
+    /// Fits the rows `first` … `last` (either order) of the data, and of `powder` when given;
+    /// without the fit shown, or without data, everything is cleared and the box hidden.
+    void refit(const ChiData& data, const std::vector<double>* powder, std::size_t first,
+               std::size_t last);
+    /// Puts the box in the lower right corner of the data area.
+    void place(const PixelRect& area);
+    /// The fit of x, y, z (by Direction) or the powder average (3); empty when not made.
+    const std::optional<CurieWeissFit>& fit(std::size_t index) const { return FFits.at(index); }
+    /// Adds the fitted lines of the directions `shown` gives true for.
+    void addCurves(TemperaturePlot& plot, const std::function<bool(Direction)>& shown) const;
+
+private:
+    TMyButton* FButton = nullptr;
+    TMyButton* FNoChi0 = nullptr;
+    QLabel* FLabel = nullptr;
+    std::function<void()> FChanged;
+    std::array<std::optional<CurieWeissFit>, 4> FFits;
+    std::array<std::vector<double>, 3> FInverse;
+    PixelRect FArea{};
 };
 
 } // namespace vintrel

@@ -339,7 +339,10 @@ void Tgraf_chi::describe(TemperaturePlot& plot, int, int) const {
 
 Tgraf_1chi::Tgraf_1chi(GraphPageHost host, QWidget* parent)
     : TSusceptibilityPage(std::move(host), inverseConfig(), false),
-      FSelector(plot(), [this] { MyTrackbarChange(); }) {
+      FSelector(plot(), [this] { MyTrackbarChange(); }), FFitter(plot(), [this] {
+          fitCurieWeiss();
+          plotChanged();
+      }) {
     setParent(parent);
     // The effective moments beside the direction buttons.
     QWidget* moments = FSelector.row();
@@ -351,86 +354,19 @@ Tgraf_1chi::Tgraf_1chi(GraphPageHost host, QWidget* parent)
     both->addWidget(moments);
     setBottomPanel(bottom);
 
-    MyButtonCurieWeiss = makeButton(
-        nullptr, QStringLiteral("Curie\u2013Weiss fit"),
-        QStringLiteral("Fit chi = C/(T - theta) + chi0 between the two thumbs of the temperature "
-                       "selector"),
-        105, true);
-    MyButtonNoChi0 = makeButton(nullptr, QStringLiteral("\u03c7\u2080 = 0"),
-                                QStringLiteral("Fit with chi0 held at 0"), 55, true);
-    MyButtonNoChi0->hide();
-    addToolbarWidget(MyButtonCurieWeiss);
-    addToolbarWidget(MyButtonNoChi0);
-    connect(MyButtonCurieWeiss, &TMyButton::OnClick, this,
-            [this] { showCurieWeiss(MyButtonCurieWeiss->Down()); });
-    connect(MyButtonNoChi0, &TMyButton::OnClick, this,
-            [this] { holdChi0(MyButtonNoChi0->Down()); });
-    FFitLabel = new QLabel(plot());
-    FFitLabel->setObjectName(QStringLiteral("curieWeiss"));
-    FFitLabel->setFont(viewerFont());
-    theme::fillBackground(FFitLabel, QColor(255, 255, 255, 235));
-    FFitLabel->setFrameShape(QFrame::Box);
-    FFitLabel->setContentsMargins(6, 4, 6, 4);
-    FFitLabel->hide();
-}
-
-void Tgraf_1chi::showCurieWeiss(bool shown) {
-    MyButtonCurieWeiss->SetDown(shown);
-    MyButtonNoChi0->setVisible(shown);
-    fitCurieWeiss();
-    plotChanged();
-}
-
-void Tgraf_1chi::holdChi0(bool held) {
-    MyButtonNoChi0->SetDown(held);
-    fitCurieWeiss();
-    plotChanged();
+    addToolbarWidget(FFitter.button());
+    addToolbarWidget(FFitter.noChi0Button());
 }
 
 void Tgraf_1chi::fitCurieWeiss() {
-    FFits = {};
-    for (auto& curve : FFitInverse)
-        curve.clear();
-    if (!MyButtonCurieWeiss->Down() || !hasData()) {
-        FFitLabel->hide();
-        return;
-    }
-    const std::size_t a = std::min(firstRow(), secondRow());
-    const std::size_t b = std::max(firstRow(), secondRow());
-    const bool withChi0 = !MyButtonNoChi0->Down();
-    FFits = fitDirections(FData, FAverage ? &*FAverage : nullptr, a, b, withChi0);
-    QString text = QStringLiteral("Curie\u2013Weiss fit, %1 \u2013 %2 K, \u03c7 = C/(T \u2212 "
-                                  "\u03b8)%3:")
-                       .arg(QString::fromStdString(formatFloatDot("0.##", FData.T[a])),
-                            QString::fromStdString(formatFloatDot("0.##", FData.T[b])),
-                            withChi0 ? QStringLiteral(" + \u03c7\u2080") : QString());
-    for (std::size_t d : {std::size_t{2}, std::size_t{0}, std::size_t{1}, std::size_t{3}}) {
-        if (!FFits[d])
-            continue;
-        text += QStringLiteral("\n") +
-                (d < 3 ? QStringLiteral("%1: ").arg(directionLetter(kDirections[d]))
-                       : QStringLiteral("powder: ")) +
-                QString::fromStdString(curieWeissSummary(*FFits[d]));
-        if (d < 3 && FFits[d]->ok())
-            FFitInverse[d] =
-                reciprocals(curieWeissCurve(*FFits[d], FData.T, FData.T[a], FData.T[b]));
-    }
-    FFitLabel->setText(text);
-    FFitLabel->adjustSize();
-    placeFitLabel();
-    FFitLabel->show();
-    FFitLabel->raise();
+    FFitter.refit(FData, FAverage ? &*FAverage : nullptr, firstRow(), secondRow());
 }
 
 void Tgraf_1chi::placeFitLabel() {
-    if (!FFitLabel)
-        return;
     TemperaturePlot description;
     description.margins = config().margins;
     description.T = &FData.T;
-    const PixelRect area = temperaturePlotArea(description, plot()->width(), plot()->height());
-    FFitLabel->move(std::max(area.left + 4, area.right() - FFitLabel->width() - 8),
-                    area.top + area.height - FFitLabel->height() - 8);
+    FFitter.place(temperaturePlotArea(description, plot()->width(), plot()->height()));
 }
 
 QString Tgraf_1chi::effectiveMomentText(Direction d) const {
@@ -505,11 +441,7 @@ void Tgraf_1chi::describe(TemperaturePlot& plot, int width, int height) const {
             secants.push_back(&FData.inverse[directionIndex(d)]);
     plot.overlays = temperatureSelection(temperatureTransform(plot, width, height), FData.T,
                                          firstRow(), secondRow(), secants);
-    for (Direction d : kDirections)
-        if (shown(static_cast<ChiCurve>(d)) && !FFitInverse[directionIndex(d)].empty())
-            plot.curves.push_back({&FFitInverse[directionIndex(d)], kCurieColour, false,
-                                   LineStyle::Dashed,
-                                   "Curie\u2013Weiss fit, " + curveName(static_cast<ChiCurve>(d))});
+    FFitter.addCurves(plot, [this](Direction d) { return shown(static_cast<ChiCurve>(d)); });
 }
 
 } // namespace vintrel

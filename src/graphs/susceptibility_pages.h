@@ -121,15 +121,15 @@ public:
 
     /// "Curie–Weiss fit": the fit of χ = C/(T − θ) + χ₀ between the thumbs, per direction and
     /// for the powder average, listed over the plot and drawn as dashed lines of 1/χ.
-    TMyButton* curieWeissButton() const { return MyButtonCurieWeiss; }
+    TMyButton* curieWeissButton() const { return FFitter.button(); }
     /// "χ₀ = 0": the fit holds χ₀ at 0.
-    TMyButton* noChi0Button() const { return MyButtonNoChi0; }
-    QLabel* curieWeissLabel() const { return FFitLabel; }
-    void showCurieWeiss(bool shown);
-    void holdChi0(bool held);
+    TMyButton* noChi0Button() const { return FFitter.noChi0Button(); }
+    QLabel* curieWeissLabel() const { return FFitter.label(); }
+    void showCurieWeiss(bool shown) { FFitter.setShown(shown); }
+    void holdChi0(bool held) { FFitter.holdChi0(held); }
     /// The fit of x, y, z (by Direction) or the powder average (3); empty when not made.
     const std::optional<CurieWeissFit>& curieWeissFit(std::size_t index) const {
-        return FFits.at(index);
+        return FFitter.fit(index);
     }
 
 protected:
@@ -148,11 +148,7 @@ private:
     void placeFitLabel();
 
     TEffectiveMomentSelector FSelector;
-    TMyButton* MyButtonCurieWeiss = nullptr;
-    TMyButton* MyButtonNoChi0 = nullptr;
-    QLabel* FFitLabel = nullptr;
-    std::array<std::optional<CurieWeissFit>, 4> FFits;
-    std::array<std::vector<double>, 3> FFitInverse;
+    TCurieWeissFitter FFitter;
     int FRowCount = 0;
 };
 

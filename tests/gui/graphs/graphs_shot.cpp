@@ -68,6 +68,11 @@ bool shootMeanField(const GraphPageHost& host, const ResultLocation& location, c
         inverse.markerList()->item(39, 1)->setText(QStringLiteral("5"));
         inverse.zoomToData();
     });
+    ok &= shoot(inverse, location, out, QStringLiteral("inverse-mf-curie-weiss"), [&] {
+        inverse.showMarkerList(false);
+        inverse.selectRows(40, 80);
+        inverse.curieWeiss().setShown(true);
+    });
 
     Tgraf_anisoD aniso(host);
     ok &= shoot(aniso, location, out, QStringLiteral("aniso"));

@@ -9,6 +9,7 @@
 #include "graphs/graph_details.h"
 #include "graphs/graph_tables.h"
 #include "graphs/mean_field_pages.h"
+#include "graphs/page_looks.h"
 #include "resultdata/result_variables.h"
 #include "support/graph_page_host.h"
 #include "support/result_writer.h"
@@ -16,6 +17,7 @@
 
 #include <QFileInfo>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTableWidget>
@@ -58,6 +60,7 @@ private slots:
     void anisotropyTakesBothEnds();
     void susceptibilityExponentAverageAndCurie();
     void inverseSelectorAndReciprocalMarkers();
+    void inversePageFitsCurieWeissAboveTc();
     void specificHeatDebyeAndPerTemperature();
     void entropyLines();
     void padlockWritesEveryMeanFieldResult();
@@ -286,6 +289,48 @@ void MeanFieldPagesTest::susceptibilityExponentAverageAndCurie() {
     QVERIFY(!page.average());
     QVERIFY(!page.curveShown(3));
     QVERIFY(!drawsColour(page.scene(), kMeanFieldChiColours[3]));
+}
+
+void MeanFieldPagesTest::inversePageFitsCurieWeissAboveTc() {
+    Hosted<Tgraf_1chiD> hosted;
+    hosted.add("Result00", test::meanFieldResult(12.5, 80, 2));
+    hosted.show();
+    Tgraf_1chiD& page = *hosted.page;
+    TCurieWeissFitter& fitter = page.curieWeiss();
+    QVERIFY(fitter.button()->isVisibleTo(&hosted.window));
+    QVERIFY(!fitter.label()->isVisibleTo(&hosted.window));
+    // Above T_c the data follow χ = C/(T + 2): χz with C = 0.5, χx with 0.3, χy with 0.4.
+    page.selectRows(40, 80);
+    QTest::mouseClick(fitter.button(), Qt::LeftButton);
+    QVERIFY(fitter.label()->isVisibleTo(&hosted.window));
+    for (const auto& [d, C] : {std::pair{0u, 0.3}, std::pair{1u, 0.4}, std::pair{2u, 0.5}}) {
+        const auto& fit = fitter.fit(d);
+        QVERIFY(fit && fit->ok());
+        QCOMPARE(fit->points, 41u);
+        QVERIFY(std::abs(fit->C - C) < 1e-6);
+        QVERIFY(std::abs(fit->theta + 2) < 1e-4);
+        QVERIFY(std::abs(fit->chi0) < 1e-8);
+    }
+    QVERIFY(fitter.fit(3)); // the powder average
+    QVERIFY2(
+        fitter.label()->text().startsWith(QStringLiteral("Curie\u2013Weiss fit, 20 \u2013 40 K")),
+        qPrintable(fitter.label()->text()));
+    // The fitted lines, dashed, one per shown direction, named in the legend.
+    const auto curves = itemsOf<ScenePolyline>(page.scene());
+    QCOMPARE(std::count_if(curves.begin(), curves.end(),
+                           [](const ScenePolyline& c) {
+                               return c.style == LineStyle::Dashed && c.colour == kCurieColour;
+                           }),
+             3L);
+    QCOMPARE(page.legendEntries().back().name, std::string("Curie\u2013Weiss fit, B_e_x_t||z"));
+    // A result without the susceptibility files: no fit and no box of the previous result.
+    test::ResultRecipe bare = test::meanFieldResult(12.5, 80, 2);
+    for (const char* file : {"o_chi_x.dup", "o_chi_y.dup", "o_chi_z.dup"})
+        bare.withFile(file, "");
+    hosted.add("Result01", bare);
+    hosted.select("Result01");
+    QVERIFY(!fitter.label()->isVisibleTo(&hosted.window));
+    QVERIFY(!fitter.fit(2));
 }
 
 void MeanFieldPagesTest::inverseSelectorAndReciprocalMarkers() {
