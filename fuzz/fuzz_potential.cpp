@@ -48,7 +48,7 @@ void readRange(std::string_view content) {
 }
 
 void readMoments(std::string_view content, int steps) {
-    writeBytes(scratch() / kMomentTableFile, content);
+    writeBytes(scratch() / kMomentFile, content);
     MomentTable table;
     try {
         table = readMomentTable(scratch());

@@ -24,24 +24,6 @@ char directionLetter(Direction d) {
     return "xyz"[directionIndex(d)];
 }
 
-DataColumns readDataColumns(DupReader& in, std::size_t count, RowsEnd end) {
-    DataColumns data;
-    data.header = in.readLine();
-    data.columns.resize(count);
-    while (!in.atEnd()) {
-        if (in.nextLineIsBlank()) {
-            if (end == RowsEnd::BlankLine)
-                break;
-            in.skipLine();
-            continue;
-        }
-        const std::vector<double> row = in.readRow(count);
-        for (std::size_t c = 0; c < count; ++c)
-            data.columns[c].push_back(row[c]);
-    }
-    return data;
-}
-
 ChiData parseChiData(const std::array<std::string, 3>& names, std::string_view xText,
                      const std::string_view* yText, std::string_view zText) {
     const DataColumns x = readColumns(names[0], xText, 4, RowsEnd::BlankLine);
@@ -115,7 +97,7 @@ void requireMeanFieldFile(const std::filesystem::path& path) {
 }
 
 MomentData parseMomentData(const std::string& name, std::string_view text) {
-    DataColumns file = readColumns(name, text, 5, RowsEnd::EndOfFile);
+    DataColumns file = parseMomentColumns(name, text);
     MomentData data;
     data.T = std::move(file.columns[0]);
     for (std::size_t i = 0; i < data.m.size(); ++i) {

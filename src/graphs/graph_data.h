@@ -1,5 +1,6 @@
 #pragma once
 
+#include "resultdata/data_columns.h"
 #include "resultdata/dup_reader.h"
 
 #include <array>
@@ -17,9 +18,9 @@ inline constexpr std::array<const char*, 3> kChiFiles = {"o_chi_x.dup", "o_chi_y
                                                          "o_chi_z.dup"};
 /// Specific heat and entropy of a result.
 inline constexpr const char* kSpcFile = "o_spc.dup";
-/// Mean-field results: the ordering temperature, the moments, the anisotropy constants.
+/// Mean-field results: the ordering temperature and the anisotropy constants (the moments:
+/// kMomentFile).
 inline constexpr const char* kTempFile = "d_temp.dup";
-inline constexpr const char* kMomentFile = "d_moment.dup";
 inline constexpr const char* kAnisoFile = "d_aniso.dup";
 
 /// The directions of the external field, in the order of the files and of the curves.
@@ -29,26 +30,6 @@ constexpr std::size_t directionIndex(Direction d) {
     return static_cast<std::size_t>(d);
 }
 char directionLetter(Direction d);
-
-/// Where the rows of a data file end.
-enum class RowsEnd {
-    BlankLine, ///< at the first blank line or the end of the file
-    EndOfFile, ///< at the end of the file; blank lines are passed over
-};
-
-/// A data file of the graph pages: a header line, kept and not interpreted, and rows of
-/// numbers, held by column: `columns[c][r]` is the number in column c of row r.
-struct DataColumns {
-    std::string header;
-    std::vector<std::vector<double>> columns;
-
-    std::size_t rowCount() const { return columns.empty() ? 0 : columns.front().size(); }
-};
-
-/// Reads the header line and then rows of at least `count` numbers (the first `count` are
-/// kept, the rest of a line is ignored) until `end`. Every row is kept. Throws InputError for
-/// a row with fewer numbers.
-DataColumns readDataColumns(DupReader& in, std::size_t count, RowsEnd end);
 
 /// The susceptibility of a result: temperature, χ and 1/χ per direction. The y direction is
 /// held only for a complex Hamiltonian whose "o_chi_y.dup" is there.

@@ -1,6 +1,7 @@
 #include "potential/moment_trail.h"
 
 #include "base/number_pattern.h"
+#include "resultdata/data_columns.h"
 #include "resultdata/dup_reader.h"
 #include "resultdata/term_values.h"
 
@@ -10,21 +11,19 @@
 namespace vintrel {
 
 MomentTable readMomentTable(const std::filesystem::path& folder) {
-    const auto path = folder / kMomentTableFile;
+    const auto path = folder / kMomentFile;
     MomentTable table;
     const auto content = readResultFile(path);
     if (!content)
         return table;
-    DupReader reader(path.string(), *content);
-    reader.skipLine();
-    while (!reader.atEnd() && table.size() < kMaxMomentRows) {
-        const std::vector<double> row = reader.readRow(5);
-        table.temp.push_back(row[0]);
-        table.momx.push_back(row[1]);
-        table.momy.push_back(row[2]);
-        table.momz.push_back(row[3]);
-        table.mtot.push_back(row[4]);
-    }
+    DataColumns rows = parseMomentColumns(path.string(), *content);
+    for (auto& column : rows.columns)
+        column.resize(std::min(column.size(), kMaxMomentRows));
+    table.temp = std::move(rows.columns[0]);
+    table.momx = std::move(rows.columns[1]);
+    table.momy = std::move(rows.columns[2]);
+    table.momz = std::move(rows.columns[3]);
+    table.mtot = std::move(rows.columns[4]);
     return table;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "resultdata/data_columns.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <string>
@@ -7,7 +9,6 @@
 
 namespace vintrel {
 
-inline constexpr const char* kMomentTableFile = "d_moment.dup";
 inline constexpr std::size_t kMaxMomentRows = 501;
 
 /// The magnetic moment of a mean-field result per temperature step: row j holds the

@@ -14,9 +14,9 @@ namespace {
 std::filesystem::path momentFolder(const test::WorkingRoot& root, const char* content) {
     test::ResultRecipe recipe = test::ResultRecipe::withoutInputFiles();
     if (content)
-        recipe.withFile(kMomentTableFile, content);
+        recipe.withFile(kMomentFile, content);
     else
-        recipe.without(kMomentTableFile);
+        recipe.without(kMomentFile);
     return root.write("Result00", recipe).workingRoot / "Result00";
 }
 
