@@ -355,12 +355,8 @@ void graphPage(ReportWriter& report, TGraphPage& page, const QString& title) {
     Host host(page.p0());
     page.wczytajDane({});
     settle();
-    const QRect below = report.scene(title, page.scene(true));
-    // Which curve is which: the captions of the page's toggles under the figure.
-    const QRect row = below.adjusted(60, 4, -60, 0);
-    const PlotScene legend = legendScene(page.legendEntries(), row.width());
-    report.fitted(row, QSize(legend.width, legend.height),
-                  [&](QPainter& p) { paintPlotScene(p, legend); });
+    // The figure as "Export figure…" writes it, with the legend of its curves.
+    report.scene(title, page.scene(true));
 }
 
 } // namespace

@@ -412,7 +412,14 @@ PlotScene TGraphPage::scene(bool forFigure) {
     } else if (FHost.miniParam) {
         plot.miniParamOpacity = inMiniParam ? 220 : 100;
     }
-    return buildTemperatureScene(plot, FPlot->width(), FPlot->height());
+    PlotScene built = buildTemperatureScene(plot, FPlot->width(), FPlot->height());
+    if (forFigure) {
+        // Which curve is which, under the figure: the captions of the page's toggles, from the
+        // left edge of the data area.
+        const int left = temperaturePlotArea(plot, FPlot->width(), FPlot->height()).left;
+        appendBelow(built, legendScene(plot.curves, built.width - 2 * left), left, 2);
+    }
+    return built;
 }
 
 void TGraphPage::paintPlot() {

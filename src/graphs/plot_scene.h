@@ -113,4 +113,9 @@ struct PlotScene {
     }
 };
 
+/// Puts `part` under `scene`, `gap` pixels below its bottom and `left` pixels from its left
+/// edge: its items are moved there and the scene grows to hold them. An empty part (no items)
+/// changes nothing.
+void appendBelow(PlotScene& scene, const PlotScene& part, int left, int gap);
+
 } // namespace vintrel

@@ -248,6 +248,52 @@ PlotScene buildTemperatureScene(const TemperaturePlot& plot, int width, int heig
     return scene;
 }
 
+namespace {
+
+struct ItemMover {
+    int dx;
+    int dy;
+
+    void move(PlotPixel& p) const {
+        p.x += dx;
+        p.y += dy;
+    }
+    void move(PixelRect& r) const {
+        r.left += dx;
+        r.top += dy;
+    }
+    void operator()(SceneLine& line) const {
+        move(line.a);
+        move(line.b);
+    }
+    void operator()(ScenePolyline& polyline) const {
+        for (PlotPixel& p : polyline.points)
+            move(p);
+    }
+    void operator()(SceneRect& rect) const { move(rect.rect); }
+    void operator()(SceneCircle& circle) const { move(circle.centre); }
+    void operator()(SceneTriangle& triangle) const {
+        for (PlotPixel& p : triangle.corners)
+            move(p);
+    }
+    void operator()(SceneText& text) const { move(text.at); }
+    void operator()(SceneMiniParam& mini) const { move(mini.rect); }
+};
+
+} // namespace
+
+void appendBelow(PlotScene& scene, const PlotScene& part, int left, int gap) {
+    if (part.items.empty())
+        return;
+    const ItemMover mover{left, scene.height + gap};
+    for (SceneItem item : part.items) {
+        std::visit(mover, item);
+        scene.items.push_back(std::move(item));
+    }
+    scene.width = std::max(scene.width, left + part.width);
+    scene.height += gap + part.height;
+}
+
 std::vector<int> dashPattern(LineStyle style) {
     switch (style) {
     case LineStyle::Solid:

@@ -212,5 +212,47 @@ TEST(PageLooks, TheTemperatureSelectionDrawsTheSecant) {
     }));
 }
 
+TEST(PlotScene, AppendBelowMovesThePartUnderTheSceneAndGrowsIt) {
+    PlotScene scene;
+    scene.width = 300;
+    scene.height = 200;
+    scene.add(SceneLine{{0, 0}, {10, 10}});
+    PlotScene part;
+    part.width = 120;
+    part.height = 16;
+    part.add(SceneLine{{0, 8}, {24, 8}});
+    part.add(SceneText{"m_x", {29, 8}});
+    part.add(ScenePolyline{{{1, 1}, {2, 3}}});
+    part.add(SceneRect{{5, 6, 7, 8}});
+    part.add(SceneCircle{{3, 4}});
+    part.add(SceneTriangle{{{{0, 0}, {1, 0}, {0, 1}}}});
+    part.add(SceneMiniParam{{1, 2, 3, 4}});
+    appendBelow(scene, part, 50, 2);
+    EXPECT_EQ(scene.height, 200 + 2 + 16);
+    EXPECT_EQ(scene.width, 300);
+    ASSERT_EQ(scene.items.size(), 8u);
+    // What was there stays; every point of the part moves by (50, 202).
+    EXPECT_EQ(std::get<SceneLine>(scene.items[0]).b, (PlotPixel{10, 10}));
+    EXPECT_EQ(std::get<SceneLine>(scene.items[1]).a, (PlotPixel{50, 210}));
+    EXPECT_EQ(std::get<SceneLine>(scene.items[1]).b, (PlotPixel{74, 210}));
+    EXPECT_EQ(std::get<SceneText>(scene.items[2]).at, (PlotPixel{79, 210}));
+    EXPECT_EQ(std::get<ScenePolyline>(scene.items[3]).points[1], (PlotPixel{52, 205}));
+    EXPECT_EQ(std::get<SceneRect>(scene.items[4]).rect, (PixelRect{55, 208, 7, 8}));
+    EXPECT_EQ(std::get<SceneCircle>(scene.items[5]).centre, (PlotPixel{53, 206}));
+    EXPECT_EQ(std::get<SceneTriangle>(scene.items[6]).corners[2], (PlotPixel{50, 203}));
+    EXPECT_EQ(std::get<SceneMiniParam>(scene.items[7]).rect, (PixelRect{51, 204, 3, 4}));
+    // A part wider than the scene widens it; an empty part changes nothing.
+    PlotScene wide;
+    wide.width = 400;
+    wide.height = 10;
+    wide.add(SceneLine{});
+    appendBelow(scene, wide, 10, 0);
+    EXPECT_EQ(scene.width, 410);
+    const PlotScene before = scene;
+    appendBelow(scene, PlotScene{}, 10, 5);
+    EXPECT_EQ(scene.height, before.height);
+    EXPECT_EQ(scene.items.size(), before.items.size());
+}
+
 } // namespace
 } // namespace vintrel

@@ -6,6 +6,7 @@
 #include "graphs/graph_details.h"
 #include "graphs/graph_tables.h"
 #include "graphs/heat_pages.h"
+#include "graphs/plot_painter.h"
 #include "graphs/susceptibility_pages.h"
 #include "resultdata/result_variables.h"
 #include "support/graph_page_host.h"
@@ -366,11 +367,25 @@ void GraphPagesTest::exportsWriteTheCoreTableAndTheFigure() {
     QCOMPARE(QFileInfo(suggested).fileName(),
              QStringLiteral("Result00 magnetic susceptibility.csv"));
 
-    // The figure: PNG at the plot's size, SVG and PDF by the same painter.
+    // The figure: PNG at the plot's size with the legend of its two curves under it, SVG and
+    // PDF by the same painter.
     const fs::path png = hosted.root.path() / "chi.png";
     QVERIFY(page.writeFigure(QString::fromStdString(png.string())).isEmpty());
     const QImage image(QString::fromStdString(png.string()));
-    QCOMPARE(image.size(), page.plot()->size());
+    QCOMPARE(image.width(), page.plot()->width());
+    QCOMPARE(image.height(),
+             page.plot()->height() + 2 + legendScene(page.legendEntries(), 800).height);
+    // The legend's samples in the colours of x and z, under the plot.
+    const auto legendHas = [&](const Rgb& colour) {
+        for (int y = page.plot()->height(); y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y) == QColor(colour.r, colour.g, colour.b))
+                    return true;
+        return false;
+    };
+    QVERIFY(legendHas(kChiLooks[0].normal));
+    QVERIFY(legendHas(kChiLooks[2].normal));
+    QVERIFY(!legendHas(kChiLooks[1].normal)); // no y direction
     const fs::path svg = hosted.root.path() / "chi.svg";
     QVERIFY(page.writeFigure(QString::fromStdString(svg.string())).isEmpty());
     const std::string svgText = test::readFile(svg);
