@@ -100,6 +100,27 @@ std::string floatToStrDot(double value, int precision) {
     return number.negative ? "-" + text : text;
 }
 
+double readDifference(double a, double b) {
+    const double difference = a - b;
+    const double scale = std::max(std::abs(a), std::abs(b));
+    if (!std::isfinite(difference) || !std::isfinite(scale) || scale == 0)
+        return difference;
+    // The decimals that 12 significant digits of the larger number reach.
+    const int decimals = 11 - static_cast<int>(std::floor(std::log10(scale)));
+    if (decimals <= 0 || decimals > 300)
+        return difference;
+    // Through a decimal text (whatever the locale), so that the result is the double nearest to
+    // the rounded decimal.
+    char text[400];
+    const auto written =
+        std::to_chars(text, text + sizeof text, difference, std::chars_format::fixed, decimals);
+    if (written.ec != std::errc())
+        return difference;
+    double rounded = difference;
+    std::from_chars(text, written.ptr, rounded);
+    return rounded;
+}
+
 std::optional<char> numericKeyFilter(char typed) {
     switch (typed) {
     case ',':

@@ -33,6 +33,11 @@ double strToFloatDot(std::string_view text);
 /// values that have no digits.
 std::string floatToStrDot(double value, int precision = 15);
 
+/// a − b for two numbers read from text, without the noise of the binary subtraction: rounded
+/// to 12 significant digits of the larger of |a| and |b| (11312.648909 − 11310.559777 gives
+/// 2.089132, not 2.0891319999991538). Numbers that are not finite give a − b as it is.
+double readDifference(double a, double b);
+
 /// The keystroke filter of numeric fields: digits, "+", "-", ".", "E", "e" and the control
 /// characters 3, 8, 22, 24 and 26 pass unchanged, "," becomes "."; nullopt rejects the key.
 std::optional<char> numericKeyFilter(char typed);

@@ -368,7 +368,7 @@ EigenvectorTable readEigenvectorTable(const ResultLocation& location, const std:
                       [&](const EigenComponent& c) { return c.weight() < minWeight; });
         const int i = state.level;
         row.E = z.E[i];
-        row.relative = z.E[i] - E0;
+        row.relative = readDifference(z.E[i], E0);
         row.orbital = z.L[i];
         row.spin = z.S[i];
         row.moment = z.L[i] + kElectronG * z.S[i];

@@ -1,5 +1,6 @@
 #include "levels/level_data.h"
 
+#include "base/number_text.h"
 #include "levels/diagram_geometry.h"
 #include "levels/level_value_names.h"
 #include "resultdata/dup_reader.h"
@@ -71,7 +72,7 @@ DataTable levelDataTable(const TVariables& vars, const std::string& resultName,
     const double E0 = *std::min_element(levels.E.begin() + 1, levels.E.begin() + N + 1);
     const std::vector<int> groups = levelGroups(levels, N, options.tolerance);
     for (int i = 1; i <= N; ++i) {
-        const double relative = levels.E[i] - E0;
+        const double relative = readDifference(levels.E[i], E0);
         table.rows.push_back({std::int64_t{i}, levels.E[i], relative,
                               energyUnitFactor(EnergyUnit::meV, relative),
                               energyUnitFactor(EnergyUnit::inverseCm, relative),

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 #include <stdexcept>
 #include <string>
@@ -71,4 +72,21 @@ TEST(NumericKeyFilter, PassesNumberKeysAndTurnsCommaIntoDot) {
     EXPECT_EQ(numericKeyFilter(','), '.');
     for (char c : std::string("aZ x;\t\r\x01\x7F"))
         EXPECT_FALSE(numericKeyFilter(c).has_value()) << int(c);
+}
+
+TEST(NumberText, ReadDifferenceDropsTheNoiseOfTheSubtraction) {
+    struct Case {
+        double a, b, difference;
+    };
+    for (const Case& c : {Case{-11310.559777, -11312.648909, 2.089132},
+                          Case{-10673.08803, -11312.648909, 639.560879}, Case{0.3, 0.1, 0.2},
+                          Case{1e-9, 0, 1e-9}, Case{5, 5, 0}, Case{-2.5, 1.25, -3.75}})
+        EXPECT_EQ(readDifference(c.a, c.b), c.difference) << c.a << " - " << c.b;
+    // The plain subtraction is what it cleans.
+    EXPECT_NE(-11310.559777 - -11312.648909, 2.089132);
+    // Tiny numbers keep their digits (12 digits of 1e-320 are more than a double holds).
+    EXPECT_EQ(readDifference(3e-320, 1e-320), 3e-320 - 1e-320);
+    EXPECT_TRUE(std::isnan(readDifference(std::nan(""), 1)));
+    EXPECT_EQ(readDifference(std::numeric_limits<double>::infinity(), 1),
+              std::numeric_limits<double>::infinity());
 }
