@@ -322,8 +322,7 @@ std::vector<std::filesystem::path> TGraphPage::watchedFiles() const {
 
 void TGraphPage::loadResult(const ResultLocation& location) {
     FLocation = location;
-    FFolder = location.resultFolder.empty() ? std::filesystem::path()
-                                            : location.workingRoot / location.resultFolder;
+    FFolder = location.folder();
     closeRangeEditor();
     refresh(true);
     if (FDetailsLink && FDetailsLink->open() && MyButtonDetails->Down())

@@ -224,16 +224,7 @@ void Tgraf_spech::setThetaText(const QString& text) {
 }
 
 void Tgraf_spech::thetaTyped() {
-    const auto value = parseEntryNumber(Edit1->text().toStdString());
-    if (!value || *value < 0) {
-        // Not a Debye temperature: the field says 0 and no Debye curve is drawn.
-        Edit1->setText(QStringLiteral("0"));
-        Edit1->selectAll();
-        edit1Value = 0;
-    } else {
-        edit1Value = *value;
-    }
-    Edit1->setToolTip(Edit1->text());
+    edit1Value = acceptDebyeTemperature(Edit1);
     recompute();
     plotChanged();
 }

@@ -609,16 +609,7 @@ void Tgraf_specD::setPerTemperature(bool perT) {
 void Tgraf_specD::setThetaText(const QString& text) {
     if (Edit1->text() != text)
         Edit1->setText(text);
-    const auto value = parseEntryNumber(text.toStdString());
-    if (!value || *value < 0) {
-        // Not a Debye temperature: the field says 0 and no Debye curve is drawn.
-        Edit1->setText(QStringLiteral("0"));
-        Edit1->selectAll();
-        edit1Value = 0;
-    } else {
-        edit1Value = *value;
-    }
-    Edit1->setToolTip(Edit1->text());
+    edit1Value = acceptDebyeTemperature(Edit1);
     recompute();
     plotChanged();
 }

@@ -6,6 +6,7 @@
 #include "controls/my_label.h"
 #include "controls/my_trackbar.h"
 #include "controls/theme.h"
+#include "graphs/axis_range.h"
 #include "graphs/derived_curves.h"
 #include "graphs/page_looks.h"
 
@@ -21,6 +22,19 @@ QLabel* plainLabel(QWidget* parent, const QString& text, bool bold) {
     auto* label = new QLabel(text, parent);
     label->setFont(viewerFont(QStringLiteral("Tahoma"), 8, bold));
     return label;
+}
+
+double acceptDebyeTemperature(QLineEdit* field) {
+    const auto value = parseEntryNumber(field->text().toStdString());
+    double theta = 0;
+    if (!value || *value < 0) {
+        field->setText(QStringLiteral("0"));
+        field->selectAll();
+    } else {
+        theta = *value;
+    }
+    field->setToolTip(field->text());
+    return theta;
 }
 
 TEffectiveMomentSelector::TEffectiveMomentSelector(QWidget* plot, std::function<void()> changed) {

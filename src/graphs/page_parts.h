@@ -24,6 +24,11 @@ class TMyTrackBar;
 /// A plain text of the graph pages in their font (Tahoma 8, or bold).
 QLabel* plainLabel(QWidget* parent, const QString& text, bool bold = false);
 
+/// The Debye temperature of the specific-heat pages' field (K): a text that is not a number of
+/// at least 0 is replaced by "0" (selected) and gives 0, no Debye curve. The field's hint shows
+/// its text.
+double acceptDebyeTemperature(QLineEdit* field);
+
 /// The temperature selector of the inverse-susceptibility pages: a two-thumb track bar over the
 /// plot whose thumbs pick two rows of the data (1-based positions), and the row of read-only
 /// "p_eff(x) =", "p_eff(y) =", "p_eff(z) =" fields with the effective moment between them.

@@ -14,8 +14,14 @@ namespace vintrel {
 class EnergyView {
 public:
     const ViewWindow& window() const { return window_; }
-    /// The folder whose "g_E.dup" receives the window; empty: nothing is stored.
-    void setFolder(std::filesystem::path folder) { folder_ = std::move(folder); }
+    /// The folder whose "g_E.dup" receives the window; empty, or a folder that is not there:
+    /// nothing is stored.
+    void setFolder(std::filesystem::path folder) {
+        std::error_code ec;
+        folder_ = !folder.empty() && std::filesystem::is_directory(folder, ec)
+                      ? std::move(folder)
+                      : std::filesystem::path();
+    }
     const std::filesystem::path& folder() const { return folder_; }
     /// The level range of the result (scanEnergyRange).
     void setRange(double estart, double eend);

@@ -27,22 +27,15 @@ constexpr int kBandWidth = 28;
 } // namespace
 
 std::filesystem::path TpoziomyD::resultFolder() const {
-    if (FLocation.resultFolder.empty())
-        return {};
-    return FLocation.workingRoot / FLocation.resultFolder;
+    return FLocation.folder();
 }
 
 void TpoziomyD::setResultLocation(const ResultLocation& location) {
-    if (location.workingRoot != FLocation.workingRoot ||
-        location.resultFolder != FLocation.resultFolder)
+    if (!location.sameResult(FLocation))
         FFirstDisplayDone = false;
     FLocation = location;
     FCache.invalidate();
-    const std::filesystem::path folder = resultFolder();
-    std::error_code ec;
-    FControls->view().setFolder(!folder.empty() && std::filesystem::is_directory(folder, ec)
-                                    ? folder
-                                    : std::filesystem::path());
+    FControls->view().setFolder(resultFolder());
 }
 
 void TpoziomyD::applyHeader() {

@@ -90,8 +90,7 @@ void Tgraf_spectroscopy::loadCurrentResult() {
         return;
     if (other) {
         FLocation = location;
-        FFolder = location.resultFolder.empty() ? std::filesystem::path()
-                                                : location.workingRoot / location.resultFolder;
+        FFolder = location.folder();
         FSource.reset();
         FStamps.reset();
         FRangeStamps.reset();

@@ -52,9 +52,7 @@ std::optional<colorMap> paletteOfImage(const QImage& picture) {
 } // namespace
 
 std::filesystem::path TPotVisForm::folder() const {
-    if (FLocation.resultFolder.empty())
-        return {};
-    return FLocation.workingRoot / FLocation.resultFolder;
+    return FLocation.folder();
 }
 
 void TPotVisForm::tell(const QString& text) {

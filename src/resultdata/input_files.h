@@ -54,6 +54,14 @@ struct ResultLocation {
     std::filesystem::path workingRoot;
     std::string resultFolder;
     std::filesystem::path dataFolder;
+
+    /// The result's folder, working root / result folder; empty without a result folder.
+    std::filesystem::path folder() const {
+        return resultFolder.empty() ? std::filesystem::path() : workingRoot / resultFolder;
+    }
+    bool sameResult(const ResultLocation& other) const {
+        return workingRoot == other.workingRoot && resultFolder == other.resultFolder;
+    }
 };
 
 /// Reads "input_e.dup", "input_an.dup" and "input_bn.dup" of a result folder, starting from
